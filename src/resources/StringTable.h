@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <map>
+
+namespace fyn {
+
+// Texts by numeric id, as the interface language's string table holds them.
+class StringTable {
+public:
+    explicit StringTable(std::map<int, QString> texts) : texts_(std::move(texts)) {}
+
+    // The Slovak interface, with the framework's English texts.
+    static const StringTable& slovak();
+
+    // Empty text for an id the table lacks, as a missing resource string loads empty.
+    QString text(int id) const;
+    bool contains(int id) const { return texts_.count(id) != 0; }
+    const std::map<int, QString>& all() const { return texts_; }
+
+private:
+    std::map<int, QString> texts_;
+};
+
+} // namespace fyn

@@ -1,0 +1,44 @@
+#pragma once
+
+// Ids of the string table that the code names. Month m's name is kMonthNames + m.
+namespace fyn::text {
+
+inline constexpr int kAboutEntry = 101;
+inline constexpr int kMonthNames = 102;
+inline constexpr int kOkCaption = 1000;
+inline constexpr int kMissingReports = 1001;
+inline constexpr int kChooseSheetTitle = 1002;
+inline constexpr int kSheetFilterDescription = 1003;
+inline constexpr int kHoursUnit = 1014;
+inline constexpr int kAlreadySent = 1030;
+inline constexpr int kNotIncluded = 1031;
+inline constexpr int kIncluded = 1032;
+inline constexpr int kNoRemarkRoom = 1033;
+inline constexpr int kGroup = 1058;
+inline constexpr int kHelpFirst = 1059;
+inline constexpr int kHelpLast = 1066;
+inline constexpr int kTotalPublishers = 1116;
+inline constexpr int kSubmittedReports = 1188;
+inline constexpr int kSpecialPioneersExcluded = 1194;
+inline constexpr int kLanguageCode = 1198;
+inline constexpr int kCannotCreateFile = 1231;
+inline constexpr int kTooFewPublishers = 1232;
+inline constexpr int kReminderBody = 1422;
+inline constexpr int kNotASheet = 2000;
+inline constexpr int kCloseWithoutSaving = 2001;
+inline constexpr int kInvalidEmail = 2002;
+inline constexpr int kMailComposed = 2003;
+
+// The program's fixed English texts, kept beside the table.
+inline constexpr int kPositiveInteger = 61700;
+inline constexpr int kIntegerBetween = 61701;
+inline constexpr int kLowMemory = 61710;
+inline constexpr int kNoPrinter = 61711;
+inline constexpr int kNoHdc = 61712;
+inline constexpr int kNoTelephone = 61713;
+inline constexpr int kBadProcAddress = 61714;
+inline constexpr int kNoMailSystem = 61840;
+inline constexpr int kInvalidMailSystem = 61841;
+inline constexpr int kSendMailFailed = 61842;
+
+} // namespace fyn::text

@@ -1,0 +1,78 @@
+#include "AtomicFile.h"
+
+#include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fyn {
+
+namespace {
+
+bool writeAll(int fd, const char* data, qsizetype size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(size));
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+void syncFolder(const QByteArray& folder) {
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Root passes every permission check, so the write bits are looked at as well.
+bool isWritableFile(const QByteArray& path, const struct stat& status) {
+    constexpr mode_t anyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
+    return (status.st_mode & anyWriteBit) != 0 && ::access(path.constData(), W_OK) == 0;
+}
+
+} // namespace
+
+bool AtomicFile::replace(const QString& path, const QByteArray& content) {
+    // Writing through a symbolic link replaces the file it names, not the link.
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
+    const QByteArray targetPath = QFileInfo(target).absoluteFilePath().toLocal8Bit();
+    const QByteArray folder = QFileInfo(target).absolutePath().toLocal8Bit();
+
+    mode_t mode = S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH;
+    struct stat existing {};
+    if (::stat(targetPath.constData(), &existing) == 0) {
+        if (!S_ISREG(existing.st_mode) || !isWritableFile(targetPath, existing)) {
+            return false;
+        }
+        mode = existing.st_mode & 07777;
+    }
+
+    QByteArray temporary = folder + "/." + QFileInfo(target).fileName().toLocal8Bit() + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = writeAll(fd, content.constData(), content.size());
+    ok = ok && ::fchmod(fd, mode) == 0;
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::rename(temporary.constData(), targetPath.constData()) == 0;
+    if (!ok) {
+        ::unlink(temporary.constData());
+        return false;
+    }
+    syncFolder(folder);
+    return true;
+}
+
+} // namespace fyn

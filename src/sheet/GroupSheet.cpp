@@ -1,0 +1,199 @@
+#include "GroupSheet.h"
+
+#include "AtomicFile.h"
+#include "LittleEndian.h"
+#include "MessageBoxes.h"
+#include "ScrambleRecord.h"
+#include "StringTable.h"
+#include "TextIds.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace fyn {
+
+using namespace layout;
+
+namespace {
+
+constexpr std::size_t kArrayOffsets[] = {kPublications, kVideos, kHours, kReturnVisits,
+                                         kStudiesAndFlags};
+
+std::size_t lateMarkOffset(int month) {
+    const auto m = static_cast<std::size_t>(month);
+    return month < 6 ? kLateMarksFirstHalf + m : kLateMarkSecondHalfBase + m;
+}
+
+// Reads up to size bytes; what the file does not hold stays zero.
+void readBlock(QFile& file, std::uint8_t* into, std::size_t size) {
+    file.read(reinterpret_cast<char*>(into), static_cast<qint64>(size));
+}
+
+} // namespace
+
+GroupSheet::GroupSheet(MessageBoxes& messages, const StringTable& strings)
+    : messages_(messages), strings_(strings) {}
+
+void GroupSheet::clear() {
+    publisherCount_ = 0;
+    remarkCount_ = 0;
+    ReleaseBuffers();
+}
+
+bool GroupSheet::allocate(Buffers& buffers, int publishers, int remarks) const {
+    try {
+        buffers.records.assign(static_cast<std::size_t>(publishers + 1) * kRecordSize, 0);
+        buffers.remarks.assign(static_cast<std::size_t>(remarks + kRemarkRoomOnLoad) * kRemarkSize,
+                               0);
+    } catch (const std::bad_alloc&) {
+        buffers = {};
+        messages_.inform(strings_.text(text::kLowMemory));
+        return false;
+    }
+    return true;
+}
+
+bool GroupSheet::AllocateBuffers() {
+    buffersAllocated_ = false;
+    if (!allocate(buffers_, publisherCount_, remarkCount_)) {
+        return false;
+    }
+    buffersAllocated_ = true;
+    return true;
+}
+
+void GroupSheet::ReleaseBuffers() {
+    buffers_ = {};
+    buffersAllocated_ = false;
+}
+
+bool GroupSheet::Load(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        clear();
+        return true;
+    }
+    std::uint8_t header[kRecordSize] = {};
+    readBlock(file, header, kRecordSize);
+    const auto publishers = static_cast<std::int8_t>(header[kPublisherCount]);
+    if (publishers < 0 || header[kReportMonth] >= kMonths) {
+        // Outside the format; keep the sheet the user is working on.
+        messages_.inform(strings_.text(text::kNotASheet).replace(QStringLiteral("%1"), path));
+        return false;
+    }
+
+    clear();
+    publisherCount_ = publishers;
+    groupNumber_ = header[kHeaderGroupNumber];
+    remarkCount_ = readU16(header + kRemarkCount);
+    reportMonth = header[kReportMonth];
+    if (reportMonth == 0 && startMonth == 11) {
+        yearSlot = currentYear_ % 2;
+    }
+    if (!AllocateBuffers()) {
+        publisherCount_ = 0;
+        remarkCount_ = 0;
+        return false;
+    }
+    std::memcpy(Record(0), header, kRecordSize);
+    for (int i = 1; i <= publisherCount_ && !file.atEnd(); ++i) {
+        readBlock(file, Record(i), kRecordSize);
+    }
+    for (int n = 1; n <= remarkCount_ && !file.atEnd(); ++n) {
+        readBlock(file, RemarkEntry(n), kRemarkSize);
+    }
+    if (publisherCount_ != 0) {
+        for (int i = 1; i <= publisherCount_; ++i) {
+            ScrambleRecord(Record(i), ScrambleDirection::Unscramble);
+        }
+        sheetPath_ = path;
+    }
+    return true;
+}
+
+bool GroupSheet::Write(const QString& path) {
+    if (publisherCount_ < 2) {
+        messages_.inform(strings_.text(text::kTooFewPublishers));
+        return false;
+    }
+    // The records are scrambled in a copy, so the sheet in memory stays as it is whatever
+    // happens to the file.
+    const std::size_t recordBytes = static_cast<std::size_t>(publisherCount_ + 1) * kRecordSize;
+    const std::size_t remarkBytes = static_cast<std::size_t>(remarkCount_) * kRemarkSize;
+    QByteArray content(static_cast<qsizetype>(recordBytes + remarkBytes), Qt::Uninitialized);
+    auto* out = reinterpret_cast<std::uint8_t*>(content.data());
+    std::memcpy(out, buffers_.records.data(), recordBytes);
+    std::memcpy(out + recordBytes, buffers_.remarks.data(), remarkBytes);
+    writeU16(out + kRemarkCount, static_cast<std::uint16_t>(remarkCount_));
+    for (int i = 1; i <= publisherCount_; ++i) {
+        ScrambleRecord(out + static_cast<std::size_t>(i) * kRecordSize,
+                       ScrambleDirection::Scramble);
+    }
+    if (!AtomicFile::replace(path, content)) {
+        ShowWriteError(path);
+        return false;
+    }
+    writeU16(Record(0) + kRemarkCount, static_cast<std::uint16_t>(remarkCount_));
+    return true;
+}
+
+void GroupSheet::ShowWriteError(const QString& path) const {
+    const QString fullPath =
+        QFileInfo(path).isRelative() ? QDir::currentPath() + QLatin1Char('/') + path : path;
+    messages_.inform(
+        strings_.text(text::kCannotCreateFile).replace(QStringLiteral("%1"), fullPath));
+}
+
+std::uint8_t* GroupSheet::Record(int index) {
+    return buffers_.records.data() + static_cast<std::size_t>(index) * kRecordSize;
+}
+
+const std::uint8_t* GroupSheet::Record(int index) const {
+    return buffers_.records.data() + static_cast<std::size_t>(index) * kRecordSize;
+}
+
+std::uint16_t GroupSheet::MonthValue(int index, int month, int slot, MonthField field) const {
+    const auto k = static_cast<std::size_t>(monthSlot(month, slot));
+    const std::uint16_t value =
+        readU16(Record(index) + kArrayOffsets[static_cast<int>(field)] + 2 * k);
+    return field == MonthField::BibleStudies ? value & kStudiesMask : value;
+}
+
+void GroupSheet::MarkLate(int index, int month) {
+    Record(index)[lateMarkOffset(month)] = 1;
+}
+
+bool GroupSheet::IsMarkedLate(int index, int month) const {
+    return Record(index)[lateMarkOffset(month)] == 1;
+}
+
+void GroupSheet::SetMonthsFromDate(QDate today) {
+    currentYear_ = today.year();
+    startMonth = today.month() == 1 ? 11 : today.month() - 2;
+    reportMonth = startMonth;
+    const int year = startMonth == 11 ? today.year() - 1 : today.year();
+    yearSlot = ((year - 2000) % 2 + 2) % 2;
+}
+
+std::uint8_t* GroupSheet::RemarkEntry(int number) {
+    return buffers_.remarks.data() + static_cast<std::size_t>(number - 1) * kRemarkSize;
+}
+
+bool GroupSheet::ReserveRemarkEntry() {
+    if (remarkCount_ >= kMaxRemarks) {
+        return false;
+    }
+    const std::size_t needed = static_cast<std::size_t>(remarkCount_ + 1) * kRemarkSize;
+    if (buffers_.remarks.size() < needed) {
+        buffers_.remarks.resize(std::max(needed, buffers_.remarks.size() * 2), 0);
+    }
+    ++remarkCount_;
+    std::memset(RemarkEntry(remarkCount_), 0, kRemarkSize);
+    return true;
+}
+
+} // namespace fyn

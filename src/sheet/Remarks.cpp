@@ -1,0 +1,62 @@
+#include "Remarks.h"
+
+#include "GroupSheet.h"
+#include "LittleEndian.h"
+#include "MessageBoxes.h"
+#include "StringTable.h"
+#include "TextIds.h"
+
+#include <cstring>
+
+namespace fyn {
+
+using namespace layout;
+
+namespace {
+
+std::uint8_t* remarkEntryField(GroupSheet& sheet, int index, int month, int yearSlot) {
+    return sheet.Record(index) + kRemarkEntry +
+           2 * static_cast<std::size_t>(monthSlot(month, yearSlot));
+}
+
+} // namespace
+
+std::uint16_t ReadRemark(GroupSheet& sheet, int index, int month, int yearSlot, QByteArray& text,
+                         bool lookupOnly) {
+    text.clear();
+    const std::uint16_t number = readU16(remarkEntryField(sheet, index, month, yearSlot));
+    if (number >= 1 && number <= sheet.remarkCount()) {
+        const auto* entry = reinterpret_cast<const char*>(sheet.RemarkEntry(number));
+        text = QByteArray(entry, static_cast<qsizetype>(strnlen(entry, kRemarkSize)));
+        return number;
+    }
+    if (lookupOnly) {
+        return 0;
+    }
+    if (!sheet.ReserveRemarkEntry()) {
+        sheet.messages().inform(sheet.strings().text(text::kNoRemarkRoom));
+        return number;
+    }
+    return static_cast<std::uint16_t>(sheet.remarkCount());
+}
+
+bool StoreRemark(GroupSheet& sheet, int /*index*/, int /*month*/, int /*yearSlot*/, int number,
+                 const QByteArray& text) {
+    if (text.isEmpty() || text.front() == ' ') {
+        return false;
+    }
+    // An entry that exists can always be rewritten, also once the table is full: refusing it
+    // would silently drop the remark the user just typed.
+    if (number < 1 || number > sheet.remarkCount() || number > kMaxRemarks) {
+        return false;
+    }
+    std::uint8_t* entry = sheet.RemarkEntry(number);
+    const QByteArray stored = text.left(kRemarkTextLimit);
+    // Bytes behind the terminating NUL keep what they held, as the secretary's program wrote them.
+    std::memcpy(entry, stored.constData(), static_cast<std::size_t>(stored.size()));
+    entry[stored.size()] = 0;
+    entry[kRemarkTextLimit] = 0;
+    return true;
+}
+
+} // namespace fyn

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <cstdint>
+
+namespace fyn {
+
+class GroupSheet;
+
+// The month's remark text of record i. In the reserving form a month without a remark gets a
+// fresh blank entry, whose number is answered; the record itself is not changed.
+std::uint16_t ReadRemark(GroupSheet& sheet, int index, int month, int yearSlot, QByteArray& text,
+                         bool lookupOnly);
+
+// Stores text in entry number; false for an empty or blank-led text and when no entry can be
+// written.
+bool StoreRemark(GroupSheet& sheet, int index, int month, int yearSlot, int number,
+                 const QByteArray& text);
+
+} // namespace fyn

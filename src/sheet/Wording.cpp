@@ -1,0 +1,42 @@
+#include "Wording.h"
+
+#include "GroupSheet.h"
+#include "StringTable.h"
+#include "TextCodec.h"
+#include "TextIds.h"
+
+namespace fyn {
+
+Wording::Wording(const StringTable& strings, const GroupSheet& sheet)
+    : strings_(strings), sheet_(sheet), languageCode_(strings.text(text::kLanguageCode)) {}
+
+QString Wording::LoadText(int id, int argId) const {
+    QString result = strings_.text(id);
+    if (argId != 0) {
+        result.replace(QStringLiteral("%1"), strings_.text(argId));
+    }
+    return result;
+}
+
+QString Wording::MonthName(int month, bool elided) const {
+    const QString name = strings_.text(text::kMonthNames + month);
+    if (!elided || languageCode_ != QStringLiteral("french")) {
+        return name;
+    }
+    const bool vowel = name.startsWith(QLatin1Char('a')) || name.startsWith(QLatin1Char('o'));
+    return (vowel ? QStringLiteral("d'") : QStringLiteral("de ")) + name;
+}
+
+QString Wording::PublisherName(int index, bool listForm) const {
+    const std::uint8_t* record = sheet_.Record(index);
+    const QString firstName =
+        TextCodec::fieldToUnicode(record + layout::kFirstName, layout::kNameWidth);
+    const QString surname =
+        TextCodec::fieldToUnicode(record + layout::kSurname, layout::kNameWidth);
+    if (listForm || languageCode_ == QStringLiteral("cz")) {
+        return surname + QStringLiteral(", ") + firstName;
+    }
+    return firstName + QLatin1Char(' ') + surname;
+}
+
+} // namespace fyn
