@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <map>
 
 namespace fyn {
@@ -15,6 +16,10 @@ public:
 
     // Empty text for an id the table lacks, as a missing resource string loads empty.
     QString text(int id) const;
+    // The text with each "%n" replaced by the n-th argument in one pass, so that an argument
+    // holding a "%" sign is never formatted again.
+    QString text(int id, const QStringList& arguments) const;
+    static QString format(const QString& pattern, const QStringList& arguments);
     bool contains(int id) const { return texts_.count(id) != 0; }
     const std::map<int, QString>& all() const { return texts_; }
 

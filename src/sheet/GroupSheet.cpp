@@ -67,6 +67,9 @@ bool GroupSheet::AllocateBuffers() {
 }
 
 void GroupSheet::ReleaseBuffers() {
+    // Without records the counts must say so, or Record() and Write() reach into freed memory.
+    publisherCount_ = 0;
+    remarkCount_ = 0;
     buffers_ = {};
     buffersAllocated_ = false;
 }
@@ -82,7 +85,7 @@ bool GroupSheet::Load(const QString& path) {
     const auto publishers = static_cast<std::int8_t>(header[kPublisherCount]);
     if (publishers < 0 || header[kReportMonth] >= kMonths) {
         // Outside the format; keep the sheet the user is working on.
-        messages_.inform(strings_.text(text::kNotASheet).replace(QStringLiteral("%1"), path));
+        messages_.inform(strings_.text(text::kNotASheet, {path}));
         return false;
     }
 
@@ -144,8 +147,7 @@ bool GroupSheet::Write(const QString& path) {
 void GroupSheet::ShowWriteError(const QString& path) const {
     const QString fullPath =
         QFileInfo(path).isRelative() ? QDir::currentPath() + QLatin1Char('/') + path : path;
-    messages_.inform(
-        strings_.text(text::kCannotCreateFile).replace(QStringLiteral("%1"), fullPath));
+    messages_.inform(strings_.text(text::kCannotCreateFile, {fullPath}));
 }
 
 std::uint8_t* GroupSheet::Record(int index) {
@@ -161,6 +163,13 @@ std::uint16_t GroupSheet::MonthValue(int index, int month, int slot, MonthField 
     const std::uint16_t value =
         readU16(Record(index) + kArrayOffsets[static_cast<int>(field)] + 2 * k);
     return field == MonthField::BibleStudies ? value & kStudiesMask : value;
+}
+
+bool GroupSheet::IsReportMissing(int index, int month, int slot) const {
+    const std::size_t at = 2 * static_cast<std::size_t>(monthSlot(month, slot));
+    const std::uint8_t* record = Record(index);
+    return (readU16(record + kStudiesAndFlags + at) & kInServiceBit) == 0 &&
+           readU16(record + kRemarkEntry + at) == 0;
 }
 
 void GroupSheet::MarkLate(int index, int month) {

@@ -40,6 +40,8 @@ public:
     std::uint8_t* Record(int index);
     const std::uint8_t* Record(int index) const;
     std::uint16_t MonthValue(int index, int month, int yearSlot, MonthField field) const;
+    // The one test of a missing report: not in service and no remark for that month.
+    bool IsReportMissing(int index, int month, int yearSlot) const;
     void MarkLate(int index, int month);
     bool IsMarkedLate(int index, int month) const;
 

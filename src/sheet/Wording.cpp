@@ -11,11 +11,7 @@ Wording::Wording(const StringTable& strings, const GroupSheet& sheet)
     : strings_(strings), sheet_(sheet), languageCode_(strings.text(text::kLanguageCode)) {}
 
 QString Wording::LoadText(int id, int argId) const {
-    QString result = strings_.text(id);
-    if (argId != 0) {
-        result.replace(QStringLiteral("%1"), strings_.text(argId));
-    }
-    return result;
+    return argId == 0 ? strings_.text(id) : strings_.text(id, {strings_.text(argId)});
 }
 
 QString Wording::MonthName(int month, bool elided) const {

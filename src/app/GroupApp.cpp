@@ -1,0 +1,103 @@
+#include "GroupApp.h"
+
+#include "MainDialog.h"
+#include "QtFilePicker.h"
+#include "QtMessageBoxes.h"
+#include "Settings.h"
+#include "SheetBackup.h"
+#include "StringTable.h"
+#include "SystemClock.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstdio>
+#include <cstring>
+
+namespace fyn {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: fyn [SHEET.t09]\n"
+    "\n"
+    "Fyn collects the monthly field-service reports of a preaching group in the sheet file\n"
+    "that the congregation secretary's program sends, and writes the updated sheet back.\n"
+    "\n"
+    "  SHEET.t09   the sheet to open; without it, the sheet open when Fyn last closed\n"
+    "  --help      show this help and exit\n"
+    "  --version   show the version and exit\n"
+    "\n"
+    "Settings: $XDG_CONFIG_HOME/fyn/fyn.ini (~/.config/fyn/fyn.ini)\n"
+    "Backups:  $XDG_DATA_HOME/fyn/backups (~/.local/share/fyn/backups)\n";
+
+bool hasArgument(int argc, char** argv, const char* wanted) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], wanted) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QString GroupApp::commandLineText(const QStringList& arguments) {
+    return arguments.join(QLatin1Char(' ')).remove(QLatin1Char('"'));
+}
+
+bool GroupApp::displayAvailable() {
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith(QStringLiteral("xcb")) &&
+        !platform.startsWith(QStringLiteral("wayland"))) {
+        return true;
+    }
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+int GroupApp::run(int argc, char** argv) {
+    if (hasArgument(argc, argv, "--help") || hasArgument(argc, argv, "-h")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (hasArgument(argc, argv, "--version")) {
+        std::printf("Fyn %s\n", FYN_VERSION);
+        return 0;
+    }
+    if (!displayAvailable()) {
+        std::fputs("Fyn needs a graphical desktop: no display was found (DISPLAY and "
+                   "WAYLAND_DISPLAY are not set).\n",
+                   stderr);
+        return 1;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Fyn"));
+    QApplication::setApplicationVersion(QStringLiteral(FYN_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/fyn/fyn.svg")));
+
+    // Qt's own texts (Yes/No buttons, file and print dialogs) in the interface language.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Slovak), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
+
+    QtMessageBoxes messages;
+    QtFilePicker files;
+    SystemClock clock;
+    Settings settings(Settings::defaultPath());
+    SheetBackup backup(SheetBackup::defaultFolder());
+    const MainDialog::Services services{messages, files,  clock,
+                                        settings, backup, StringTable::slovak()};
+
+    MainDialog window(services, commandLineText(QApplication::arguments().mid(1)));
+    messages.setParentWidget(&window);
+    window.OpenWindow();
+    window.exec();
+    return 0;
+}
+
+} // namespace fyn

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QValidator>
+
+namespace fyn {
+
+// Keeps out of the remarks field every character that the sheet's code page cannot store,
+// whether typed or pasted.
+class RemarkValidator : public QValidator {
+    Q_OBJECT
+
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override;
+};
+
+} // namespace fyn

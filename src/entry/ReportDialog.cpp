@@ -1,0 +1,495 @@
+#include "ReportDialog.h"
+
+#include "DialogBuilder.h"
+#include "DialogTemplates.h"
+#include "GroupSheet.h"
+#include "LittleEndian.h"
+#include "MessageBoxes.h"
+#include "MonthWarnings.h"
+#include "NumericEdit.h"
+#include "RemarkValidator.h"
+#include "Remarks.h"
+#include "StringTable.h"
+#include "TextCodec.h"
+#include "TextIds.h"
+#include "ValueParsing.h"
+#include "Wording.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <cstring>
+
+namespace fyn {
+
+using namespace layout;
+
+namespace {
+
+enum Control : int {
+    kOk = 1,
+    kCancel = 2,
+    kRemarksButton = 3,
+    kChangeMonth = 129,
+    kPublicationsField = 139,
+    kVideosField = 140,
+    kHoursField = 141,
+    kReturnVisitsField = 142,
+    kStudiesField = 143,
+    kMonthLabel = 146,
+    kFirstValueLabel = 147,
+    kHoursLabel = 149,
+    kStudiesLabel = 151,
+    kCreditLabel = 152,
+    kNameLabel = 154,
+    kStatusLabel = 155,
+    kPrivilegeLabel = 156,
+    kMonthList = 158,
+    kWarningsLabel = 159,
+    kCloseMonthList = 160,
+    kRemarksField = 163,
+    kGroupLabel = 270,
+    kUnderAnHour = 1125,
+    kInService = 1126,
+    kAuxiliaryPioneer = 1050,
+};
+
+constexpr int kValueFields[] = {kPublicationsField, kVideosField, kHoursField, kReturnVisitsField,
+                                kStudiesField};
+
+const QString kChangeMonthCaption = QStringLiteral("Zmeniť &mesiac (oneskorenej správy)");
+const QString kInServiceTip = QStringLiteral("či bol v danom mesiaci v službe");
+const QString kStatusTexts[] = {QString(), QStringLiteral("Pomocný priekopník"),
+                                QStringLiteral("Pravidelný priekopník"),
+                                QStringLiteral("Zvláštny priekopník")};
+const QString kPrivilegeTexts[] = {QString(), QStringLiteral("Služobný pomocník"),
+                                   QStringLiteral("Starší"), QStringLiteral("Pokrstený brat")};
+
+struct Bounds {
+    int field;
+    std::uint32_t upper;
+};
+
+bool isLostToAnotherControl(const QEvent* event) {
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+ReportDialog::ReportDialog(const Context& context, int publisherIndex, QWidget* parent)
+    : QDialog(parent), context_(context), publisherIndex_(publisherIndex) {
+    DialogBuilder builder(DialogTemplates::report());
+    for (const int id : kValueFields) {
+        builder.setCustomWidget(id, [](QWidget* dialog) { return new NumericEdit(dialog); });
+    }
+    controls_ = builder.build(this);
+    inServiceBox_ = controls_.checkBox(kInService);
+    auxiliaryBox_ = controls_.checkBox(kAuxiliaryPioneer);
+    hoursField_ = qobject_cast<NumericEdit*>(controls_.control(kHoursField));
+    studiesField_ = qobject_cast<NumericEdit*>(controls_.control(kStudiesField));
+    remarksField_ = controls_.lineEdit(kRemarksField);
+    monthList_ = controls_.listWidget(kMonthList);
+
+    remarksField_->setValidator(new RemarkValidator(remarksField_));
+    remarksField_->setMaxLength(kRemarkTextLimit);
+    remarksField_->installEventFilter(this);
+    monthList_->installEventFilter(this);
+
+    connect(controls_.pushButton(kOk), &QPushButton::clicked, this, &ReportDialog::OkCommand);
+    connect(controls_.pushButton(kCancel), &QPushButton::clicked, this, &QDialog::reject);
+    connect(controls_.pushButton(kRemarksButton), &QPushButton::clicked, this,
+            &ReportDialog::OpenRemarks);
+    connect(controls_.pushButton(kChangeMonth), &QPushButton::clicked, this,
+            &ReportDialog::OpenMonthList);
+    connect(controls_.pushButton(kCloseMonthList), &QPushButton::clicked, this,
+            &ReportDialog::CloseMonthList);
+    connect(inServiceBox_, &QCheckBox::clicked, this, &ReportDialog::InServiceClicked);
+    connect(auxiliaryBox_, &QCheckBox::clicked, this, &ReportDialog::AuxiliaryPioneerClicked);
+    connect(monthList_, &QListWidget::currentRowChanged, this, &ReportDialog::MonthSelected);
+    connect(monthList_, &QListWidget::itemDoubleClicked, this, &ReportDialog::CloseMonthList);
+    connect(hoursField_, &NumericEdit::focusLost, this,
+            [this] { UpdateCredit(hoursFieldValue()); });
+    for (const int id : kValueFields) {
+        auto* field = qobject_cast<NumericEdit*>(controls_.control(id));
+        connect(field, &NumericEdit::rightPressed, this, [this, id] {
+            if (id == kHoursField) {
+                inServiceBox_->setFocus(Qt::TabFocusReason);
+            } else {
+                focusNextChild();
+            }
+        });
+        connect(field, &NumericEdit::leftPressed, this, [this] { focusPreviousChild(); });
+    }
+
+    OpenDialog();
+}
+
+std::uint16_t ReportDialog::arrayValue(std::size_t arrayOffset, int slotIndex) const {
+    return readU16(workingRecord_.data() + arrayOffset + 2 * static_cast<std::size_t>(slotIndex));
+}
+
+void ReportDialog::setArrayValue(std::size_t arrayOffset, int slotIndex, std::uint16_t value) {
+    writeU16(workingRecord_.data() + arrayOffset + 2 * static_cast<std::size_t>(slotIndex), value);
+}
+
+int ReportDialog::statusAt(int slotIndex) const {
+    return workingRecord_[kPioneerStatus + static_cast<std::size_t>(slotIndex)] & kStatusMask;
+}
+
+int ReportDialog::hoursFieldValue() const {
+    return ValueParsing::leadingValue(hoursField_->text());
+}
+
+void ReportDialog::setVisible(int id, bool visible) {
+    controls_.control(id)->setVisible(visible);
+}
+
+void ReportDialog::showPair(int label, int field, bool visible) {
+    setVisible(label, visible);
+    setVisible(field, visible);
+}
+
+void ReportDialog::OpenDialog() {
+    GroupSheet& sheet = context_.sheet;
+    month_ = sheet.reportMonth;
+    yearSlot_ = sheet.yearSlot;
+    const QString name = context_.wording.PublisherName(publisherIndex_, false);
+    setWindowTitle(name);
+    controls_.label(kNameLabel)->setText(name);
+
+    {
+        const QSignalBlocker blocker(monthList_);
+        for (int m = 0; m < kMonths; ++m) {
+            monthList_->addItem(context_.wording.MonthName(m));
+        }
+        monthList_->setCurrentRow(month_);
+    }
+    for (const int id : {kMonthList, kCloseMonthList, kRemarksField, kUnderAnHour}) {
+        setVisible(id, false);
+    }
+
+    std::memcpy(workingRecord_.data(), sheet.Record(publisherIndex_), kRecordSize);
+    pioneerFlag_ = workingRecord_[kPioneerStatus + static_cast<std::size_t>(slot())];
+    inService_ = (arrayValue(kStudiesAndFlags, slot()) & kInServiceBit) != 0;
+    ShowFields();
+    controls_.pushButton(kChangeMonth)->setText(kChangeMonthCaption);
+    inServiceBox_->setToolTip(kInServiceTip);
+    LoadMonth();
+    inServiceBox_->setFocus(Qt::OtherFocusReason);
+}
+
+void ReportDialog::LoadMonth() {
+    const int k = slot();
+    controls_.label(kMonthLabel)->setText(context_.wording.MonthName(month_));
+    publications_ = arrayValue(kPublications, k);
+    videos_ = arrayValue(kVideos, k);
+    hours_ = arrayValue(kHours, k);
+    returnVisits_ = arrayValue(kReturnVisits, k);
+    const std::uint16_t studiesAndFlags = arrayValue(kStudiesAndFlags, k);
+    studies_ = studiesAndFlags & kStudiesMask;
+    inService_ = (studiesAndFlags & kInServiceBit) != 0;
+    inServiceBox_->setChecked(inService_);
+    creditState_.credit = statusAt(k) == RegularPioneer
+                              ? static_cast<std::uint8_t>(arrayValue(kCreditHours, k) & 0xFF)
+                              : 0;
+
+    GroupSheet& sheet = context_.sheet;
+    QByteArray remark;
+    remarkNumber_ = ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, true);
+    if (remarkNumber_ == 0) {
+        const auto reserved = reservedEntries_.find(month_);
+        if (reserved != reservedEntries_.end()) {
+            remarkNumber_ = reserved->second;
+            const auto* entry = reinterpret_cast<const char*>(sheet.RemarkEntry(remarkNumber_));
+            remark = QByteArray(entry, static_cast<qsizetype>(strnlen(entry, kRemarkSize)));
+        } else {
+            const int countBefore = sheet.remarkCount();
+            remarkNumber_ = ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, false);
+            if (sheet.remarkCount() > countBefore) {
+                reservedEntries_[month_] = remarkNumber_;
+            }
+        }
+    }
+    creditState_.remarkText = TextCodec::toUnicode(remark).trimmed();
+
+    UpdateCredit(static_cast<int>(hours_));
+    controls_.lineEdit(kPublicationsField)->setText(QString::number(publications_));
+    controls_.lineEdit(kVideosField)->setText(QString::number(videos_));
+    controls_.lineEdit(kReturnVisitsField)->setText(QString::number(returnVisits_));
+    studiesField_->setText(QString::number(studies_));
+    inServiceBox_->setChecked(inService_);
+    hoursField_->setText(QString::number(hours_));
+    CheckHoursEntered();
+    ShowStatus();
+    ShowWarnings();
+}
+
+void ReportDialog::ShowFields() {
+    for (int id = kFirstValueLabel; id <= kStudiesLabel; ++id) {
+        setVisible(id, false);
+    }
+    for (const int id : kValueFields) {
+        setVisible(id, false);
+    }
+    showPair(kHoursLabel, kHoursField, inService_ && pioneerFlag_ != 0);
+    showPair(kStudiesLabel, kStudiesField, inService_);
+    setVisible(kInService, true);
+}
+
+void ReportDialog::ShowStatus() {
+    const int status = statusAt(slot());
+    controls_.label(kStatusLabel)->setText(kStatusTexts[status]);
+    if (status == Publisher || status == AuxiliaryPioneer) {
+        auxiliaryBox_->setChecked(status == AuxiliaryPioneer);
+        setVisible(kAuxiliaryPioneer, true);
+        setVisible(kStatusLabel, false);
+    }
+    controls_.label(kPrivilegeLabel)->setText(kPrivilegeTexts[workingRecord_[kPrivilege] & kStatusMask]);
+    const auto group = static_cast<std::int8_t>(workingRecord_[kRecordGroupNumber]);
+    controls_.label(kGroupLabel)
+        ->setText(context_.strings.text(text::kGroup) + QStringLiteral(" %1").arg(group));
+    setVisible(kCreditLabel, status == RegularPioneer);
+}
+
+void ReportDialog::ShowWarnings() {
+    const GroupSheet& sheet = context_.sheet;
+    MonthWarnings::Situation situation;
+    situation.month = month_;
+    situation.reportMonth = sheet.reportMonth;
+    situation.hours = static_cast<int>(hours_);
+    situation.statusInReportMonth = statusAt(monthSlot(sheet.reportMonth, yearSlot_));
+    situation.statusInShownMonth = statusAt(slot());
+    situation.monthListOpen = monthListOpen_;
+    situation.markedLate = sheet.IsMarkedLate(publisherIndex_, month_);
+    situation.shownMonthName = context_.wording.MonthName(month_, true);
+    situation.reportMonthName = context_.wording.MonthName(sheet.reportMonth, true);
+    situation.publisherName = context_.wording.PublisherName(publisherIndex_, false);
+    const MonthWarnings warnings = MonthWarnings::ShowWarnings(situation, context_.strings);
+    otherMonth_ = warnings.otherMonth;
+    notIncluded_ = warnings.notIncluded;
+    controls_.label(kWarningsLabel)->setText(warnings.text);
+}
+
+void ReportDialog::CheckHoursEntered() {
+    if (hoursField_->text().size() > 1 || hoursFieldValue() != 0) {
+        inServiceBox_->setChecked(true);
+        inService_ = true;
+    }
+}
+
+void ReportDialog::UpdateCredit(int hours) {
+    if (CreditRule::UpdateCredit(creditState_, statusAt(slot()), hours,
+                                 context_.strings.text(text::kHoursUnit))) {
+        controls_.label(kCreditLabel)->setText(creditState_.creditText);
+    }
+}
+
+void ReportDialog::InServiceClicked() {
+    inService_ = inServiceBox_->isChecked();
+    showPair(kHoursLabel, kHoursField, pioneerFlag_ != 0 && inService_);
+    showPair(kStudiesLabel, kStudiesField, inService_);
+    if (!inService_) {
+        hoursField_->setText(QStringLiteral("0"));
+        studiesField_->setText(QStringLiteral("0"));
+        hours_ = 0;
+        studies_ = 0;
+    }
+    remarksMode_ = 0;
+}
+
+void ReportDialog::AuxiliaryPioneerClicked() {
+    pioneerFlag_ = auxiliaryBox_->isChecked() ? 1 : 0;
+    ShowFields();
+    CheckHoursEntered();
+    InServiceClicked();
+}
+
+void ReportDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    // Enter presses the push button that has the focus and gives the OK command everywhere
+    // else, also while the OK button itself is hidden behind the month list.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isVisible()) {
+        button->click();
+        return;
+    }
+    OkCommand();
+}
+
+bool ReportDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && isLostToAnotherControl(event)) {
+        if (watched == remarksField_ && remarksField_->isVisible()) {
+            CloseRemarks();
+        } else if (watched == monthList_ && monthListOpen_) {
+            CloseMonthList();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ReportDialog::OkCommand() {
+    switch (remarksMode_) {
+    case 0:
+        Accept();
+        break;
+    case 1:
+        remarksMode_ = 2;
+        UpdateCredit(hoursFieldValue());
+        setArrayValue(kCreditHours, slot(), creditState_.credit);
+        inServiceBox_->setFocus(Qt::OtherFocusReason);
+        break;
+    default:
+        remarksMode_ = 0;
+        break;
+    }
+}
+
+void ReportDialog::Accept() {
+    QWidget* focus = focusWidget();
+    if (focus != controls_.control(kOk) && focus != studiesField_) {
+        focusNextChild();
+        return;
+    }
+    if (!ValidateValues()) {
+        return;
+    }
+    StoreEntry();
+    CommitRecord();
+    accept();
+}
+
+bool ReportDialog::ValidateValues() {
+    // The order in which the values are checked; only the first failure is reported.
+    const Bounds checks[] = {{kVideosField, 4095},
+                             {kPublicationsField, 4095},
+                             {kReturnVisitsField, 511},
+                             {kStudiesField, 63},
+                             {kHoursField, 65535}};
+    std::uint32_t values[std::size(checks)] = {};
+    for (std::size_t i = 0; i < std::size(checks); ++i) {
+        QLineEdit* field = controls_.lineEdit(checks[i].field);
+        const std::optional<std::uint32_t> value = ValueParsing::parseUnsigned(field->text());
+        QString problem;
+        if (!value) {
+            problem = context_.strings.text(text::kPositiveInteger);
+        } else if (*value > checks[i].upper) {
+            problem = context_.strings.text(text::kIntegerBetween,
+                                            {QStringLiteral("0"), QString::number(checks[i].upper)});
+        }
+        if (!problem.isEmpty()) {
+            context_.sheet.messages().inform(problem, MessageBoxes::Icon::Warning);
+            activateWindow();
+            field->setFocus(Qt::OtherFocusReason);
+            field->selectAll();
+            return false;
+        }
+        values[i] = *value;
+    }
+    videos_ = values[0];
+    publications_ = values[1];
+    returnVisits_ = values[2];
+    studies_ = values[3];
+    hours_ = values[4];
+    inService_ = inServiceBox_->isChecked();
+    return true;
+}
+
+void ReportDialog::StoreEntry() {
+    const int k = slot();
+    setArrayValue(kPublications, k, static_cast<std::uint16_t>(publications_));
+    setArrayValue(kVideos, k, static_cast<std::uint16_t>(videos_));
+    setArrayValue(kHours, k, static_cast<std::uint16_t>(hours_));
+    setArrayValue(kReturnVisits, k, static_cast<std::uint16_t>(returnVisits_));
+    std::uint16_t studiesAndFlags = static_cast<std::uint16_t>(
+        (studies_ & kStudiesMask) | (arrayValue(kStudiesAndFlags, k) & kCarriedFlagsMask));
+    inService_ = inServiceBox_->isChecked() || hours_ != 0 || studies_ != 0;
+    if (inService_) {
+        studiesAndFlags |= kInServiceBit;
+    }
+    setArrayValue(kStudiesAndFlags, k, studiesAndFlags);
+    std::uint8_t& status = workingRecord_[kPioneerStatus + static_cast<std::size_t>(k)];
+    if ((status & kStatusMask) == Publisher || (status & kStatusMask) == AuxiliaryPioneer) {
+        status = static_cast<std::uint8_t>((status & ~kStatusMask) |
+                                           (auxiliaryBox_->isChecked() ? AuxiliaryPioneer : Publisher));
+    }
+    setArrayValue(kCreditHours, k, creditState_.credit);
+}
+
+void ReportDialog::CommitRecord() {
+    GroupSheet& sheet = context_.sheet;
+    std::memcpy(sheet.Record(publisherIndex_), workingRecord_.data(), kRecordSize);
+    if (otherMonth_ && !notIncluded_) {
+        sheet.MarkLate(publisherIndex_, month_);
+    }
+    if (context_.committed) {
+        context_.committed(context_.wording.PublisherName(publisherIndex_, false));
+    }
+}
+
+void ReportDialog::OpenMonthList() {
+    monthListOpen_ = true;
+    setVisible(kMonthList, true);
+    for (const int id : {kRemarksButton, kOk, kCancel, kChangeMonth, kCreditLabel, kGroupLabel}) {
+        setVisible(id, false);
+    }
+    controls_.pushButton(kCloseMonthList)->setDown(false);
+    setVisible(kCloseMonthList, true);
+    monthList_->setFocus(Qt::OtherFocusReason);
+}
+
+void ReportDialog::MonthSelected(int row) {
+    if (row < 0) {
+        return;
+    }
+    month_ = row;
+    if (month_ == context_.sheet.reportMonth) {
+        ShowFields();
+    }
+    LoadMonth();
+}
+
+void ReportDialog::CloseMonthList() {
+    if (!monthListOpen_) {
+        return;
+    }
+    monthListOpen_ = false;
+    setVisible(kMonthList, false);
+    setVisible(kCloseMonthList, false);
+    for (const int id : {kRemarksButton, kOk, kCancel, kChangeMonth, kGroupLabel}) {
+        setVisible(id, true);
+    }
+    inServiceBox_->setFocus(Qt::OtherFocusReason);
+    LoadMonth();
+}
+
+void ReportDialog::OpenRemarks() {
+    remarksMode_ = 1;
+    setVisible(kChangeMonth, false);
+    remarksField_->setText(creditState_.remarkText);
+    setVisible(kRemarksField, true);
+    remarksField_->setFocus(Qt::OtherFocusReason);
+}
+
+void ReportDialog::CloseRemarks() {
+    const QString typed = remarksField_->text();
+    setVisible(kRemarksField, false);
+    setVisible(kChangeMonth, true);
+    creditState_.remarkText = typed.left(kRemarkTextLimit);
+    const std::optional<QByteArray> bytes = TextCodec::fromUnicode(creditState_.remarkText);
+    const bool stored = bytes && StoreRemark(context_.sheet, publisherIndex_, month_, yearSlot_,
+                                             remarkNumber_, *bytes);
+    setArrayValue(kRemarkEntry, slot(), stored ? static_cast<std::uint16_t>(remarkNumber_) : 0);
+    if (typed.trimmed().isEmpty()) {
+        creditState_.credit = 0;
+    }
+    UpdateCredit(hoursFieldValue());
+    OkCommand();
+}
+
+} // namespace fyn

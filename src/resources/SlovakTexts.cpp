@@ -1,0 +1,113 @@
+#include "SlovakTexts.h"
+
+namespace fyn {
+
+std::map<int, QString> slovakTexts() {
+    return {
+        {101, QStringLiteral("&O programe Fyn...")},
+        {102, QStringLiteral("Január")},
+        {103, QStringLiteral("Február")},
+        {104, QStringLiteral("Marec")},
+        {105, QStringLiteral("Apríl")},
+        {106, QStringLiteral("Máj")},
+        {107, QStringLiteral("Jún")},
+        {108, QStringLiteral("Júl")},
+        {109, QStringLiteral("August")},
+        {110, QStringLiteral("September")},
+        {111, QStringLiteral("Október")},
+        {112, QStringLiteral("November")},
+        {113, QStringLiteral("December")},
+        {1000, QStringLiteral("Zvest. - %1")},
+        {1001, QStringLiteral("%1 - neodovzdané správy")},
+        {1002, QStringLiteral("Výber súboru od tajomníka")},
+        {1003, QStringLiteral("List so zoznamom od tajomníka (.t09)")},
+        {1014, QStringLiteral("H")},
+        {1019, QStringLiteral("Poznámky")},
+        {1020, QStringLiteral("PoP")},
+        {1030,
+         QStringLiteral(
+             "- VÝSTRAHA -   Už ste zaslali %1 správu za %2.")}, // three blanks after the dash
+        {1031, QStringLiteral("Zmeny NEBUDÚ ZAHRNUTÉ do %1 správy pre odbočku.")},
+        {1032, QStringLiteral("Prípadné zmeny BUDÚ ZAHRNUTÉ do %1 správy pre odbočku.")},
+        {1033, QStringLiteral("Mimo priestor pre poznámky")},
+        {1038, QStringLiteral("Vaše aktualizované správy boli uložené do súboru %1")},
+        {1039,
+         QStringLiteral("\n\n"
+                        "Kliknite na Áno pre odoslanie súboru .t19 na e-mail ")}, // ends in a blank
+        {1040, QStringLiteral("Kliknite na Nie pre neskoršie odoslanie súboru tajomníkovi.")},
+        {1041, QStringLiteral(",\n\n"
+                              "       alebo\n\n")}, // seven blanks before "alebo"
+        {1042, QStringLiteral("Zostavené súbory")},
+        {1043, QStringLiteral(".t19 súbor pre")},
+        {1058, QStringLiteral("Skupina")},
+        {1059, QStringLiteral("Tipy pre používanie FYN\n\n"
+                              "Od vášho tajomníka ste prijali súbor SkupinaX.t09 pre zadanie "
+                              "a vytvorenie mesačnej správy. ")}, // ends in a blank
+        {1060, QStringLiteral("Kliknutím na ikonu FYN spustite program a tlačítkom \"Načítať "
+                              "nový list od tajomníka\" otvorte súbor.\n\n")},
+        {1061, QStringLiteral("Uvidíte, že zadávanie správ je jednoduché - iba pomocou "
+                              "klávesnice. Napíšte prvé dve alebo tri písmená priezviska. "
+                              "Alebo použite šípky hore / dolu, vyberte meno a stlačte "
+                              "Enter.\n\n")},
+        {1062, QStringLiteral("Klávesou Enter preskočíte na zadanie ďalšieho políčka správy. "
+                              "Stlačte klávesu Enter po zadaní posledného políčka pre návrat "
+                              "do výberového zoznamu.\n\n")},
+        {1063,
+         QStringLiteral(
+             "Ak chcete zadať poznámku, použite klávesy Alt-R alebo "
+             "kliknite na tlačítko Poznámky.  Ukončite klávesou Enter.\n\n"
+             "Ak chcete zmeniť mesiac pre zadávanie správy, použite Alt+M "
+             "alebo kliknite na tlačítko Zmeniť mesiac.\n\n")}, // two blanks before "Ukončite"
+        {1064, QStringLiteral("Zvestovateľovi, ktorý odovzdá nulovú správu, napíšte do "
+                              "Poznámky nulu. Vylúčite ho tak zo zoznamu tých, ktorí správu "
+                              "eště neodovzdali.\n\n")}, // "eště" as the table has it
+        {1065, QStringLiteral("Akonáhle FYN zatvoríte, program automaticky uloží všetky "
+                              "zmeny.Pokiaľ máte modem, môžete použiť tlačítko Vytočiť. "
+                              "Použite '>>>' pre zobrazenie ďalších telefónnych "
+                              "čísiel.\n\n")}, // no blank after "zmeny."
+        {1066, QStringLiteral("Pokiaľ máte správne nakonfigurovaného e-mailového klienta "
+                              "MAPI, môžete e-mailom spracovaný list so správou zaslať "
+                              "tajomníkovi priamo z programu.\n"
+                              "V opačnom prípade pripojte vytvorený súbor do e-mailu ručne "
+                              "alebo odovzdajte tajomníkovi na prenosnom médiu.\n\n")},
+        {1116, QStringLiteral("Celkom zvestovateľov")},
+        {1167, QStringLiteral("Meno")},
+        {1168, QStringLiteral("Telefón")},
+        {1188, QStringLiteral("%1 - odovzdané správy")},
+        {1194, QStringLiteral("Zvláštni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku")},
+        {1198, QStringLiteral("sk")},
+        {1231, QStringLiteral("Ak sa nedá vytvoriť nový súbor: %1.\n"
+                              "Zrušte atribút súboru \"Len pre čítanie\" alebo získajte "
+                              "oprávnenie k vytváraniu súborov v tomto adresári.")},
+        {1232, QStringLiteral("Skupina má menej ako 3 zvestovateľov")},
+        {1247, QStringLiteral("Kontakty pre výber správ")},
+        {1417, QStringLiteral("Hod")},
+        {1419, QStringLiteral("BŠ")},
+        {1422,
+         QStringLiteral("Odošlite svoj prehľad za %1. \n"
+                        "Ďakujem..")}, // a blank before the line break, two full stops at the end
+        {1500, QStringLiteral("v službe")},
+        // Invalid sheet, failed write at close, mail address and compose window.
+        {2000, QStringLiteral("Súbor %1 nie je platný list od tajomníka.")},
+        {2001, QStringLiteral("Správy sa nepodarilo uložiť do súboru %1.\n\n"
+                              "Kliknite na Áno pre ukončenie programu bez uloženia alebo na "
+                              "Nie pre návrat do programu.")},
+        {2002, QStringLiteral("E-mailová adresa %1 nie je platná.")},
+        {2003, QStringLiteral("Správa je pripravená vo vašom e-mailovom programe. Odošlite "
+                              "ju tam.")},
+        // The program's fixed English texts, kept beside the table.
+        {61700, QStringLiteral("Please enter a positive integer.")},
+        {61701, QStringLiteral("Please enter an integer between %1 and %2.")},
+        {61710, QStringLiteral("Low Memory")},
+        {61711, QStringLiteral("No Printer")},
+        {61712, QStringLiteral("no hdc")},
+        {61713, QStringLiteral("Telephone service not available")},
+        {61714, QStringLiteral("bad procaddress")},
+        // The framework's English texts for mail failures.
+        {61840, QStringLiteral("Unable to load mail system support.")},
+        {61841, QStringLiteral("Mail system DLL is invalid.")},
+        {61842, QStringLiteral("Send Mail failed to send message.")},
+    };
+}
+
+} // namespace fyn

@@ -1,0 +1,20 @@
+#include "DialogTemplates.h"
+
+namespace fyn {
+
+const DialogTemplate* DialogTemplates::byId(int id) {
+    switch (id) {
+    case kAboutBoxId:
+        return &aboutBox();
+    case kMainWindowId:
+        return &mainWindow();
+    case kReportId:
+        return &report();
+    case kPreviewId:
+        return &preview();
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace fyn

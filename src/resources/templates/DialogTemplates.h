@@ -1,0 +1,24 @@
+#pragma once
+
+#include "DialogTemplate.h"
+
+namespace fyn {
+
+// The program's four dialogs.
+class DialogTemplates {
+public:
+    static constexpr int kAboutBoxId = 100;
+    static constexpr int kMainWindowId = 102;
+    static constexpr int kReportId = 107;
+    static constexpr int kPreviewId = 115;
+
+    static const DialogTemplate& aboutBox();
+    static const DialogTemplate& mainWindow();
+    static const DialogTemplate& report();
+    static const DialogTemplate& preview();
+
+    // Null for an unknown id.
+    static const DialogTemplate* byId(int id);
+};
+
+} // namespace fyn

@@ -1,0 +1,230 @@
+#include "DialogBuilder.h"
+
+#include "DialogFont.h"
+#include "DialogUnits.h"
+#include "WrappingCheckBox.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QWidget>
+#include <vector>
+
+namespace fyn {
+
+namespace {
+
+Qt::Alignment textAlignment(const ControlTemplate& control) {
+    return control.has(ControlFlag::CentredText) ? Qt::AlignHCenter : Qt::AlignLeft;
+}
+
+Qt::ScrollBarPolicy verticalScrollPolicy(const ControlTemplate& control) {
+    return control.has(ControlFlag::VerticalScroll) ? Qt::ScrollBarAsNeeded
+                                                    : Qt::ScrollBarAlwaysOff;
+}
+
+QPushButton* createPushButton(const ControlTemplate& control, QWidget* dialog) {
+    auto* button = new QPushButton(control.text, dialog);
+    // Enter presses the focused push button, and the default one when the focus is elsewhere.
+    button->setAutoDefault(true);
+    button->setDefault(control.kind == ControlKind::DefaultPushButton);
+    return button;
+}
+
+QCheckBox* createCheckBox(const ControlTemplate& control, QWidget* dialog) {
+    QCheckBox* box = nullptr;
+    if (control.has(ControlFlag::MultiLine) || control.has(ControlFlag::CentredText))
+        box = new WrappingCheckBox(control.text, textAlignment(control) | Qt::AlignVCenter, dialog);
+    else
+        box = new QCheckBox(control.text, dialog);
+    if (control.has(ControlFlag::TextOnLeft))
+        box->setLayoutDirection(Qt::RightToLeft);
+    return box;
+}
+
+QWidget* createEdit(const ControlTemplate& control, QWidget* dialog) {
+    if (control.has(ControlFlag::MultiLine)) {
+        auto* edit = new QPlainTextEdit(control.text, dialog);
+        edit->setVerticalScrollBarPolicy(verticalScrollPolicy(control));
+        return edit;
+    }
+    return new QLineEdit(control.text, dialog);
+}
+
+QListWidget* createListBox(const ControlTemplate& control, QWidget* dialog) {
+    auto* list = new QListWidget(dialog);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setVerticalScrollBarPolicy(verticalScrollPolicy(control));
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+QLabel* createStaticText(const ControlTemplate& control, QWidget* dialog) {
+    auto* label = new QLabel(control.text, dialog);
+    // Names and addresses come from the sheet: never let them pass for markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(textAlignment(control) | Qt::AlignTop);
+    return label;
+}
+
+QLabel* createIcon(QWidget* dialog) {
+    // Icon 128 is the program's icon, which the application sets as every window's icon.
+    auto* label = new QLabel(dialog);
+    const int extent = dialog->style()->pixelMetric(QStyle::PM_LargeIconSize);
+    label->setPixmap(dialog->windowIcon().pixmap(extent, extent));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget* createFrame(const ControlTemplate& control, QWidget* dialog) {
+    QWidget* frame = nullptr;
+    if (control.kind == ControlKind::GroupBox) {
+        frame = new QGroupBox(control.text, dialog);
+    } else {
+        auto* etched = new QFrame(dialog);
+        etched->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        frame = etched;
+    }
+    // Frames lie under the controls they surround and must not take their clicks.
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return frame;
+}
+
+QPushButton* createOwnerDrawnButton(QWidget* dialog) {
+    auto* button = new QPushButton(dialog);
+    button->setFlat(true);
+    button->setAutoDefault(false);
+    return button;
+}
+
+bool isFrame(ControlKind kind) {
+    return kind == ControlKind::GroupBox || kind == ControlKind::EtchedFrame;
+}
+
+bool takesFocus(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::StaticText:
+    case ControlKind::GroupBox:
+    case ControlKind::EtchedFrame:
+    case ControlKind::Icon:
+        return false;
+    default:
+        return true;
+    }
+}
+
+void applyFocusPolicy(const ControlTemplate& control, QWidget* widget) {
+    if (!takesFocus(control.kind)) {
+        widget->setFocusPolicy(Qt::NoFocus);
+        return;
+    }
+    // A control without tab stop still takes the focus when clicked, as on Windows.
+    if (control.has(ControlFlag::NoTabStop) && (widget->focusPolicy() & Qt::TabFocus))
+        widget->setFocusPolicy(Qt::ClickFocus);
+}
+
+void applyWindowStyle(const DialogTemplate& dialogTemplate, QWidget* dialog) {
+    if (!dialog->isWindow() || !(dialogTemplate.style & DialogStyle::NoCloseButton))
+        return;
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+}
+
+} // namespace
+
+DialogBuilder::DialogBuilder(const DialogTemplate& dialogTemplate) : template_(dialogTemplate) {}
+
+void DialogBuilder::setCustomWidget(int controlId, WidgetFactory factory) {
+    customWidgets_[controlId] = std::move(factory);
+}
+
+DialogControls DialogBuilder::build(QWidget& dialog, const DialogTemplate& dialogTemplate) {
+    return DialogBuilder(dialogTemplate).build(&dialog);
+}
+
+QString DialogBuilder::objectNameFor(int controlId) {
+    return QStringLiteral("ctl%1").arg(controlId);
+}
+
+QWidget* DialogBuilder::createWidget(const ControlTemplate& control, QWidget* dialog) const {
+    if (const auto custom = customWidgets_.find(control.id); custom != customWidgets_.end())
+        return custom->second(dialog);
+    switch (control.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefaultPushButton:
+        return createPushButton(control, dialog);
+    case ControlKind::CheckBox:
+        return createCheckBox(control, dialog);
+    case ControlKind::Edit:
+        return createEdit(control, dialog);
+    case ControlKind::ListBox:
+        return createListBox(control, dialog);
+    case ControlKind::StaticText:
+        return createStaticText(control, dialog);
+    case ControlKind::GroupBox:
+    case ControlKind::EtchedFrame:
+        return createFrame(control, dialog);
+    case ControlKind::Icon:
+        return createIcon(dialog);
+    case ControlKind::OwnerDrawnButton:
+        return createOwnerDrawnButton(dialog);
+    }
+    return new QWidget(dialog);
+}
+
+DialogControls DialogBuilder::build(QWidget* dialog) const {
+    applyWindowStyle(template_, dialog);
+    dialog->setWindowTitle(template_.title);
+    dialog->setFont(DialogFont::forTemplate(template_));
+    const DialogUnits units = DialogUnits::forFont(dialog->font(), dialog);
+    dialog->setFixedSize(units.toPixels(template_.size()));
+
+    DialogControls controls;
+    QWidget* previousTabStop = nullptr;
+    std::vector<QWidget*> frames;
+    std::vector<QWidget*> overlays;
+    for (const ControlTemplate& control : template_.controls) {
+        QWidget* widget = createWidget(control, dialog);
+        if (widget->parentWidget() != dialog)
+            widget->setParent(dialog);
+        if (control.id != kNoControlId) {
+            widget->setObjectName(objectNameFor(control.id));
+            controls.add(control.id, widget);
+        }
+        if (control.has(ControlFlag::VariablePitchFont))
+            widget->setFont(DialogFont::variablePitch());
+        QRect place = units.toPixels(control.rect());
+        if (control.kind == ControlKind::Icon)
+            place.setSize(place.size().expandedTo(widget->sizeHint()));
+        widget->setGeometry(place);
+        if (control.has(ControlFlag::Hidden))
+            widget->hide();
+
+        applyFocusPolicy(control, widget);
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            if (previousTabStop)
+                QWidget::setTabOrder(previousTabStop, widget);
+            previousTabStop = widget;
+        }
+        if (isFrame(control.kind))
+            frames.push_back(widget);
+        if (control.has(ControlFlag::Overlay))
+            overlays.push_back(widget);
+    }
+    // Lowering the last frame first keeps the frames' own order beneath everything else.
+    for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame)
+        (*frame)->lower();
+    for (QWidget* overlay : overlays)
+        overlay->raise();
+    return controls;
+}
+
+} // namespace fyn

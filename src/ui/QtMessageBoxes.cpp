@@ -1,0 +1,54 @@
+#include "QtMessageBoxes.h"
+
+#include <QMessageBox>
+
+namespace fyn {
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageBoxes::Icon icon) {
+    switch (icon) {
+    case MessageBoxes::Icon::None:
+        return QMessageBox::NoIcon;
+    case MessageBoxes::Icon::Information:
+        return QMessageBox::Information;
+    case MessageBoxes::Icon::Question:
+        return QMessageBox::Question;
+    case MessageBoxes::Icon::Warning:
+        return QMessageBox::Warning;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QtMessageBoxes::QtMessageBoxes(QWidget* parent) : parent_(parent) {}
+
+void QtMessageBoxes::setParentWidget(QWidget* parent) {
+    parent_ = parent;
+}
+
+QString QtMessageBoxes::title() const {
+    if (parent_) {
+        const QString windowTitle = parent_->window()->windowTitle();
+        if (!windowTitle.isEmpty())
+            return windowTitle;
+    }
+    return QStringLiteral("Fyn");
+}
+
+void QtMessageBoxes::inform(const QString& text, Icon icon) {
+    QMessageBox box(qtIcon(icon), title(), text, QMessageBox::Ok, parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool QtMessageBoxes::askYesNo(const QString& text) {
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No,
+                    parent_);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace fyn

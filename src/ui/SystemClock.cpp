@@ -1,0 +1,9 @@
+#include "SystemClock.h"
+
+namespace fyn {
+
+QDate SystemClock::today() const {
+    return QDate::currentDate();
+}
+
+} // namespace fyn

@@ -1,0 +1,379 @@
+#include "DialogBuilder.h"
+#include "DialogTemplates.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDir>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <memory>
+#include <set>
+
+using fyn::ControlKind;
+using fyn::ControlTemplate;
+using fyn::DialogBuilder;
+using fyn::DialogControls;
+using fyn::DialogTemplate;
+using fyn::DialogTemplates;
+
+namespace {
+
+struct BuiltDialog {
+    std::unique_ptr<QDialog> dialog;
+    DialogControls controls;
+};
+
+BuiltDialog buildDialog(int templateId) {
+    BuiltDialog built{std::make_unique<QDialog>(), {}};
+    built.controls = DialogBuilder::build(*built.dialog, *DialogTemplates::byId(templateId));
+    return built;
+}
+
+// The id in a control's objectName, 0 for a widget that is no control.
+int controlId(const QWidget* widget) {
+    if (!widget || !widget->objectName().startsWith(QLatin1String("ctl")))
+        return 0;
+    return widget->objectName().mid(3).toInt();
+}
+
+bool showActive(QDialog& dialog) {
+    dialog.show();
+    dialog.activateWindow();
+    return QTest::qWaitForWindowActive(&dialog);
+}
+
+QString withoutMnemonic(QString text) {
+    return text.remove(QLatin1Char('&'));
+}
+
+} // namespace
+
+class TestDialogBuilder : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyControlOnceWithItsKind_data() { addTemplateRows(); }
+    void everyControlOnceWithItsKind();
+    void hiddenControlsStartHidden_data() { addTemplateRows(); }
+    void hiddenControlsStartHidden();
+    void onlyButtonOneIsDefault_data() { addTemplateRows(); }
+    void onlyButtonOneIsDefault();
+    void templateTextsFitTheirControls_data() { addTemplateRows(); }
+    void templateTextsFitTheirControls();
+    void dialogIsFixedAndHoldsItsControls_data() { addTemplateRows(); }
+    void dialogIsFixedAndHoldsItsControls();
+    void tabWalksVisibleControlsInTemplateOrder_data();
+    void tabWalksVisibleControlsInTemplateOrder();
+    void keysPressTheRightButton_data();
+    void keysPressTheRightButton();
+    void controlOnTopAtPoint_data();
+    void controlOnTopAtPoint();
+    void checkBoxWithTextOnLeftTogglesOnItsText();
+    void lookupByIdFindsTypedControls();
+    void customWidgetTakesTheControlsPlace();
+
+private:
+    static void addTemplateRows();
+};
+
+void TestDialogBuilder::addTemplateRows() {
+    QTest::addColumn<int>("templateId");
+    QTest::newRow("100 about box") << DialogTemplates::kAboutBoxId;
+    QTest::newRow("102 main window") << DialogTemplates::kMainWindowId;
+    QTest::newRow("107 report") << DialogTemplates::kReportId;
+    QTest::newRow("115 preview") << DialogTemplates::kPreviewId;
+}
+
+void TestDialogBuilder::everyControlOnceWithItsKind() {
+    QFETCH(int, templateId);
+    const BuiltDialog built = buildDialog(templateId);
+    const DialogTemplate& dialogTemplate = *DialogTemplates::byId(templateId);
+
+    std::multiset<int> namedIds;
+    for (const QWidget* child :
+         built.dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (const int id = controlId(child))
+            namedIds.insert(id);
+    }
+    std::multiset<int> templateIds;
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+        if (control.id == fyn::kNoControlId)
+            continue;
+        templateIds.insert(control.id);
+        QWidget* widget = built.controls.control(control.id);
+        QVERIFY(widget);
+        QCOMPARE(widget->parentWidget(), built.dialog.get());
+        QCOMPARE(DialogBuilder::control<QWidget>(*built.dialog, control.id), widget);
+        bool rightKind = false;
+        switch (control.kind) {
+        case ControlKind::PushButton:
+        case ControlKind::DefaultPushButton:
+        case ControlKind::OwnerDrawnButton:
+            rightKind = qobject_cast<QPushButton*>(widget);
+            break;
+        case ControlKind::CheckBox:
+            rightKind = qobject_cast<QCheckBox*>(widget);
+            break;
+        case ControlKind::Edit:
+            rightKind = qobject_cast<QLineEdit*>(widget);
+            break;
+        case ControlKind::ListBox:
+            rightKind = qobject_cast<QListWidget*>(widget);
+            break;
+        case ControlKind::StaticText:
+        case ControlKind::Icon:
+            rightKind = qobject_cast<QLabel*>(widget);
+            break;
+        case ControlKind::GroupBox:
+            rightKind = qobject_cast<QGroupBox*>(widget);
+            break;
+        case ControlKind::EtchedFrame:
+            rightKind = qobject_cast<QFrame*>(widget);
+            break;
+        }
+        QVERIFY2(rightKind, qPrintable(widget->objectName()));
+    }
+    QCOMPARE(namedIds, templateIds);
+}
+
+void TestDialogBuilder::hiddenControlsStartHidden() {
+    QFETCH(int, templateId);
+    BuiltDialog built = buildDialog(templateId);
+    built.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(built.dialog.get()));
+    for (const ControlTemplate& control : DialogTemplates::byId(templateId)->controls) {
+        if (control.id == fyn::kNoControlId)
+            continue;
+        QCOMPARE(built.controls.control(control.id)->isVisible(),
+                 !control.has(fyn::ControlFlag::Hidden));
+    }
+}
+
+void TestDialogBuilder::onlyButtonOneIsDefault() {
+    QFETCH(int, templateId);
+    const BuiltDialog built = buildDialog(templateId);
+    const DialogTemplate& dialogTemplate = *DialogTemplates::byId(templateId);
+    for (QPushButton* button : built.dialog->findChildren<QPushButton*>()) {
+        const ControlTemplate* control = dialogTemplate.find(controlId(button));
+        QVERIFY(control);
+        QCOMPARE(button->isDefault(), control->kind == ControlKind::DefaultPushButton);
+    }
+}
+
+// Catches a dialog font that is too wide for the layout, the way the user would see it: cut
+// off captions.
+void TestDialogBuilder::templateTextsFitTheirControls() {
+    QFETCH(int, templateId);
+    const BuiltDialog built = buildDialog(templateId);
+    for (const ControlTemplate& control : DialogTemplates::byId(templateId)->controls) {
+        if (control.id == fyn::kNoControlId || control.text.isEmpty() ||
+            control.kind == ControlKind::Icon)
+            continue;
+        QWidget* widget = built.controls.control(control.id);
+        const QFontMetrics metrics = widget->fontMetrics();
+        const QString text = withoutMnemonic(control.text);
+        const QString what = QStringLiteral("%1 \"%2\"").arg(control.id).arg(text);
+        if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(box);
+            option.rect = box->rect();
+            const QRect room =
+                box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+            const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap, text);
+            QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                     qPrintable(what));
+        } else if (qobject_cast<QPushButton*>(widget)) {
+            const int margin = widget->style()->pixelMetric(QStyle::PM_ButtonMargin);
+            QVERIFY2(metrics.horizontalAdvance(text) + margin <= widget->width(), qPrintable(what));
+        } else {
+            const QRect needed = metrics.boundingRect(widget->rect(), Qt::TextWordWrap, text);
+            QVERIFY2(needed.height() <= widget->height() && needed.width() <= widget->width(),
+                     qPrintable(what));
+        }
+    }
+}
+
+void TestDialogBuilder::dialogIsFixedAndHoldsItsControls() {
+    QFETCH(int, templateId);
+    BuiltDialog built = buildDialog(templateId);
+    QCOMPARE(built.dialog->minimumSize(), built.dialog->maximumSize());
+    // Every control lies inside the fixed client area.
+    const QRect client(QPoint(0, 0), built.dialog->minimumSize());
+    for (const QWidget* child :
+         built.dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        QVERIFY2(client.contains(child->geometry()), qPrintable(child->objectName()));
+
+    if (const QString folder = qEnvironmentVariable("FYN_SCREENSHOT_DIR"); !folder.isEmpty()) {
+        built.dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(built.dialog.get()));
+        built.dialog->grab().save(
+            QDir(folder).filePath(QStringLiteral("dialog-%1.png").arg(templateId)));
+    }
+}
+
+void TestDialogBuilder::tabWalksVisibleControlsInTemplateOrder_data() {
+    QTest::addColumn<int>("templateId");
+    QTest::addColumn<QList<int>>("focusRing");
+    // Hidden controls are skipped; the ring wraps from the last control to the first.
+    QTest::newRow("107 report") << DialogTemplates::kReportId
+                                << QList<int>{1126, 141, 143, 1, 2, 129, 3};
+    QTest::newRow("102 main window")
+        << DialogTemplates::kMainWindowId << QList<int>{138, 1, 2, 3, 5, 4, 162, 1005};
+    // The preview area takes no tab stop.
+    QTest::newRow("115 preview") << DialogTemplates::kPreviewId
+                                 << QList<int>{2, 3, 129, 1004, 1005};
+}
+
+void TestDialogBuilder::tabWalksVisibleControlsInTemplateOrder() {
+    QFETCH(int, templateId);
+    QFETCH(QList<int>, focusRing);
+    BuiltDialog built = buildDialog(templateId);
+    QVERIFY(showActive(*built.dialog));
+
+    built.controls.control(focusRing.front())->setFocus(Qt::OtherFocusReason);
+    for (qsizetype step = 1; step <= focusRing.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(controlId(QApplication::focusWidget()), focusRing[step % focusRing.size()]);
+    }
+    for (qsizetype step = focusRing.size() - 1; step >= 0; --step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(controlId(QApplication::focusWidget()), focusRing[step]);
+    }
+}
+
+void TestDialogBuilder::keysPressTheRightButton_data() {
+    QTest::addColumn<int>("templateId");
+    QTest::addColumn<int>("focusId");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("alt");
+    QTest::addColumn<int>("pressedId");
+    const int report = DialogTemplates::kReportId;
+    QTest::newRow("Enter in a field presses the default button")
+        << report << 143 << int(Qt::Key_Return) << false << 1;
+    QTest::newRow("Enter on a check box presses the default button")
+        << report << 1126 << int(Qt::Key_Return) << false << 1;
+    QTest::newRow("Enter on a button presses that button")
+        << report << 2 << int(Qt::Key_Return) << false << 2;
+    QTest::newRow("keypad Enter on a button presses that button")
+        << report << 3 << int(Qt::Key_Enter) << false << 3;
+    QTest::newRow("Alt+Z") << report << 143 << int(Qt::Key_Z) << true << 2;
+    QTest::newRow("Alt+M") << report << 1126 << int(Qt::Key_M) << true << 129;
+    QTest::newRow("Alt+P") << report << 141 << int(Qt::Key_P) << true << 3;
+    QTest::newRow("Alt+O skips the hidden second OK")
+        << report << 1126 << int(Qt::Key_O) << true << 1;
+    QTest::newRow("Enter in the publisher list presses OK")
+        << DialogTemplates::kMainWindowId << 138 << int(Qt::Key_Return) << false << 1;
+    QTest::newRow("preview: Enter presses the focused button")
+        << DialogTemplates::kPreviewId << 129 << int(Qt::Key_Return) << false << 129;
+    QTest::newRow("preview: Alt+Z")
+        << DialogTemplates::kPreviewId << 1004 << int(Qt::Key_Z) << true << 2;
+}
+
+void TestDialogBuilder::keysPressTheRightButton() {
+    QFETCH(int, templateId);
+    QFETCH(int, focusId);
+    QFETCH(int, key);
+    QFETCH(bool, alt);
+    QFETCH(int, pressedId);
+    BuiltDialog built = buildDialog(templateId);
+    QList<int> pressed;
+    for (QPushButton* button : built.dialog->findChildren<QPushButton*>()) {
+        connect(button, &QPushButton::clicked, built.dialog.get(),
+                [&pressed, button] { pressed.append(controlId(button)); });
+    }
+    QVERIFY(showActive(*built.dialog));
+    built.controls.control(focusId)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                    alt ? Qt::AltModifier : Qt::NoModifier);
+    // A mnemonic presses its button after a short animation.
+    QTRY_COMPARE(pressed, QList<int>{pressedId});
+}
+
+void TestDialogBuilder::controlOnTopAtPoint_data() {
+    QTest::addColumn<int>("templateId");
+    QTest::addColumn<int>("shownId");
+    QTest::addColumn<int>("pointOfId");
+    QTest::addColumn<int>("topId");
+    // The month list opens over the buttons Poznámky, Zrušiť and OK.
+    QTest::newRow("open month list covers Poznámky")
+        << DialogTemplates::kReportId << 158 << 3 << 158;
+    QTest::newRow("open month list covers OK") << DialogTemplates::kReportId << 158 << 1 << 158;
+    // The etched frame comes after the preview area in the template but must not cover it.
+    QTest::newRow("preview area above its frame") << DialogTemplates::kPreviewId << 0 << 130 << 130;
+    QTest::newRow("name above its group box") << DialogTemplates::kMainWindowId << 0 << 133 << 133;
+}
+
+void TestDialogBuilder::controlOnTopAtPoint() {
+    QFETCH(int, templateId);
+    QFETCH(int, shownId);
+    QFETCH(int, pointOfId);
+    QFETCH(int, topId);
+    BuiltDialog built = buildDialog(templateId);
+    if (shownId)
+        built.controls.control(shownId)->show();
+    built.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(built.dialog.get()));
+
+    const QPoint point = built.controls.control(pointOfId)->geometry().center();
+    QWidget* top = built.dialog->childAt(point);
+    while (top && top->parentWidget() != built.dialog.get())
+        top = top->parentWidget();
+    QCOMPARE(controlId(top), topId);
+}
+
+void TestDialogBuilder::checkBoxWithTextOnLeftTogglesOnItsText() {
+    BuiltDialog built = buildDialog(DialogTemplates::kReportId);
+    QVERIFY(showActive(*built.dialog));
+    QCheckBox* inService = built.controls.checkBox(1126);
+    QVERIFY(inService);
+    QVERIFY(!inService->isChecked());
+    // The box stands on the right, its text on the left.
+    QTest::mouseClick(inService, Qt::LeftButton, {}, QPoint(4, inService->height() / 2));
+    QVERIFY(inService->isChecked());
+    QCOMPARE(inService->text(), QStringLiteral("bol v danom službe"));
+}
+
+void TestDialogBuilder::lookupByIdFindsTypedControls() {
+    const BuiltDialog built = buildDialog(DialogTemplates::kMainWindowId);
+    QVERIFY(built.controls.listWidget(138));
+    QVERIFY(built.controls.pushButton(1));
+    QVERIFY(built.controls.checkBox(162));
+    QVERIFY(built.controls.label(133));
+    // Wrong kind or unknown id: null, never a wrongly typed widget.
+    QCOMPARE(built.controls.pushButton(138), nullptr);
+    QCOMPARE(built.controls.control(99), nullptr);
+    QCOMPARE(DialogBuilder::control<QLineEdit>(*built.dialog, 1), nullptr);
+}
+
+void TestDialogBuilder::customWidgetTakesTheControlsPlace() {
+    const DialogTemplate& preview = DialogTemplates::preview();
+    const BuiltDialog plain = buildDialog(DialogTemplates::kPreviewId);
+
+    QDialog dialog;
+    QWidget* area = nullptr;
+    DialogBuilder builder(preview);
+    builder.setCustomWidget(130, [&area](QWidget* parent) {
+        area = new QWidget(parent);
+        area->setFocusPolicy(Qt::StrongFocus);
+        return area;
+    });
+    const DialogControls controls = builder.build(&dialog);
+
+    QVERIFY(area);
+    QCOMPARE(controls.control(130), area);
+    QCOMPARE(area->objectName(), DialogBuilder::objectNameFor(130));
+    QCOMPARE(area->geometry(), plain.controls.control(130)->geometry());
+    // The area has no tab stop in the template, whatever the widget asked for.
+    QCOMPARE(area->focusPolicy(), Qt::ClickFocus);
+}
+
+QTEST_MAIN(TestDialogBuilder)
+#include "TestDialogBuilder.moc"
