@@ -57,7 +57,8 @@ bool CreditRule::UpdateCredit(State& state, int status, int hours, const QString
     }
 
     if (state.credit != 0) {
-        state.creditText = QStringLiteral("( + %1 ").arg(state.credit) + unit + QStringLiteral(" )");
+        state.creditText =
+            QStringLiteral("( + %1 ").arg(state.credit) + unit + QStringLiteral(" )");
     }
     return true;
 }

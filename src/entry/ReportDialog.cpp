@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-
 #include <cstring>
 
 namespace fyn {
@@ -144,13 +143,13 @@ int ReportDialog::hoursFieldValue() const {
     return ValueParsing::leadingValue(hoursField_->text());
 }
 
-void ReportDialog::setVisible(int id, bool visible) {
+void ReportDialog::showControl(int id, bool visible) {
     controls_.control(id)->setVisible(visible);
 }
 
 void ReportDialog::showPair(int label, int field, bool visible) {
-    setVisible(label, visible);
-    setVisible(field, visible);
+    showControl(label, visible);
+    showControl(field, visible);
 }
 
 void ReportDialog::OpenDialog() {
@@ -169,7 +168,7 @@ void ReportDialog::OpenDialog() {
         monthList_->setCurrentRow(month_);
     }
     for (const int id : {kMonthList, kCloseMonthList, kRemarksField, kUnderAnHour}) {
-        setVisible(id, false);
+        showControl(id, false);
     }
 
     std::memcpy(workingRecord_.data(), sheet.Record(publisherIndex_), kRecordSize);
@@ -230,14 +229,14 @@ void ReportDialog::LoadMonth() {
 
 void ReportDialog::ShowFields() {
     for (int id = kFirstValueLabel; id <= kStudiesLabel; ++id) {
-        setVisible(id, false);
+        showControl(id, false);
     }
     for (const int id : kValueFields) {
-        setVisible(id, false);
+        showControl(id, false);
     }
     showPair(kHoursLabel, kHoursField, inService_ && pioneerFlag_ != 0);
     showPair(kStudiesLabel, kStudiesField, inService_);
-    setVisible(kInService, true);
+    showControl(kInService, true);
 }
 
 void ReportDialog::ShowStatus() {
@@ -245,14 +244,15 @@ void ReportDialog::ShowStatus() {
     controls_.label(kStatusLabel)->setText(kStatusTexts[status]);
     if (status == Publisher || status == AuxiliaryPioneer) {
         auxiliaryBox_->setChecked(status == AuxiliaryPioneer);
-        setVisible(kAuxiliaryPioneer, true);
-        setVisible(kStatusLabel, false);
+        showControl(kAuxiliaryPioneer, true);
+        showControl(kStatusLabel, false);
     }
-    controls_.label(kPrivilegeLabel)->setText(kPrivilegeTexts[workingRecord_[kPrivilege] & kStatusMask]);
+    controls_.label(kPrivilegeLabel)
+        ->setText(kPrivilegeTexts[workingRecord_[kPrivilege] & kStatusMask]);
     const auto group = static_cast<std::int8_t>(workingRecord_[kRecordGroupNumber]);
     controls_.label(kGroupLabel)
         ->setText(context_.strings.text(text::kGroup) + QStringLiteral(" %1").arg(group));
-    setVisible(kCreditLabel, status == RegularPioneer);
+    showControl(kCreditLabel, status == RegularPioneer);
 }
 
 void ReportDialog::ShowWarnings() {
@@ -379,8 +379,8 @@ bool ReportDialog::ValidateValues() {
         if (!value) {
             problem = context_.strings.text(text::kPositiveInteger);
         } else if (*value > checks[i].upper) {
-            problem = context_.strings.text(text::kIntegerBetween,
-                                            {QStringLiteral("0"), QString::number(checks[i].upper)});
+            problem = context_.strings.text(
+                text::kIntegerBetween, {QStringLiteral("0"), QString::number(checks[i].upper)});
         }
         if (!problem.isEmpty()) {
             context_.sheet.messages().inform(problem, MessageBoxes::Icon::Warning);
@@ -415,8 +415,8 @@ void ReportDialog::StoreEntry() {
     setArrayValue(kStudiesAndFlags, k, studiesAndFlags);
     std::uint8_t& status = workingRecord_[kPioneerStatus + static_cast<std::size_t>(k)];
     if ((status & kStatusMask) == Publisher || (status & kStatusMask) == AuxiliaryPioneer) {
-        status = static_cast<std::uint8_t>((status & ~kStatusMask) |
-                                           (auxiliaryBox_->isChecked() ? AuxiliaryPioneer : Publisher));
+        status = static_cast<std::uint8_t>(
+            (status & ~kStatusMask) | (auxiliaryBox_->isChecked() ? AuxiliaryPioneer : Publisher));
     }
     setArrayValue(kCreditHours, k, creditState_.credit);
 }
@@ -434,12 +434,12 @@ void ReportDialog::CommitRecord() {
 
 void ReportDialog::OpenMonthList() {
     monthListOpen_ = true;
-    setVisible(kMonthList, true);
+    showControl(kMonthList, true);
     for (const int id : {kRemarksButton, kOk, kCancel, kChangeMonth, kCreditLabel, kGroupLabel}) {
-        setVisible(id, false);
+        showControl(id, false);
     }
     controls_.pushButton(kCloseMonthList)->setDown(false);
-    setVisible(kCloseMonthList, true);
+    showControl(kCloseMonthList, true);
     monthList_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -459,10 +459,10 @@ void ReportDialog::CloseMonthList() {
         return;
     }
     monthListOpen_ = false;
-    setVisible(kMonthList, false);
-    setVisible(kCloseMonthList, false);
+    showControl(kMonthList, false);
+    showControl(kCloseMonthList, false);
     for (const int id : {kRemarksButton, kOk, kCancel, kChangeMonth, kGroupLabel}) {
-        setVisible(id, true);
+        showControl(id, true);
     }
     inServiceBox_->setFocus(Qt::OtherFocusReason);
     LoadMonth();
@@ -470,16 +470,16 @@ void ReportDialog::CloseMonthList() {
 
 void ReportDialog::OpenRemarks() {
     remarksMode_ = 1;
-    setVisible(kChangeMonth, false);
+    showControl(kChangeMonth, false);
     remarksField_->setText(creditState_.remarkText);
-    setVisible(kRemarksField, true);
+    showControl(kRemarksField, true);
     remarksField_->setFocus(Qt::OtherFocusReason);
 }
 
 void ReportDialog::CloseRemarks() {
     const QString typed = remarksField_->text();
-    setVisible(kRemarksField, false);
-    setVisible(kChangeMonth, true);
+    showControl(kRemarksField, false);
+    showControl(kChangeMonth, true);
     creditState_.remarkText = typed.left(kRemarkTextLimit);
     const std::optional<QByteArray> bytes = TextCodec::fromUnicode(creditState_.remarkText);
     const bool stored = bytes && StoreRemark(context_.sheet, publisherIndex_, month_, yearSlot_,

@@ -5,7 +5,6 @@
 #include "SheetLayout.h"
 
 #include <QDialog>
-
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -82,7 +81,7 @@ private:
     int statusAt(int slotIndex) const;
     int hoursFieldValue() const;
     void showPair(int label, int field, bool visible);
-    void setVisible(int id, bool visible);
+    void showControl(int id, bool visible);
 
     Context context_;
     int publisherIndex_;

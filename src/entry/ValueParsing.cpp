@@ -24,8 +24,9 @@ std::optional<std::uint32_t> ValueParsing::parseUnsigned(const QString& text) {
     const qsizetype firstDigit = i;
     std::uint64_t value = 0;
     while (i < text.size() && isDigit(text[i])) {
-        value = std::min<std::uint64_t>(value * 10 + static_cast<std::uint64_t>(text[i].digitValue()),
-                                        std::numeric_limits<std::uint32_t>::max());
+        value =
+            std::min<std::uint64_t>(value * 10 + static_cast<std::uint64_t>(text[i].digitValue()),
+                                    std::numeric_limits<std::uint32_t>::max());
         ++i;
     }
     if (i == firstDigit) {

@@ -48,21 +48,30 @@ bool AtomicFile::replace(const QString& path, const QByteArray& content) {
     const QByteArray targetPath = QFileInfo(target).absoluteFilePath().toLocal8Bit();
     const QByteArray folder = QFileInfo(target).absolutePath().toLocal8Bit();
 
-    mode_t mode = S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH;
+    // A new file gets the permissions the user's umask allows, as any newly created file would.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode_t mode = static_cast<mode_t>(0666 & ~mask);
     struct stat existing {};
-    if (::stat(targetPath.constData(), &existing) == 0) {
+    const bool replacing = ::stat(targetPath.constData(), &existing) == 0;
+    if (replacing) {
         if (!S_ISREG(existing.st_mode) || !isWritableFile(targetPath, existing)) {
             return false;
         }
         mode = existing.st_mode & 07777;
     }
 
-    QByteArray temporary = folder + "/." + QFileInfo(target).fileName().toLocal8Bit() + ".XXXXXX";
+    // A short name, so that a file name near the length limit can still be replaced.
+    QByteArray temporary = folder + "/.fyn-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         return false;
     }
     bool ok = writeAll(fd, content.constData(), content.size());
+    if (ok && replacing) {
+        // Keep the owner when root writes somebody's sheet; failing to is no reason to stop.
+        [[maybe_unused]] const int kept = ::fchown(fd, existing.st_uid, existing.st_gid);
+    }
     ok = ok && ::fchmod(fd, mode) == 0;
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;

@@ -94,9 +94,9 @@ bool GroupSheet::Load(const QString& path) {
     groupNumber_ = header[kHeaderGroupNumber];
     remarkCount_ = readU16(header + kRemarkCount);
     reportMonth = header[kReportMonth];
-    if (reportMonth == 0 && startMonth == 11) {
-        yearSlot = currentYear_ % 2;
-    }
+    // Decided afresh for every sheet: a January sheet must not leave its slot to the next
+    // sheet loaded in the same run, whose months would overwrite those of two years ago.
+    yearSlot = reportMonth == 0 && startMonth == 11 ? currentYear_ % 2 : startYearSlot_;
     if (!AllocateBuffers()) {
         publisherCount_ = 0;
         remarkCount_ = 0;
@@ -186,6 +186,7 @@ void GroupSheet::SetMonthsFromDate(QDate today) {
     reportMonth = startMonth;
     const int year = startMonth == 11 ? today.year() - 1 : today.year();
     yearSlot = ((year - 2000) % 2 + 2) % 2;
+    startYearSlot_ = yearSlot;
 }
 
 std::uint8_t* GroupSheet::RemarkEntry(int number) {

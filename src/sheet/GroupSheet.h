@@ -83,6 +83,7 @@ private:
     int remarkCount_ = 0;
     int groupNumber_ = 0;
     int currentYear_ = 2000;
+    int startYearSlot_ = 0;
     bool buffersAllocated_ = false;
     QString sheetPath_;
 };

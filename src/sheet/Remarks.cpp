@@ -47,7 +47,7 @@ bool StoreRemark(GroupSheet& sheet, int /*index*/, int /*month*/, int /*yearSlot
     }
     // An entry that exists can always be rewritten, also once the table is full: refusing it
     // would silently drop the remark the user just typed.
-    if (number < 1 || number > sheet.remarkCount() || number > kMaxRemarks) {
+    if (number < 1 || number > sheet.remarkCount()) {
         return false;
     }
     std::uint8_t* entry = sheet.RemarkEntry(number);

@@ -23,7 +23,6 @@ private Q_SLOTS:
     void committedFileIsCurrent();
     void holdsTheGroupAndItsNames();
     void novemberIsPartlyReported();
-    void contactsVary();
 
 private:
     RecordingMessageBoxes boxes_;
@@ -83,29 +82,6 @@ void TestExampleSheet::novemberIsPartlyReported() {
     QCOMPARE(int(ReadRemark(sheet_, 16, month, slot, text, true)), 1);
     QCOMPARE(text, QByteArray("0"));
     QVERIFY(sheet_.IsMarkedLate(9, 9));
-}
-
-void TestExampleSheet::contactsVary() {
-    int withoutPhone = 0;
-    int withThreePhones = 0;
-    int shortNumbers = 0;
-    int withoutEmail = 0;
-    for (int index = 1; index <= sheet_.publisherCount(); ++index) {
-        const std::uint8_t* record = sheet_.Record(index);
-        int phones = 0;
-        for (const std::size_t offset : {kPhone1, kPhone2, kPhone3}) {
-            const auto length = qstrlen(reinterpret_cast<const char*>(record + offset));
-            phones += length > 0 ? 1 : 0;
-            shortNumbers += length > 0 && length <= 5 ? 1 : 0;
-        }
-        withoutPhone += phones == 0 ? 1 : 0;
-        withThreePhones += phones == 3 ? 1 : 0;
-        withoutEmail += record[kEmail] == 0 ? 1 : 0;
-    }
-    QVERIFY(withoutPhone > 0);
-    QVERIFY(withThreePhones > 0);
-    QVERIFY(shortNumbers > 0);
-    QVERIFY(withoutEmail > 0);
 }
 
 QTEST_GUILESS_MAIN(TestExampleSheet)

@@ -141,6 +141,7 @@ private Q_SLOTS:
     void loadThenWriteGivesTheFileBack();
     void monthsFromDateAndJanuaryRule_data();
     void monthsFromDateAndJanuaryRule();
+    void yearSlotIsDecidedForEverySheet();
     void shortFileReadsAsZeros();
     void sheetWithoutPublishersKeepsThePath();
     void missingFileGivesAnEmptySheet();
@@ -268,6 +269,21 @@ void TestGroupSheet::monthsFromDateAndJanuaryRule() {
     QCOMPARE(sheet.startMonth, startMonth);
     QCOMPARE(sheet.reportMonth, sheetMonth);
     QCOMPARE(sheet.yearSlot, slotAfterLoad);
+}
+
+void TestGroupSheet::yearSlotIsDecidedForEverySheet() {
+    // A January sheet loaded first must not leave its slot to the December sheet loaded next:
+    // December 2026 would then overwrite December 2024.
+    GroupSheet sheet(boxes_, StringTable::slovak());
+    sheet.SetMonthsFromDate(QDate(2027, 1, 15));
+    SheetBuilder january = threePublishers();
+    january.setReportMonth(0);
+    QVERIFY(sheet.Load(put(QStringLiteral("january.t09"), january.build())));
+    QCOMPARE(sheet.yearSlot, 1);
+    SheetBuilder december = threePublishers();
+    december.setReportMonth(11);
+    QVERIFY(sheet.Load(put(QStringLiteral("december.t09"), december.build())));
+    QCOMPARE(sheet.yearSlot, 0);
 }
 
 void TestGroupSheet::shortFileReadsAsZeros() {

@@ -295,6 +295,13 @@ void TestRemarks::fullTableStillRewritesExistingEntries() {
     QCOMPARE(boxes_.texts(), QStringList{StringTable::slovak().text(text::kNoRemarkRoom)});
     QVERIFY(!StoreRemark(sheet, 2, kMonth, kSlot, kMaxRemarks + 1, "nova"));
     QCOMPARE(sheet.remarkCount(), kMaxRemarks);
+
+    // A sheet that came with more entries than we would ever reserve keeps them all writable.
+    GroupSheet large(boxes_, StringTable::slovak());
+    QVERIFY(load(large, 300, 280));
+    QVERIFY(StoreRemark(large, 1, kMonth, kSlot, 280, "zmenena"));
+    QCOMPARE(int(ReadRemark(large, 1, kMonth, kSlot, text, true)), 280);
+    QCOMPARE(text, QByteArray("zmenena"));
 }
 
 QTEST_GUILESS_MAIN(TestRemarks)
