@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <cstring>
 
 namespace fyn {
@@ -106,6 +107,13 @@ ReportDialog::ReportDialog(const Context& context, int publisherIndex, QWidget* 
             &ReportDialog::OpenMonthList);
     connect(controls_.pushButton(kCloseMonthList), &QPushButton::clicked, this,
             &ReportDialog::CloseMonthList);
+    // The help tips name Alt+R for the remarks, beside the button's own Alt+P.
+    auto* remarksShortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), this);
+    connect(remarksShortcut, &QShortcut::activated, this, [this] {
+        if (QPushButton* remarks = controls_.pushButton(kRemarksButton); remarks->isVisible()) {
+            remarks->click();
+        }
+    });
     connect(inServiceBox_, &QCheckBox::clicked, this, &ReportDialog::InServiceClicked);
     connect(auxiliaryBox_, &QCheckBox::clicked, this, &ReportDialog::AuxiliaryPioneerClicked);
     connect(monthList_, &QListWidget::currentRowChanged, this, &ReportDialog::MonthSelected);

@@ -1,6 +1,7 @@
 #include "DialogBuilder.h"
 #include "FakeSeams.h"
 #include "GroupApp.h"
+#include "LittleEndian.h"
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
 #include "Settings.h"
@@ -379,6 +380,31 @@ private Q_SLOTS:
         QCOMPARE(window_->windowTitle(), QStringLiteral("Január - odovzdané správy - Skupina 9 "));
         QCOMPARE(control<QLabel>(133)->text(), QString());
         QCOMPARE(window_->sheet().sheetPath(), second);
+    }
+
+    void loadingAnotherSheetFirstWritesTheCurrentOneBack() {
+        const QString first = writeSheet(QStringLiteral("first.t09"), groupThree());
+        const QString second = writeSheet(QStringLiteral("second.t09"), groupThree());
+        open(first);
+        writeU16(window_->sheet().Record(5) + layout::kHours, 42);
+        files_->answers.append(second);
+        window_->LoadNewSheet();
+        QCOMPARE(window_->sheet().sheetPath(), second);
+        GroupSheet reread(*messages_, StringTable::slovak());
+        QVERIFY(reread.Load(first));
+        QCOMPARE(readU16(reread.Record(5) + layout::kHours), std::uint16_t(42));
+    }
+
+    void aFailedWriteBackKeepsTheCurrentSheetLoaded() {
+        const QString first = writeSheet(QStringLiteral("first.t09"), groupThree());
+        const QString second = writeSheet(QStringLiteral("second.t09"), groupThree());
+        open(first);
+        QFile::setPermissions(first, QFileDevice::ReadOwner);
+        files_->answers.append(second);
+        window_->LoadNewSheet();
+        QCOMPARE(window_->sheet().sheetPath(), first);
+        QCOMPARE(messages_->texts().size(), 1);
+        QVERIFY(messages_->texts().first().contains(first));
     }
 
     void aSheetThatIsNotASheetKeepsThePreviousOne() {
