@@ -280,13 +280,14 @@ void MainDialog::SendReminderEmail() {
 }
 
 void MainDialog::openReportDialog(int index) {
-    const ReportDialog::Context context{
-        sheet_, wording_, services_.strings, [this](const QString& publisherName) {
-            lastEntryName_ = publisherName;
-            RefreshStatus();
-            // Every accepted report goes to disk at once, so a crash loses nothing accepted.
-            WriteBack();
-        }};
+    const ReportDialog::Context context{sheet_, wording_, services_.strings,
+                                        [this](const QString& publisherName) {
+                                            lastEntryName_ = publisherName;
+                                            RefreshStatus();
+                                            // Every accepted report goes to disk at once, so a
+                                            // crash loses nothing accepted.
+                                            WriteBack();
+                                        }};
     ReportDialog dialog(context, index, this);
     dialog.exec();
 }

@@ -83,7 +83,7 @@ void TestCreditRule::updateCredit() {
 
     CreditRule::State state{static_cast<std::uint8_t>(credit), remark, QStringLiteral("old")};
     QVERIFY(CreditRule::UpdateCredit(state, RegularPioneer, hours, QStringLiteral("H")));
-    QCOMPARE(state.credit, expectedCredit);
+    QCOMPARE(int(state.credit), expectedCredit);
     QCOMPARE(state.remarkText, expectedRemark);
     QCOMPARE(state.creditText, expectedLabel);
 }
@@ -99,7 +99,7 @@ void TestCreditRule::othersThanRegularPioneersAreLeftAlone() {
     QFETCH(int, status);
     CreditRule::State state{10, QString(), QStringLiteral("old")};
     QVERIFY(!CreditRule::UpdateCredit(state, status, 70, QStringLiteral("H")));
-    QCOMPARE(state.credit, 10);
+    QCOMPARE(int(state.credit), 10);
     QCOMPARE(state.remarkText, QString());
     QCOMPARE(state.creditText, QString());
 }
