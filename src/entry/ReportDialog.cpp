@@ -211,8 +211,12 @@ void ReportDialog::LoadMonth() {
         const auto reserved = reservedEntries_.find(month_);
         if (reserved != reservedEntries_.end()) {
             remarkNumber_ = reserved->second;
-            const auto* entry = reinterpret_cast<const char*>(sheet.RemarkEntry(remarkNumber_));
-            remark = QByteArray(entry, static_cast<qsizetype>(strnlen(entry, kRemarkSize)));
+            // Its text counts only while this dialog's copy still refers to it: a remark that
+            // was cleared stays cleared.
+            if (arrayValue(kRemarkEntry, k) == remarkNumber_) {
+                const auto* entry = reinterpret_cast<const char*>(sheet.RemarkEntry(remarkNumber_));
+                remark = QByteArray(entry, static_cast<qsizetype>(strnlen(entry, kRemarkSize)));
+            }
         } else {
             const int countBefore = sheet.remarkCount();
             remarkNumber_ = ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, false);

@@ -1,0 +1,130 @@
+#!/bin/sh
+# A report accepted in Fyn is in the sheet file at once. The real program runs on a virtual X
+# server and is worked with keys through xdotool; with its main window still open it is killed
+# with SIGKILL, and fyn-crash-check compares the file with the sheet it started from.
+#
+#   crash_safety.sh FYN FYN-CRASH-CHECK EXAMPLE-SHEET
+#
+# Without Xvfb or xdotool the test is skipped (exit 77), except in CI ($CI set), where it fails.
+set -eu
+
+fyn=$1
+check=$2
+example=$3
+
+fail() {
+    echo "crash_safety: $*" >&2
+    exit 1
+}
+
+for tool in Xvfb xdotool timeout; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        [ -n "${CI:-}" ] && fail "$tool is missing"
+        echo "crash_safety: $tool is missing, skipped"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+fyn_pid=
+finish() {
+    status=$?
+    if [ -n "$fyn_pid" ]; then kill -9 "$fyn_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    if [ "$status" -ne 0 ] && [ -f "$work/fyn.log" ]; then cat "$work/fyn.log" >&2; fi
+    rm -rf "$work"
+    exit "$status"
+}
+trap finish EXIT
+trap 'exit 1' INT TERM
+
+# Xvfb picks a free display and writes its number once it accepts clients.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+tries=0
+until [ -s "$work/display" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -le 100 ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    sleep 0.1
+done
+DISPLAY=":$(cat "$work/display")"
+export DISPLAY
+
+cp "$example" "$work/Skupina3.t09"
+chmod u+w "$work/Skupina3.t09"
+mkdir -p "$work/config" "$work/data" "$work/runtime"
+chmod 700 "$work/runtime"
+QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+    XDG_RUNTIME_DIR="$work/runtime" "$fyn" "$work/Skupina3.t09" >"$work/fyn.log" 2>&1 &
+fyn_pid=$!
+
+# The first visible window whose title matches, once it is there.
+window() {
+    timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1
+}
+# Waits until no visible window's title matches.
+closed() {
+    tries=0
+    while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ "$tries" -le 100 ] || fail "the window \"$1\" did not close"
+        sleep 0.1
+    done
+}
+keys() {
+    xdotool key --clearmodifiers --delay 100 "$@"
+}
+focus() {
+    timeout 10 xdotool windowfocus --sync "$1" || fail "cannot focus window $1"
+}
+# Opens the report dialog of the publisher in list row $1 (from 0), titled $2.
+open_report() {
+    focus "$main"
+    keys Home
+    row=0
+    while [ "$row" -lt "$1" ]; do
+        keys Down
+        row=$((row + 1))
+    done
+    keys Return
+    dialog=$(window "$2")
+    [ -n "$dialog" ] || fail "the report dialog \"$2\" did not open"
+    focus "$dialog"
+}
+
+main=$(window 'Skupina 3')
+[ -n "$main" ] || fail "the main window did not open"
+
+# Peter Ďurica: in service, 3 hours, 2 Bible studies.
+open_report 2 '^Peter '
+keys space Return 3 Return 2 Return
+closed '^Peter '
+
+# Oľga Blahová, regular pioneer: 72 hours, 1 Bible study.
+open_report 19 'Blahov'
+keys space Return 7 2 Return 1 Return
+closed 'Blahov'
+
+# Eva Horváthová: a zero report, the remark 0.
+open_report 7 '^Eva '
+keys alt+p
+sleep 0.5
+keys 0 Return Return Return
+closed '^Eva '
+
+kill -0 "$fyn_pid" 2>/dev/null || fail "Fyn ended by itself"
+xdotool search --onlyvisible --name 'Skupina 3' >/dev/null || fail "the main window closed"
+kill -9 "$fyn_pid"
+wait "$fyn_pid" 2>/dev/null || true
+fyn_pid=
+
+"$check" "$example" "$work/Skupina3.t09" report:3:3:2 report:20:72:1 zero:8
+
+# The file as it was before Fyn first overwrote it, kept once.
+set -- "$work"/data/fyn/backups/*
+[ "$#" -eq 1 ] && [ -f "$1" ] || fail "expected one backup, found: $*"
+cmp "$example" "$1" || fail "the backup differs from the original sheet"
