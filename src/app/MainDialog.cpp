@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "Clock.h"
+#include "ControlIds.h"
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "FilePicker.h"
@@ -28,26 +29,6 @@ namespace fyn {
 
 namespace {
 
-// Controls of the main window's template.
-enum Control : int {
-    kOpenReport = 1,
-    kClose = 2,
-    kLoadSheet = 3,
-    kSendSheet = 4,
-    kPreview = 5,
-    kPublisherList = 138,
-    kLastEntry = 133,
-    kFilter = 162,
-    kMissingCount = 1000,
-    kTotalCount = 1001,
-    kPhoneNumber = 1002,
-    kDial = 1003,
-    kNextPhone = 1004,
-    kHelp = 1005,
-    kSendReminder = 1006,
-    kReminderSample = 1007,
-};
-
 const QString kSection = QStringLiteral("Last");
 const QString kLoadPathKey = QStringLiteral("LoadPath");
 const QString kPostKey = QStringLiteral("Post");
@@ -67,7 +48,7 @@ MainDialog::MainDialog(const Services& services, QString commandLine, QWidget* p
     : QDialog(parent), services_(services), commandLine_(std::move(commandLine)),
       sheet_(services.messages, services.strings), wording_(services.strings, sheet_) {
     DialogBuilder::build(*this, DialogTemplates::mainWindow());
-    list_ = control<QListWidget>(kPublisherList);
+    list_ = control<QListWidget>(MainWindowControl::PublisherList);
     connectControls();
     addAboutEntry();
 }
@@ -79,30 +60,35 @@ template <class Widget> Widget* MainDialog::control(int id) const {
 }
 
 void MainDialog::connectControls() {
-    connect(control<QPushButton>(kOpenReport), &QPushButton::clicked, this,
+    connect(control<QPushButton>(MainWindowControl::OpenReport), &QPushButton::clicked, this,
             &MainDialog::OpenReport);
-    connect(control<QPushButton>(kClose), &QPushButton::clicked, this, &MainDialog::reject);
-    connect(control<QPushButton>(kLoadSheet), &QPushButton::clicked, this,
+    connect(control<QPushButton>(MainWindowControl::Close), &QPushButton::clicked, this,
+            &MainDialog::reject);
+    connect(control<QPushButton>(MainWindowControl::LoadSheet), &QPushButton::clicked, this,
             &MainDialog::LoadNewSheet);
-    connect(control<QPushButton>(kPreview), &QPushButton::clicked, this, [this] {
+    connect(control<QPushButton>(MainWindowControl::Preview), &QPushButton::clicked, this, [this] {
         OpenPreview();
         focusList();
     });
-    connect(control<QPushButton>(kSendSheet), &QPushButton::clicked, this, [this] { focusList(); });
-    connect(control<QPushButton>(kDial), &QPushButton::clicked, this, [this] {
+    connect(control<QPushButton>(MainWindowControl::SendSheet), &QPushButton::clicked, this,
+            [this] { focusList(); });
+    connect(control<QPushButton>(MainWindowControl::Dial), &QPushButton::clicked, this, [this] {
         DialPhoneNumber();
         focusList();
     });
-    connect(control<QPushButton>(kNextPhone), &QPushButton::clicked, this, [this] {
-        NextPhoneNumber();
-        focusList();
-    });
-    connect(control<QPushButton>(kHelp), &QPushButton::clicked, this, &MainDialog::ShowHelpTips);
-    connect(control<QPushButton>(kReminderSample), &QPushButton::clicked, this,
+    connect(control<QPushButton>(MainWindowControl::NextPhone), &QPushButton::clicked, this,
+            [this] {
+                NextPhoneNumber();
+                focusList();
+            });
+    connect(control<QPushButton>(MainWindowControl::Help), &QPushButton::clicked, this,
+            &MainDialog::ShowHelpTips);
+    connect(control<QPushButton>(MainWindowControl::ReminderSample), &QPushButton::clicked, this,
             &MainDialog::ShowEmailSample);
-    connect(control<QPushButton>(kSendReminder), &QPushButton::clicked, this,
+    connect(control<QPushButton>(MainWindowControl::SendReminder), &QPushButton::clicked, this,
             &MainDialog::SendReminderEmail);
-    connect(control<QCheckBox>(kFilter), &QCheckBox::clicked, this, &MainDialog::ToggleFilter);
+    connect(control<QCheckBox>(MainWindowControl::Filter), &QCheckBox::clicked, this,
+            &MainDialog::ToggleFilter);
     connect(list_, &QListWidget::currentRowChanged, this, &MainDialog::ShowSelectedPublisher);
     // Enter reaches the default button through the dialog; a double click opens the report too.
     connect(list_, &QListWidget::itemDoubleClicked, this, &MainDialog::OpenReport);
@@ -143,9 +129,9 @@ void MainDialog::OpenWindow() {
     startDirectory_ = QDir::currentPath();
     wording_.setLanguageCode(services_.strings.text(text::kLanguageCode));
     sheet_.SetMonthsFromDate(services_.clock.today());
-    control<QWidget>(kSendSheet)->hide();
-    control<QWidget>(kPreview)->hide();
-    control<QWidget>(kFilter)->hide();
+    control<QWidget>(MainWindowControl::SendSheet)->hide();
+    control<QWidget>(MainWindowControl::Preview)->hide();
+    control<QWidget>(MainWindowControl::Filter)->hide();
     if (endsWithSheetExtension(sheetPath, Qt::CaseInsensitive) && sheet_.Load(sheetPath)) {
         FillPublisherList();
         RefreshStatus();
@@ -182,31 +168,31 @@ void MainDialog::ShowSelectedPublisher() {
     }
     currentSelection_ = list_->currentRow();
     const int index = list_->currentItem()->data(Qt::UserRole).toInt();
-    control<QPushButton>(kOpenReport)
+    control<QPushButton>(MainWindowControl::OpenReport)
         ->setText(literalCaption(
             services_.strings.text(text::kOkCaption, {wording_.PublisherName(index, false)})));
     contacts_ = PublisherContacts::SelectPublisherContacts(sheet_, index);
-    auto* number = control<QLabel>(kPhoneNumber);
+    auto* number = control<QLabel>(MainWindowControl::PhoneNumber);
     if (contacts_.phoneCount >= 1) {
         showPhoneNumber();
         number->show();
     } else {
-        control<QWidget>(kDial)->hide();
+        control<QWidget>(MainWindowControl::Dial)->hide();
         number->clear();
         number->hide();
     }
-    control<QWidget>(kNextPhone)->setVisible(contacts_.phoneCount >= 2);
+    control<QWidget>(MainWindowControl::NextPhone)->setVisible(contacts_.phoneCount >= 2);
     const bool remind = !contacts_.publisherEmail.isEmpty();
     if (remind) {
-        control<QPushButton>(kSendReminder)
+        control<QPushButton>(MainWindowControl::SendReminder)
             ->setText(literalCaption(QStringLiteral("E-mail - ") + contacts_.publisherEmail));
     }
-    control<QWidget>(kSendReminder)->setVisible(remind);
-    control<QWidget>(kReminderSample)->setVisible(remind);
+    control<QWidget>(MainWindowControl::SendReminder)->setVisible(remind);
+    control<QWidget>(MainWindowControl::ReminderSample)->setVisible(remind);
 }
 
 void MainDialog::showPhoneNumber() {
-    control<QLabel>(kPhoneNumber)
+    control<QLabel>(MainWindowControl::PhoneNumber)
         ->setText(contacts_.phoneNumbers[static_cast<std::size_t>(contacts_.phoneIndex)]);
 }
 
@@ -225,17 +211,17 @@ void MainDialog::RefreshStatus() {
         missing += sheet_.IsReportMissing(i, sheet_.reportMonth, sheet_.yearSlot) ? 1 : 0;
     }
     const QString missingText = services_.strings.text(text::kMissingReports, {month});
-    control<QLabel>(kMissingCount)
+    control<QLabel>(MainWindowControl::MissingCount)
         ->setText(QStringLiteral("%1 = %2").arg(missingText).arg(missing));
-    control<QLabel>(kTotalCount)
+    control<QLabel>(MainWindowControl::TotalCount)
         ->setText(QStringLiteral("%1 = %2")
                       .arg(services_.strings.text(text::kTotalPublishers))
                       .arg(sheet_.publisherCount()));
-    control<QLabel>(kLastEntry)->setText(lastEntryName_);
+    control<QLabel>(MainWindowControl::LastEntry)->setText(lastEntryName_);
     const bool listed = list_->count() > 0;
-    control<QWidget>(kSendSheet)->setVisible(listed);
-    control<QWidget>(kPreview)->setVisible(listed);
-    control<QWidget>(kFilter)->setVisible(sheet_.publisherCount() != 0);
+    control<QWidget>(MainWindowControl::SendSheet)->setVisible(listed);
+    control<QWidget>(MainWindowControl::Preview)->setVisible(listed);
+    control<QWidget>(MainWindowControl::Filter)->setVisible(sheet_.publisherCount() != 0);
 }
 
 void MainDialog::OpenReport() {
@@ -253,7 +239,7 @@ void MainDialog::OpenReport() {
 }
 
 void MainDialog::ToggleFilter() {
-    onlyNotSubmitted_ = control<QCheckBox>(kFilter)->isChecked();
+    onlyNotSubmitted_ = control<QCheckBox>(MainWindowControl::Filter)->isChecked();
     FillPublisherList();
 }
 

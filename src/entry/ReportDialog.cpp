@@ -1,5 +1,6 @@
 #include "ReportDialog.h"
 
+#include "ControlIds.h"
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "GroupSheet.h"
@@ -29,36 +30,9 @@ using namespace layout;
 
 namespace {
 
-enum Control : int {
-    kOk = 1,
-    kCancel = 2,
-    kRemarksButton = 3,
-    kChangeMonth = 129,
-    kPublicationsField = 139,
-    kVideosField = 140,
-    kHoursField = 141,
-    kReturnVisitsField = 142,
-    kStudiesField = 143,
-    kMonthLabel = 146,
-    kFirstValueLabel = 147,
-    kHoursLabel = 149,
-    kStudiesLabel = 151,
-    kCreditLabel = 152,
-    kNameLabel = 154,
-    kStatusLabel = 155,
-    kPrivilegeLabel = 156,
-    kMonthList = 158,
-    kWarningsLabel = 159,
-    kCloseMonthList = 160,
-    kRemarksField = 163,
-    kGroupLabel = 270,
-    kUnderAnHour = 1125,
-    kInService = 1126,
-    kAuxiliaryPioneer = 1050,
-};
-
-constexpr int kValueFields[] = {kPublicationsField, kVideosField, kHoursField, kReturnVisitsField,
-                                kStudiesField};
+constexpr int kValueFields[] = {ReportControl::PublicationsField, ReportControl::VideosField,
+                                ReportControl::HoursField, ReportControl::ReturnVisitsField,
+                                ReportControl::StudiesField};
 
 const QString kChangeMonthCaption = QStringLiteral("Zmeniť &mesiac (oneskorenej správy)");
 const QString kInServiceTip = QStringLiteral("či bol v danom mesiaci v službe");
@@ -87,30 +61,33 @@ ReportDialog::ReportDialog(const Context& context, int publisherIndex, QWidget* 
         builder.setCustomWidget(id, [](QWidget* dialog) { return new NumericEdit(dialog); });
     }
     controls_ = builder.build(this);
-    inServiceBox_ = controls_.checkBox(kInService);
-    auxiliaryBox_ = controls_.checkBox(kAuxiliaryPioneer);
-    hoursField_ = qobject_cast<NumericEdit*>(controls_.control(kHoursField));
-    studiesField_ = qobject_cast<NumericEdit*>(controls_.control(kStudiesField));
-    remarksField_ = controls_.lineEdit(kRemarksField);
-    monthList_ = controls_.listWidget(kMonthList);
+    inServiceBox_ = controls_.checkBox(ReportControl::InService);
+    auxiliaryBox_ = controls_.checkBox(ReportControl::AuxiliaryPioneer);
+    hoursField_ = qobject_cast<NumericEdit*>(controls_.control(ReportControl::HoursField));
+    studiesField_ = qobject_cast<NumericEdit*>(controls_.control(ReportControl::StudiesField));
+    remarksField_ = controls_.lineEdit(ReportControl::RemarksField);
+    monthList_ = controls_.listWidget(ReportControl::MonthList);
 
     remarksField_->setValidator(new RemarkValidator(remarksField_));
     remarksField_->setMaxLength(kRemarkTextLimit);
     remarksField_->installEventFilter(this);
     monthList_->installEventFilter(this);
 
-    connect(controls_.pushButton(kOk), &QPushButton::clicked, this, &ReportDialog::OkCommand);
-    connect(controls_.pushButton(kCancel), &QPushButton::clicked, this, &QDialog::reject);
-    connect(controls_.pushButton(kRemarksButton), &QPushButton::clicked, this,
+    connect(controls_.pushButton(ReportControl::Ok), &QPushButton::clicked, this,
+            &ReportDialog::OkCommand);
+    connect(controls_.pushButton(ReportControl::Cancel), &QPushButton::clicked, this,
+            &QDialog::reject);
+    connect(controls_.pushButton(ReportControl::RemarksButton), &QPushButton::clicked, this,
             &ReportDialog::OpenRemarks);
-    connect(controls_.pushButton(kChangeMonth), &QPushButton::clicked, this,
+    connect(controls_.pushButton(ReportControl::ChangeMonth), &QPushButton::clicked, this,
             &ReportDialog::OpenMonthList);
-    connect(controls_.pushButton(kCloseMonthList), &QPushButton::clicked, this,
+    connect(controls_.pushButton(ReportControl::CloseMonthList), &QPushButton::clicked, this,
             &ReportDialog::CloseMonthList);
     // The help tips name Alt+R for the remarks, beside the button's own Alt+P.
     auto* remarksShortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), this);
     connect(remarksShortcut, &QShortcut::activated, this, [this] {
-        if (QPushButton* remarks = controls_.pushButton(kRemarksButton); remarks->isVisible()) {
+        if (QPushButton* remarks = controls_.pushButton(ReportControl::RemarksButton);
+            remarks->isVisible()) {
             remarks->click();
         }
     });
@@ -123,7 +100,7 @@ ReportDialog::ReportDialog(const Context& context, int publisherIndex, QWidget* 
     for (const int id : kValueFields) {
         auto* field = qobject_cast<NumericEdit*>(controls_.control(id));
         connect(field, &NumericEdit::rightPressed, this, [this, id] {
-            if (id == kHoursField) {
+            if (id == ReportControl::HoursField) {
                 inServiceBox_->setFocus(Qt::TabFocusReason);
             } else {
                 focusNextChild();
@@ -166,7 +143,7 @@ void ReportDialog::OpenDialog() {
     yearSlot_ = sheet.yearSlot;
     const QString name = context_.wording.PublisherName(publisherIndex_, false);
     setWindowTitle(name);
-    controls_.label(kNameLabel)->setText(name);
+    controls_.label(ReportControl::NameLabel)->setText(name);
 
     {
         const QSignalBlocker blocker(monthList_);
@@ -175,7 +152,8 @@ void ReportDialog::OpenDialog() {
         }
         monthList_->setCurrentRow(month_);
     }
-    for (const int id : {kMonthList, kCloseMonthList, kRemarksField, kUnderAnHour}) {
+    for (const int id : {ReportControl::MonthList, ReportControl::CloseMonthList,
+                         ReportControl::RemarksField, ReportControl::UnderAnHour}) {
         showControl(id, false);
     }
 
@@ -183,7 +161,7 @@ void ReportDialog::OpenDialog() {
     pioneerFlag_ = workingRecord_[kPioneerStatus + static_cast<std::size_t>(slot())];
     inService_ = (arrayValue(kStudiesAndFlags, slot()) & kInServiceBit) != 0;
     ShowFields();
-    controls_.pushButton(kChangeMonth)->setText(kChangeMonthCaption);
+    controls_.pushButton(ReportControl::ChangeMonth)->setText(kChangeMonthCaption);
     inServiceBox_->setToolTip(kInServiceTip);
     LoadMonth();
     inServiceBox_->setFocus(Qt::OtherFocusReason);
@@ -191,7 +169,7 @@ void ReportDialog::OpenDialog() {
 
 void ReportDialog::LoadMonth() {
     const int k = slot();
-    controls_.label(kMonthLabel)->setText(context_.wording.MonthName(month_));
+    controls_.label(ReportControl::MonthLabel)->setText(context_.wording.MonthName(month_));
     publications_ = arrayValue(kPublications, k);
     videos_ = arrayValue(kVideos, k);
     hours_ = arrayValue(kHours, k);
@@ -228,9 +206,9 @@ void ReportDialog::LoadMonth() {
     creditState_.remarkText = TextCodec::toUnicode(remark).trimmed();
 
     UpdateCredit(static_cast<int>(hours_));
-    controls_.lineEdit(kPublicationsField)->setText(QString::number(publications_));
-    controls_.lineEdit(kVideosField)->setText(QString::number(videos_));
-    controls_.lineEdit(kReturnVisitsField)->setText(QString::number(returnVisits_));
+    controls_.lineEdit(ReportControl::PublicationsField)->setText(QString::number(publications_));
+    controls_.lineEdit(ReportControl::VideosField)->setText(QString::number(videos_));
+    controls_.lineEdit(ReportControl::ReturnVisitsField)->setText(QString::number(returnVisits_));
     studiesField_->setText(QString::number(studies_));
     inServiceBox_->setChecked(inService_);
     hoursField_->setText(QString::number(hours_));
@@ -240,31 +218,31 @@ void ReportDialog::LoadMonth() {
 }
 
 void ReportDialog::ShowFields() {
-    for (int id = kFirstValueLabel; id <= kStudiesLabel; ++id) {
+    for (int id = ReportControl::FirstValueLabel; id <= ReportControl::StudiesLabel; ++id) {
         showControl(id, false);
     }
     for (const int id : kValueFields) {
         showControl(id, false);
     }
-    showPair(kHoursLabel, kHoursField, inService_ && pioneerFlag_ != 0);
-    showPair(kStudiesLabel, kStudiesField, inService_);
-    showControl(kInService, true);
+    showPair(ReportControl::HoursLabel, ReportControl::HoursField, inService_ && pioneerFlag_ != 0);
+    showPair(ReportControl::StudiesLabel, ReportControl::StudiesField, inService_);
+    showControl(ReportControl::InService, true);
 }
 
 void ReportDialog::ShowStatus() {
     const int status = statusAt(slot());
-    controls_.label(kStatusLabel)->setText(kStatusTexts[status]);
+    controls_.label(ReportControl::StatusLabel)->setText(kStatusTexts[status]);
     if (status == Publisher || status == AuxiliaryPioneer) {
         auxiliaryBox_->setChecked(status == AuxiliaryPioneer);
-        showControl(kAuxiliaryPioneer, true);
-        showControl(kStatusLabel, false);
+        showControl(ReportControl::AuxiliaryPioneer, true);
+        showControl(ReportControl::StatusLabel, false);
     }
-    controls_.label(kPrivilegeLabel)
+    controls_.label(ReportControl::PrivilegeLabel)
         ->setText(kPrivilegeTexts[workingRecord_[kPrivilege] & kStatusMask]);
     const auto group = static_cast<std::int8_t>(workingRecord_[kRecordGroupNumber]);
-    controls_.label(kGroupLabel)
+    controls_.label(ReportControl::GroupLabel)
         ->setText(context_.strings.text(text::kGroup) + QStringLiteral(" %1").arg(group));
-    showControl(kCreditLabel, status == RegularPioneer);
+    showControl(ReportControl::CreditLabel, status == RegularPioneer);
 }
 
 void ReportDialog::ShowWarnings() {
@@ -283,7 +261,7 @@ void ReportDialog::ShowWarnings() {
     const MonthWarnings warnings = MonthWarnings::ShowWarnings(situation, context_.strings);
     otherMonth_ = warnings.otherMonth;
     notIncluded_ = warnings.notIncluded;
-    controls_.label(kWarningsLabel)->setText(warnings.text);
+    controls_.label(ReportControl::WarningsLabel)->setText(warnings.text);
 }
 
 void ReportDialog::CheckHoursEntered() {
@@ -296,14 +274,14 @@ void ReportDialog::CheckHoursEntered() {
 void ReportDialog::UpdateCredit(int hours) {
     if (CreditRule::UpdateCredit(creditState_, statusAt(slot()), hours,
                                  context_.strings.text(text::kHoursUnit))) {
-        controls_.label(kCreditLabel)->setText(creditState_.creditText);
+        controls_.label(ReportControl::CreditLabel)->setText(creditState_.creditText);
     }
 }
 
 void ReportDialog::InServiceClicked() {
     inService_ = inServiceBox_->isChecked();
-    showPair(kHoursLabel, kHoursField, pioneerFlag_ != 0 && inService_);
-    showPair(kStudiesLabel, kStudiesField, inService_);
+    showPair(ReportControl::HoursLabel, ReportControl::HoursField, pioneerFlag_ != 0 && inService_);
+    showPair(ReportControl::StudiesLabel, ReportControl::StudiesField, inService_);
     if (!inService_) {
         hoursField_->setText(QStringLiteral("0"));
         studiesField_->setText(QStringLiteral("0"));
@@ -364,7 +342,7 @@ void ReportDialog::OkCommand() {
 
 void ReportDialog::Accept() {
     QWidget* focus = focusWidget();
-    if (focus != controls_.control(kOk) && focus != studiesField_) {
+    if (focus != controls_.control(ReportControl::Ok) && focus != studiesField_) {
         focusNextChild();
         return;
     }
@@ -378,11 +356,11 @@ void ReportDialog::Accept() {
 
 bool ReportDialog::ValidateValues() {
     // The order in which the values are checked; only the first failure is reported.
-    const Bounds checks[] = {{kVideosField, 4095},
-                             {kPublicationsField, 4095},
-                             {kReturnVisitsField, 511},
-                             {kStudiesField, 63},
-                             {kHoursField, 65535}};
+    const Bounds checks[] = {{ReportControl::VideosField, 4095},
+                             {ReportControl::PublicationsField, 4095},
+                             {ReportControl::ReturnVisitsField, 511},
+                             {ReportControl::StudiesField, 63},
+                             {ReportControl::HoursField, 65535}};
     std::uint32_t values[std::size(checks)] = {};
     for (std::size_t i = 0; i < std::size(checks); ++i) {
         QLineEdit* field = controls_.lineEdit(checks[i].field);
@@ -446,12 +424,14 @@ void ReportDialog::CommitRecord() {
 
 void ReportDialog::OpenMonthList() {
     monthListOpen_ = true;
-    showControl(kMonthList, true);
-    for (const int id : {kRemarksButton, kOk, kCancel, kChangeMonth, kCreditLabel, kGroupLabel}) {
+    showControl(ReportControl::MonthList, true);
+    for (const int id :
+         {ReportControl::RemarksButton, ReportControl::Ok, ReportControl::Cancel,
+          ReportControl::ChangeMonth, ReportControl::CreditLabel, ReportControl::GroupLabel}) {
         showControl(id, false);
     }
-    controls_.pushButton(kCloseMonthList)->setDown(false);
-    showControl(kCloseMonthList, true);
+    controls_.pushButton(ReportControl::CloseMonthList)->setDown(false);
+    showControl(ReportControl::CloseMonthList, true);
     monthList_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -471,9 +451,10 @@ void ReportDialog::CloseMonthList() {
         return;
     }
     monthListOpen_ = false;
-    showControl(kMonthList, false);
-    showControl(kCloseMonthList, false);
-    for (const int id : {kRemarksButton, kOk, kCancel, kChangeMonth, kGroupLabel}) {
+    showControl(ReportControl::MonthList, false);
+    showControl(ReportControl::CloseMonthList, false);
+    for (const int id : {ReportControl::RemarksButton, ReportControl::Ok, ReportControl::Cancel,
+                         ReportControl::ChangeMonth, ReportControl::GroupLabel}) {
         showControl(id, true);
     }
     inServiceBox_->setFocus(Qt::OtherFocusReason);
@@ -482,16 +463,16 @@ void ReportDialog::CloseMonthList() {
 
 void ReportDialog::OpenRemarks() {
     remarksMode_ = 1;
-    showControl(kChangeMonth, false);
+    showControl(ReportControl::ChangeMonth, false);
     remarksField_->setText(creditState_.remarkText);
-    showControl(kRemarksField, true);
+    showControl(ReportControl::RemarksField, true);
     remarksField_->setFocus(Qt::OtherFocusReason);
 }
 
 void ReportDialog::CloseRemarks() {
     const QString typed = remarksField_->text();
-    showControl(kRemarksField, false);
-    showControl(kChangeMonth, true);
+    showControl(ReportControl::RemarksField, false);
+    showControl(ReportControl::ChangeMonth, true);
     creditState_.remarkText = typed.left(kRemarkTextLimit);
     const std::optional<QByteArray> bytes = TextCodec::fromUnicode(creditState_.remarkText);
     const bool stored = bytes && StoreRemark(context_.sheet, publisherIndex_, month_, yearSlot_,

@@ -1,3 +1,4 @@
+#include "ControlIds.h"
 #include "DialogBuilder.h"
 #include "FakeSeams.h"
 #include "GroupSheet.h"
@@ -39,21 +40,6 @@ namespace {
 constexpr int kMay = 4;
 constexpr int kSlot = 1;
 constexpr int kK = monthSlot(kMay, kSlot);
-
-enum Control : int {
-    kOkButton = 1,
-    kRemarksButton = 3,
-    kChangeMonthButton = 129,
-    kHoursField = 141,
-    kStudiesField = 143,
-    kMonthLabel = 146,
-    kCreditLabel = 152,
-    kMonthList = 158,
-    kWarningsLabel = 159,
-    kRemarksField = 163,
-    kAuxiliaryBox = 1050,
-    kInServiceBox = 1126,
-};
 
 const QString kPositive = QStringLiteral("Please enter a positive integer.");
 
@@ -226,16 +212,18 @@ void TestReportDialog::statusTexts() {
     QVERIFY(open());
     QCOMPARE(dialog_->windowTitle(), QStringLiteral("Ján Novák"));
     QCOMPARE(text(154), QStringLiteral("Ján Novák"));
-    QCOMPARE(text(kMonthLabel), QStringLiteral("Máj"));
-    QCOMPARE(control(kInServiceBox)->toolTip(), QStringLiteral("či bol v danom mesiaci v službe"));
+    QCOMPARE(text(ReportControl::MonthLabel), QStringLiteral("Máj"));
+    QCOMPARE(control(ReportControl::InService)->toolTip(),
+             QStringLiteral("či bol v danom mesiaci v službe"));
     QCOMPARE(control(155)->isVisible(), !statusText.isEmpty());
-    QCOMPARE(control(kAuxiliaryBox)->isVisible(), statusText.isEmpty());
+    QCOMPARE(control(ReportControl::AuxiliaryPioneer)->isVisible(), statusText.isEmpty());
     if (!statusText.isEmpty()) {
         QCOMPARE(text(155), statusText);
     }
     QTEST(text(156), "privilegeText");
     QTEST(text(270), "groupText");
-    QCOMPARE(control(kCreditLabel)->isVisible(), (status & kStatusMask) == RegularPioneer);
+    QCOMPARE(control(ReportControl::CreditLabel)->isVisible(),
+             (status & kStatusMask) == RegularPioneer);
 }
 
 void TestReportDialog::freshMonthByKeyboard() {
@@ -244,12 +232,12 @@ void TestReportDialog::freshMonthByKeyboard() {
     QVERIFY(load(sheet));
     QVERIFY(open());
     QCOMPARE(KeyboardUser::focusName(), QStringLiteral("ctl1126"));
-    QVERIFY(control(kStudiesField)->isHidden());
-    QVERIFY(control(kHoursField)->isHidden());
+    QVERIFY(control(ReportControl::StudiesField)->isHidden());
+    QVERIFY(control(ReportControl::HoursField)->isHidden());
 
     KeyboardUser::press(Qt::Key_Space);
-    QVERIFY(control(kStudiesField)->isVisible());
-    QVERIFY(control(kHoursField)->isHidden());
+    QVERIFY(control(ReportControl::StudiesField)->isVisible());
+    QVERIFY(control(ReportControl::HoursField)->isHidden());
     KeyboardUser::press(Qt::Key_Return);
     QCOMPARE(KeyboardUser::focusName(), QStringLiteral("ctl143"));
     KeyboardUser::type(QStringLiteral("3"));
@@ -323,8 +311,8 @@ void TestReportDialog::pioneerHoursAndCredit() {
     KeyboardUser::type(hours);
     KeyboardUser::press(Qt::Key_Return);
     QCOMPARE(KeyboardUser::focusName(), QStringLiteral("ctl143"));
-    QVERIFY(control(kCreditLabel)->isVisible());
-    QCOMPARE(text(kCreditLabel), label);
+    QVERIFY(control(ReportControl::CreditLabel)->isVisible());
+    QCOMPARE(text(ReportControl::CreditLabel), label);
     KeyboardUser::type(QStringLiteral("2"));
     KeyboardUser::press(Qt::Key_Return);
 
@@ -373,7 +361,7 @@ void TestReportDialog::arrowKeysMoveTheFocus() {
     setInService(sheet, kMay);
     QVERIFY(load(sheet));
     QVERIFY(open());
-    QVERIFY(control(kStudiesField)->isVisible());
+    QVERIFY(control(ReportControl::StudiesField)->isVisible());
     for (const int key : keys) {
         KeyboardUser::press(static_cast<Qt::Key>(key));
     }
@@ -405,10 +393,10 @@ void TestReportDialog::valueFieldFilter() {
     QVERIFY(load(sheet));
     QVERIFY(open());
     KeyboardUser::press(Qt::Key_Return);
-    QCOMPARE(edit(kStudiesField)->selectedText(), QStringLiteral("4"));
+    QCOMPARE(edit(ReportControl::StudiesField)->selectedText(), QStringLiteral("4"));
     KeyboardUser::type(typed);
-    QCOMPARE(edit(kStudiesField)->text(), text);
-    QCOMPARE(edit(kStudiesField)->selectedText(), selected);
+    QCOMPARE(edit(ReportControl::StudiesField)->text(), text);
+    QCOMPARE(edit(ReportControl::StudiesField)->selectedText(), selected);
 }
 
 void TestReportDialog::untickingInServiceResetsTheValues() {
@@ -418,14 +406,14 @@ void TestReportDialog::untickingInServiceResetsTheValues() {
     sheet.setMonthValue(1, kStudiesAndFlags, kMay, kSlot, 0x5803);
     QVERIFY(load(sheet));
     QVERIFY(open());
-    QCOMPARE(text(kHoursField), QStringLiteral("20"));
-    QCOMPARE(text(kStudiesField), QStringLiteral("3"));
+    QCOMPARE(text(ReportControl::HoursField), QStringLiteral("20"));
+    QCOMPARE(text(ReportControl::StudiesField), QStringLiteral("3"));
 
     KeyboardUser::press(Qt::Key_Space);
-    QVERIFY(control(kHoursField)->isHidden());
-    QVERIFY(control(kStudiesField)->isHidden());
-    QCOMPARE(text(kHoursField), QStringLiteral("0"));
-    QCOMPARE(text(kStudiesField), QStringLiteral("0"));
+    QVERIFY(control(ReportControl::HoursField)->isHidden());
+    QVERIFY(control(ReportControl::StudiesField)->isHidden());
+    QCOMPARE(text(ReportControl::HoursField), QStringLiteral("0"));
+    QCOMPARE(text(ReportControl::StudiesField), QStringLiteral("0"));
     KeyboardUser::press(Qt::Key_Return);
     KeyboardUser::press(Qt::Key_Return);
 
@@ -458,7 +446,7 @@ void TestReportDialog::auxiliaryPioneerBox() {
     setInService(sheet, kMay, 1);
     QVERIFY(load(sheet));
     QVERIFY(open());
-    auto* box = qobject_cast<QCheckBox*>(control(kAuxiliaryBox));
+    auto* box = qobject_cast<QCheckBox*>(control(ReportControl::AuxiliaryPioneer));
     QCOMPARE(box->isVisible(), boxShown);
     if (boxShown) {
         QCOMPARE(box->isChecked(), (status & kStatusMask) == AuxiliaryPioneer);
@@ -466,11 +454,11 @@ void TestReportDialog::auxiliaryPioneerBox() {
     if (tick && boxShown) {
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
         // The hours field follows the box for a publisher in service.
-        QCOMPARE(control(kHoursField)->isVisible(), box->isChecked());
+        QCOMPARE(control(ReportControl::HoursField)->isVisible(), box->isChecked());
     } else if (tick) {
         box->setChecked(!box->isChecked());
     }
-    click(kOkButton);
+    click(ReportControl::Ok);
     QVERIFY(accepted());
     QCOMPARE(sheet_->Record(1)[kPioneerStatus + kK], stored);
 }
@@ -573,11 +561,11 @@ void TestReportDialog::remarkIsStoredAtOnce() {
     if (shortcut != 0) {
         KeyboardUser::press(static_cast<Qt::Key>(shortcut), Qt::AltModifier);
     } else {
-        click(kRemarksButton);
+        click(ReportControl::RemarksButton);
     }
     QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
     QCOMPARE(dialog_->remarksMode(), 1);
-    QVERIFY(control(kChangeMonthButton)->isHidden());
+    QVERIFY(control(ReportControl::ChangeMonth)->isHidden());
     KeyboardUser::type(remark);
     KeyboardUser::press(Qt::Key_Return);
 
@@ -585,8 +573,8 @@ void TestReportDialog::remarkIsStoredAtOnce() {
     QVERIFY(dialog_->isVisible());
     QCOMPARE(KeyboardUser::focusName(), QStringLiteral("ctl1126"));
     QCOMPARE(dialog_->remarksMode(), 0);
-    QVERIFY(control(kRemarksField)->isHidden());
-    QVERIFY(control(kChangeMonthButton)->isVisible());
+    QVERIFY(control(ReportControl::RemarksField)->isHidden());
+    QVERIFY(control(ReportControl::ChangeMonth)->isVisible());
     QCOMPARE(value(kRemarkEntry), 0); // the record waits for acceptance
 
     KeyboardUser::press(Qt::Key_Return);
@@ -625,16 +613,16 @@ void TestReportDialog::pioneerRemarkAndCredit() {
     sheet.setRemarkEntry(1, kMay, kSlot, static_cast<std::uint16_t>(entry));
     QVERIFY(load(sheet));
     QVERIFY(open());
-    QCOMPARE(text(kCreditLabel), QStringLiteral("( + 10 H )"));
+    QCOMPARE(text(ReportControl::CreditLabel), QStringLiteral("( + 10 H )"));
 
     KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
     QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
-    QCOMPARE(text(kRemarksField), QStringLiteral("10 +H"));
+    QCOMPARE(text(ReportControl::RemarksField), QStringLiteral("10 +H"));
     KeyboardUser::press(Qt::Key_A, Qt::ControlModifier);
     KeyboardUser::press(Qt::Key_Backspace);
     KeyboardUser::type(typed);
     KeyboardUser::press(Qt::Key_Return);
-    QCOMPARE(text(kCreditLabel), label);
+    QCOMPARE(text(ReportControl::CreditLabel), label);
     QCOMPARE(int(dialog_->credit()), credit);
     QCOMPARE(sheet_->remarkCount(), remarksBefore_);
     QCOMPARE(remarkEntry(entry), stored ? cp1250(typed) : QByteArray("10 +H"));
@@ -654,11 +642,11 @@ void TestReportDialog::okWhileRemarksAreOpenNeedsASecondClick() {
     KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
     QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
     KeyboardUser::type(QStringLiteral("neskoro"));
-    click(kOkButton);
+    click(ReportControl::Ok);
     QCOMPARE(remarkEntry(remarksBefore_ + 1), QByteArray("neskoro"));
     QVERIFY(dialog_->isVisible());
-    QVERIFY(control(kRemarksField)->isHidden());
-    click(kOkButton);
+    QVERIFY(control(ReportControl::RemarksField)->isHidden());
+    click(ReportControl::Ok);
     QVERIFY(accepted());
     QCOMPARE(value(kRemarkEntry), remarksBefore_ + 1);
 }
@@ -701,7 +689,7 @@ void TestReportDialog::aClearedRemarkStaysClearedAfterAMonthRoundTrip() {
     KeyboardUser::press(Qt::Key_Return);
     QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl1126"));
     QCOMPARE(dialog_->remarkText(), QString());
-    click(kOkButton);
+    click(ReportControl::Ok);
     QVERIFY(accepted());
     QCOMPARE(value(kRemarkEntry), 0);
 }
@@ -719,16 +707,16 @@ void TestReportDialog::eachMonthShownReservesOneEntry() {
         KeyboardUser::press(Qt::Key_M, Qt::AltModifier);
         QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl158"));
         KeyboardUser::press(Qt::Key_Up);
-        QCOMPARE(text(kMonthLabel), QStringLiteral("Apríl"));
+        QCOMPARE(text(ReportControl::MonthLabel), QStringLiteral("Apríl"));
         KeyboardUser::press(Qt::Key_Down);
-        QCOMPARE(text(kMonthLabel), QStringLiteral("Máj"));
+        QCOMPARE(text(ReportControl::MonthLabel), QStringLiteral("Máj"));
         KeyboardUser::press(Qt::Key_Return);
         QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl1126"));
     }
     QCOMPARE(sheet_->remarkCount(), remarksBefore_ + 2);
     QCOMPARE(dialog_->remarkText(), QStringLiteral("abc"));
 
-    click(kOkButton);
+    click(ReportControl::Ok);
     QVERIFY(accepted());
     QCOMPARE(value(kRemarkEntry), remarksBefore_ + 1);
     QCOMPARE(remarkEntry(remarksBefore_ + 1), QByteArray("abc"));
@@ -765,7 +753,7 @@ void TestReportDialog::remarkFieldInput() {
     QVERIFY(open());
     KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
     QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
-    QLineEdit* field = edit(kRemarksField);
+    QLineEdit* field = edit(ReportControl::RemarksField);
     if (how == QStringLiteral("typed")) {
         KeyboardUser::type(input);
     } else if (how == QStringLiteral("pasted")) {
@@ -791,7 +779,7 @@ void TestReportDialog::fullRemarkTableStoresNoRemark() {
     QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
     KeyboardUser::type(QStringLiteral("0"));
     KeyboardUser::press(Qt::Key_Return);
-    click(kOkButton);
+    click(ReportControl::Ok);
     QVERIFY(accepted());
     QCOMPARE(sheet_->remarkCount(), kMaxRemarks);
     QCOMPARE(value(kRemarkEntry), 0);
@@ -871,9 +859,9 @@ void TestReportDialog::lateMonth() {
     }
     QCOMPARE(dialog_->month(), month);
     KeyboardUser::press(Qt::Key_Return);
-    QTRY_VERIFY(control(kMonthList)->isHidden());
+    QTRY_VERIFY(control(ReportControl::MonthList)->isHidden());
     QCOMPARE(KeyboardUser::focusName(), QStringLiteral("ctl1126"));
-    QCOMPARE(text(kWarningsLabel), panel);
+    QCOMPARE(text(ReportControl::WarningsLabel), panel);
 
     KeyboardUser::press(Qt::Key_Return);
     QCOMPARE(KeyboardUser::focusName(), QStringLiteral("ctl1"));

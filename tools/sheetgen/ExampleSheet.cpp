@@ -71,12 +71,7 @@ constexpr Person kPeople[] = {
      false},
     {"Ivana", "Lukáčová", "ivana.lukacova@example.sk", {"", "", ""}, Publisher, true},
     {"Štefan", "Kučera", "", {"0904 313 131", "", ""}, Publisher, false},
-    {"Oľga",
-     "Blahová",
-     "olga.blahova@priklad.sk",
-     {"0917 222 818", "", ""},
-     RegularPioneer,
-     false},
+    {"Oľga", "Blahová", "olga.blahova@priklad.sk", {"0917 222 818", "", ""}, RegularPioneer, false},
 };
 
 constexpr MonthReport kNotInService{0, 0, 0, 0, 0, false, 0};
