@@ -13,6 +13,8 @@ std::optional<QString> QtFilePicker::openFile(QWidget* parent, const QString& ti
     ExistingFolderFileDialog dialog(parent, title);
     // The description already names the extension; the patterns would only repeat it.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    // Qt's Slovak translation misses this one button under the context Qt 6 looks in.
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Zrušiť"));
     QString patterns = pattern;
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
     dialog.setNameFilter(QStringLiteral("%1 (%2)").arg(filterDescription, patterns));

@@ -1,5 +1,6 @@
 #include "QtMessageBoxes.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace fyn {
@@ -48,6 +49,10 @@ bool QtMessageBoxes::askYesNo(const QString& text) {
                     parent_);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
+    // Our questions tell the user to click "Áno" or "Nie". Qt's Slovak translation keeps those
+    // words under an older context that Qt 6 no longer looks in, so they are set here.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Áno"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nie"));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -21,6 +21,7 @@ struct ShownBox {
     QMessageBox::StandardButtons buttons;
     Qt::TextFormat textFormat = Qt::AutoText;
     QWidget* parent = nullptr;
+    QStringList buttonTexts;
 };
 
 // Reads the box that the next modal run shows, then lets answer close it.
@@ -36,6 +37,10 @@ void answerNextBox(QObject* context, ShownBox& seen, std::function<void(QMessage
         seen.buttons = box->standardButtons();
         seen.textFormat = box->textFormat();
         seen.parent = box->parentWidget();
+        for (QAbstractButton* button : box->buttons()) {
+            seen.buttonTexts.append(button->text());
+        }
+        seen.buttonTexts.sort();
         answer(*box);
     });
 }
@@ -132,6 +137,8 @@ void TestQtMessageBoxes::askYesNoAnswers() {
     QCOMPARE(seen.icon, QMessageBox::Question);
     QCOMPARE(seen.title, QStringLiteral("Správy z kazateľskej služby"));
     QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+    // The questions tell the user to click "Áno" or "Nie".
+    QCOMPARE(seen.buttonTexts, (QStringList{QStringLiteral("&Nie"), QStringLiteral("&Áno")}));
 }
 
 QTEST_MAIN(TestQtMessageBoxes)
