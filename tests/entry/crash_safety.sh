@@ -84,6 +84,7 @@ focus() {
 # Opens the report dialog of the publisher in list row $1 (from 0), titled $2.
 open_report() {
     focus "$main"
+    sleep 0.3
     keys Home
     row=0
     while [ "$row" -lt "$1" ]; do
@@ -94,6 +95,8 @@ open_report() {
     dialog=$(window "$2")
     [ -n "$dialog" ] || fail "the report dialog \"$2\" did not open"
     focus "$dialog"
+    # The dialog takes its first focus once it is shown; keys sent before then go astray.
+    sleep 0.5
 }
 
 main=$(window 'Skupina 3')
