@@ -38,28 +38,15 @@ void readBlock(QFile& file, std::uint8_t* into, std::size_t size) {
 GroupSheet::GroupSheet(MessageBoxes& messages, const StringTable& strings)
     : messages_(messages), strings_(strings) {}
 
-void GroupSheet::clear() {
-    publisherCount_ = 0;
-    remarkCount_ = 0;
-    ReleaseBuffers();
-}
-
-bool GroupSheet::allocate(Buffers& buffers, int publishers, int remarks) const {
-    try {
-        buffers.records.assign(static_cast<std::size_t>(publishers + 1) * kRecordSize, 0);
-        buffers.remarks.assign(static_cast<std::size_t>(remarks + kRemarkRoomOnLoad) * kRemarkSize,
-                               0);
-    } catch (const std::bad_alloc&) {
-        buffers = {};
-        messages_.inform(strings_.text(text::kLowMemory));
-        return false;
-    }
-    return true;
-}
-
 bool GroupSheet::AllocateBuffers() {
     buffersAllocated_ = false;
-    if (!allocate(buffers_, publisherCount_, remarkCount_)) {
+    try {
+        buffers_.records.assign(static_cast<std::size_t>(publisherCount_ + 1) * kRecordSize, 0);
+        buffers_.remarks.assign(
+            static_cast<std::size_t>(remarkCount_ + kRemarkRoomOnLoad) * kRemarkSize, 0);
+    } catch (const std::bad_alloc&) {
+        buffers_ = {};
+        messages_.inform(strings_.text(text::kLowMemory));
         return false;
     }
     buffersAllocated_ = true;
@@ -77,7 +64,7 @@ void GroupSheet::ReleaseBuffers() {
 bool GroupSheet::Load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        clear();
+        ReleaseBuffers();
         return true;
     }
     std::uint8_t header[kRecordSize] = {};
@@ -89,7 +76,7 @@ bool GroupSheet::Load(const QString& path) {
         return false;
     }
 
-    clear();
+    ReleaseBuffers();
     publisherCount_ = publishers;
     groupNumber_ = header[kHeaderGroupNumber];
     remarkCount_ = readU16(header + kRemarkCount);

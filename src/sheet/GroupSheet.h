@@ -73,8 +73,6 @@ private:
         std::vector<std::uint8_t> records;
         std::vector<std::uint8_t> remarks;
     };
-    void clear();
-    bool allocate(Buffers& buffers, int publishers, int remarks) const;
 
     MessageBoxes& messages_;
     const StringTable& strings_;
