@@ -1,6 +1,7 @@
 #include "QtMessageBoxes.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 
 namespace fyn {
@@ -21,6 +22,13 @@ QMessageBox::Icon qtIcon(MessageBoxes::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A box belongs over the dialog the user is working in, or a window manager may stack it
+// behind that dialog while it blocks the program.
+QWidget* owner(QWidget* parent) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : parent;
+}
+
 } // namespace
 
 QtMessageBoxes::QtMessageBoxes(QWidget* parent) : parent_(parent) {}
@@ -39,14 +47,14 @@ QString QtMessageBoxes::title() const {
 }
 
 void QtMessageBoxes::inform(const QString& text, Icon icon) {
-    QMessageBox box(qtIcon(icon), title(), text, QMessageBox::Ok, parent_);
+    QMessageBox box(qtIcon(icon), title(), text, QMessageBox::Ok, owner(parent_));
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 bool QtMessageBoxes::askYesNo(const QString& text) {
     QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No,
-                    parent_);
+                    owner(parent_));
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     // Our questions tell the user to click "Áno" or "Nie". Qt's Slovak translation keeps those

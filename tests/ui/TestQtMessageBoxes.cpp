@@ -55,6 +55,7 @@ private Q_SLOTS:
     void informShowsTextWithIconAndOk();
     void askYesNoAnswers_data();
     void askYesNoAnswers();
+    void boxBelongsOverTheOpenDialog();
 };
 
 void TestQtMessageBoxes::informShowsTextWithIconAndOk_data() {
@@ -139,6 +140,21 @@ void TestQtMessageBoxes::askYesNoAnswers() {
     QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
     // The questions tell the user to click "Áno" or "Nie".
     QCOMPARE(seen.buttonTexts, (QStringList{QStringLiteral("&Nie"), QStringLiteral("&Áno")}));
+}
+
+void TestQtMessageBoxes::boxBelongsOverTheOpenDialog() {
+    QDialog window;
+    QtMessageBoxes boxes(&window);
+    QDialog report(&window);
+    ShownBox seen;
+    QTimer::singleShot(0, this, [&] {
+        answerNextBox(this, seen, [](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); });
+        boxes.inform(QStringLiteral("Please enter a positive integer."));
+        report.accept();
+    });
+    report.exec();
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.parent, &report);
 }
 
 QTEST_MAIN(TestQtMessageBoxes)
