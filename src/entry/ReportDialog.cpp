@@ -177,7 +177,6 @@ void ReportDialog::LoadMonth() {
     const std::uint16_t studiesAndFlags = arrayValue(kStudiesAndFlags, k);
     studies_ = studiesAndFlags & kStudiesMask;
     inService_ = (studiesAndFlags & kInServiceBit) != 0;
-    inServiceBox_->setChecked(inService_);
     creditState_.credit = statusAt(k) == RegularPioneer
                               ? static_cast<std::uint8_t>(arrayValue(kCreditHours, k) & 0xFF)
                               : 0;
@@ -192,8 +191,7 @@ void ReportDialog::LoadMonth() {
             // Its text counts only while this dialog's copy still refers to it: a remark that
             // was cleared stays cleared.
             if (arrayValue(kRemarkEntry, k) == remarkNumber_) {
-                const auto* entry = reinterpret_cast<const char*>(sheet.RemarkEntry(remarkNumber_));
-                remark = QByteArray(entry, static_cast<qsizetype>(strnlen(entry, kRemarkSize)));
+                remark = RemarkText(sheet, remarkNumber_);
             }
         } else {
             const int countBefore = sheet.remarkCount();

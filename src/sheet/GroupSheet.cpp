@@ -45,7 +45,8 @@ bool GroupSheet::AllocateBuffers() {
         buffers_.remarks.assign(
             static_cast<std::size_t>(remarkCount_ + kRemarkRoomOnLoad) * kRemarkSize, 0);
     } catch (const std::bad_alloc&) {
-        buffers_ = {};
+        // Without buffers the sheet is empty, counts included.
+        ReleaseBuffers();
         messages_.inform(strings_.text(text::kLowMemory));
         return false;
     }
@@ -85,8 +86,6 @@ bool GroupSheet::Load(const QString& path) {
     // sheet loaded in the same run, whose months would overwrite those of two years ago.
     yearSlot = reportMonth == 0 && startMonth == 11 ? currentYear_ % 2 : startYearSlot_;
     if (!AllocateBuffers()) {
-        publisherCount_ = 0;
-        remarkCount_ = 0;
         return false;
     }
     std::memcpy(Record(0), header, kRecordSize);

@@ -21,13 +21,17 @@ std::uint8_t* remarkEntryField(GroupSheet& sheet, int index, int month, int year
 
 } // namespace
 
+QByteArray RemarkText(GroupSheet& sheet, int number) {
+    const auto* entry = reinterpret_cast<const char*>(sheet.RemarkEntry(number));
+    return QByteArray(entry, static_cast<qsizetype>(strnlen(entry, kRemarkSize)));
+}
+
 std::uint16_t ReadRemark(GroupSheet& sheet, int index, int month, int yearSlot, QByteArray& text,
                          bool lookupOnly) {
     text.clear();
     const std::uint16_t number = readU16(remarkEntryField(sheet, index, month, yearSlot));
     if (number >= 1 && number <= sheet.remarkCount()) {
-        const auto* entry = reinterpret_cast<const char*>(sheet.RemarkEntry(number));
-        text = QByteArray(entry, static_cast<qsizetype>(strnlen(entry, kRemarkSize)));
+        text = RemarkText(sheet, number);
         return number;
     }
     if (lookupOnly) {

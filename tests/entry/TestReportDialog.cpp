@@ -47,6 +47,12 @@ QString between(int upper) {
     return QStringLiteral("Please enter an integer between 0 and %1.").arg(upper);
 }
 
+// Alt+P, as a user opens the remarks field; true once the field has the focus.
+bool openRemarks() {
+    KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
+    return QTest::qWaitFor([] { return KeyboardUser::focusName() == QStringLiteral("ctl163"); });
+}
+
 QByteArray cp1250(const QString& text) {
     return TextCodec::fromUnicode(text).value_or(QByteArray("?unencodable?"));
 }
@@ -615,8 +621,7 @@ void TestReportDialog::pioneerRemarkAndCredit() {
     QVERIFY(open());
     QCOMPARE(text(ReportControl::CreditLabel), QStringLiteral("( + 10 H )"));
 
-    KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
-    QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
+    QVERIFY(openRemarks());
     QCOMPARE(text(ReportControl::RemarksField), QStringLiteral("10 +H"));
     KeyboardUser::press(Qt::Key_A, Qt::ControlModifier);
     KeyboardUser::press(Qt::Key_Backspace);
@@ -639,8 +644,7 @@ void TestReportDialog::pioneerRemarkAndCredit() {
 void TestReportDialog::okWhileRemarksAreOpenNeedsASecondClick() {
     QVERIFY(load(group()));
     QVERIFY(open());
-    KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
-    QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
+    QVERIFY(openRemarks());
     KeyboardUser::type(QStringLiteral("neskoro"));
     click(ReportControl::Ok);
     QCOMPARE(remarkEntry(remarksBefore_ + 1), QByteArray("neskoro"));
@@ -655,8 +659,7 @@ void TestReportDialog::cancelKeepsTheRemarkButNotTheRecord() {
     QVERIFY(load(group()));
     QVERIFY(open());
     KeyboardUser::press(Qt::Key_Space);
-    KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
-    QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
+    QVERIFY(openRemarks());
     KeyboardUser::type(QStringLiteral("Chýbal"));
     KeyboardUser::press(Qt::Key_Return);
     KeyboardUser::press(Qt::Key_Escape);
@@ -672,12 +675,10 @@ void TestReportDialog::cancelKeepsTheRemarkButNotTheRecord() {
 void TestReportDialog::aClearedRemarkStaysClearedAfterAMonthRoundTrip() {
     QVERIFY(load(group()));
     QVERIFY(open());
-    KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
-    QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
+    QVERIFY(openRemarks());
     KeyboardUser::type(QStringLiteral("abc"));
     KeyboardUser::press(Qt::Key_Return);
-    KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
-    QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
+    QVERIFY(openRemarks());
     qobject_cast<QLineEdit*>(QApplication::focusWidget())->clear();
     KeyboardUser::press(Qt::Key_Return);
     QCOMPARE(dialog_->remarkText(), QString());
@@ -697,8 +698,7 @@ void TestReportDialog::aClearedRemarkStaysClearedAfterAMonthRoundTrip() {
 void TestReportDialog::eachMonthShownReservesOneEntry() {
     QVERIFY(load(group()));
     QVERIFY(open());
-    KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
-    QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
+    QVERIFY(openRemarks());
     KeyboardUser::type(QStringLiteral("abc"));
     KeyboardUser::press(Qt::Key_Return);
 
@@ -751,8 +751,7 @@ void TestReportDialog::remarkFieldInput() {
     QFETCH(QString, kept);
     QVERIFY(load(group()));
     QVERIFY(open());
-    KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
-    QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
+    QVERIFY(openRemarks());
     QLineEdit* field = edit(ReportControl::RemarksField);
     if (how == QStringLiteral("typed")) {
         KeyboardUser::type(input);
@@ -775,8 +774,7 @@ void TestReportDialog::fullRemarkTableStoresNoRemark() {
     QVERIFY(load(sheet));
     QVERIFY(open());
     QCOMPARE(boxes_.texts(), QStringList{QStringLiteral("Mimo priestor pre poznámky")});
-    KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
-    QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
+    QVERIFY(openRemarks());
     KeyboardUser::type(QStringLiteral("0"));
     KeyboardUser::press(Qt::Key_Return);
     click(ReportControl::Ok);
