@@ -13,20 +13,13 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace fyn {
 
 using namespace layout;
 
 namespace {
-
-constexpr std::size_t kArrayOffsets[] = {kPublications, kVideos, kHours, kReturnVisits,
-                                         kStudiesAndFlags};
-
-std::size_t lateMarkOffset(int month) {
-    const auto m = static_cast<std::size_t>(month);
-    return month < 6 ? kLateMarksFirstHalf + m : kLateMarkSecondHalfBase + m;
-}
 
 // Reads up to size bytes; what the file does not hold stays zero.
 void readBlock(QFile& file, std::uint8_t* into, std::size_t size) {
@@ -136,34 +129,56 @@ void GroupSheet::ShowWriteError(const QString& path) const {
     messages_.inform(strings_.text(text::kCannotCreateFile, {fullPath}));
 }
 
-std::uint8_t* GroupSheet::Record(int index) {
-    return buffers_.records.data() + static_cast<std::size_t>(index) * kRecordSize;
+const std::uint8_t* GroupSheet::Record(int index) const {
+    const bool valid = index >= 0 && index <= publisherCount_ && buffersAllocated_;
+    Q_ASSERT_X(valid, "GroupSheet::Record", "record number out of range");
+    return valid ? buffers_.records.data() + static_cast<std::size_t>(index) * kRecordSize
+                 : nullptr;
 }
 
-const std::uint8_t* GroupSheet::Record(int index) const {
-    return buffers_.records.data() + static_cast<std::size_t>(index) * kRecordSize;
+std::uint8_t* GroupSheet::Record(int index) {
+    return const_cast<std::uint8_t*>(std::as_const(*this).Record(index));
+}
+
+PublisherView GroupSheet::publisher(int index) const {
+    return index >= 1 ? PublisherView(Record(index)) : PublisherView();
+}
+
+MutablePublisherView GroupSheet::publisher(int index) {
+    return index >= 1 ? MutablePublisherView(Record(index)) : MutablePublisherView();
+}
+
+SheetHeaderView GroupSheet::header() const {
+    return buffersAllocated_ ? SheetHeaderView(Record(0)) : SheetHeaderView();
 }
 
 std::uint16_t GroupSheet::MonthValue(int index, int month, int slot, MonthField field) const {
-    const auto k = static_cast<std::size_t>(monthSlot(month, slot));
-    const std::uint16_t value =
-        readU16(Record(index) + kArrayOffsets[static_cast<int>(field)] + 2 * k);
-    return field == MonthField::BibleStudies ? value & kStudiesMask : value;
+    const MonthEntryView entry = publisher(index).month(month, slot);
+    switch (field) {
+    case MonthField::Publications:
+        return entry.publications();
+    case MonthField::Videos:
+        return entry.videos();
+    case MonthField::Hours:
+        return entry.hours();
+    case MonthField::ReturnVisits:
+        return entry.returnVisits();
+    case MonthField::BibleStudies:
+        return static_cast<std::uint16_t>(entry.studies());
+    }
+    return 0;
 }
 
 bool GroupSheet::IsReportMissing(int index, int month, int slot) const {
-    const std::size_t at = 2 * static_cast<std::size_t>(monthSlot(month, slot));
-    const std::uint8_t* record = Record(index);
-    return (readU16(record + kStudiesAndFlags + at) & kInServiceBit) == 0 &&
-           readU16(record + kRemarkEntry + at) == 0;
+    return publisher(index).isReportMissing(month, slot);
 }
 
 void GroupSheet::MarkLate(int index, int month) {
-    Record(index)[lateMarkOffset(month)] = 1;
+    publisher(index).markLate(month);
 }
 
 bool GroupSheet::IsMarkedLate(int index, int month) const {
-    return Record(index)[lateMarkOffset(month)] == 1;
+    return publisher(index).isMarkedLate(month);
 }
 
 void GroupSheet::SetMonthsFromDate(QDate today) {

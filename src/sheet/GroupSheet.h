@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PublisherView.h"
 #include "SheetLayout.h"
 
 #include <QDate>
@@ -37,6 +38,12 @@ public:
     void ReleaseBuffers();
     void ShowWriteError(const QString& path) const;
 
+    // Publishers are numbered 1 .. publisherCount; any other number gives an empty view.
+    PublisherView publisher(int index) const;
+    MutablePublisherView publisher(int index);
+    SheetHeaderView header() const;
+
+    // Record 0 is the header. Null for an index outside 0 .. publisherCount.
     std::uint8_t* Record(int index);
     const std::uint8_t* Record(int index) const;
     std::uint16_t MonthValue(int index, int month, int yearSlot, MonthField field) const;
