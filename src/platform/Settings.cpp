@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "AtomicFile.h"
+#include "XdgFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,11 +52,7 @@ void Settings::WriteSetting(const QString& section, const QString& key, const QS
 }
 
 QString Settings::defaultPath() {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) {
-        base = QDir::homePath() + QStringLiteral("/.config");
-    }
-    return base + QStringLiteral("/fyn/fyn.ini");
+    return XdgFolders::configHome() + QStringLiteral("/fyn/fyn.ini");
 }
 
 QString Settings::profileNameBesideExecutable(const QString& executablePath) {

@@ -1,5 +1,7 @@
 #include "SheetBackup.h"
 
+#include "XdgFolders.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,11 +46,7 @@ void SheetBackup::pruneOldCopies(const QString& baseName) const {
 }
 
 QString SheetBackup::defaultFolder() {
-    QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) {
-        base = QDir::homePath() + QStringLiteral("/.local/share");
-    }
-    return base + QStringLiteral("/fyn/backups");
+    return XdgFolders::dataHome() + QStringLiteral("/fyn/backups");
 }
 
 } // namespace fyn
