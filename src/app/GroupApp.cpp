@@ -1,14 +1,17 @@
 #include "GroupApp.h"
 
 #include "MainDialog.h"
+#include "PdfExport.h"
 #include "QtFilePicker.h"
 #include "QtMessageBoxes.h"
+#include "QtPrinterAccess.h"
 #include "Settings.h"
 #include "SheetBackup.h"
 #include "StringTable.h"
 #include "SystemClock.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -22,11 +25,15 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: fyn [SHEET.t09]\n"
+    "       fyn --pdf OUT.pdf SHEET.t09\n"
     "\n"
     "Fyn collects the monthly field-service reports of a preaching group in the sheet file\n"
     "that the congregation secretary's program sends, and writes the updated sheet back.\n"
     "\n"
     "  SHEET.t09   the sheet to open; without it, the sheet open when Fyn last closed\n"
+    "  --pdf OUT.pdf SHEET.t09\n"
+    "              write the sheet's list for collecting reports (A4) to OUT.pdf and exit;\n"
+    "              no window, no settings, no change to the sheet\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
@@ -40,6 +47,25 @@ bool hasArgument(int argc, char** argv, const char* wanted) {
         }
     }
     return false;
+}
+
+int exportPdf(int argc, char** argv) {
+    if (argc != 4 || std::strcmp(argv[1], "--pdf") != 0) {
+        std::fputs("Usage: fyn --pdf OUT.pdf SHEET.t09\n", stderr);
+        return 2;
+    }
+    // The export draws no window, so it needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const QStringList arguments = QGuiApplication::arguments();
+    SystemClock clock;
+    const QString error =
+        PdfExport::Run(arguments.at(2), arguments.at(3), clock, StringTable::slovak());
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "fyn: %s\n", error.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -66,6 +92,9 @@ int GroupApp::run(int argc, char** argv) {
         std::printf("Fyn %s\n", FYN_VERSION);
         return 0;
     }
+    if (hasArgument(argc, argv, "--pdf")) {
+        return exportPdf(argc, argv);
+    }
     if (!displayAvailable()) {
         std::fputs("Fyn needs a graphical desktop: no display was found (DISPLAY and "
                    "WAYLAND_DISPLAY are not set).\n",
@@ -90,8 +119,9 @@ int GroupApp::run(int argc, char** argv) {
     SystemClock clock;
     Settings settings(Settings::defaultPath());
     SheetBackup backup(SheetBackup::defaultFolder());
-    const MainDialog::Services services{messages, files,  clock,
-                                        settings, backup, StringTable::slovak()};
+    QtPrinterAccess printers;
+    const MainDialog::Services services{
+        messages, files, clock, settings, backup, StringTable::slovak(), printers};
 
     MainDialog window(services, commandLineText(QApplication::arguments().mid(1)));
     messages.setParentWidget(&window);

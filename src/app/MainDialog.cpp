@@ -7,9 +7,11 @@
 #include "DialogTemplates.h"
 #include "FilePicker.h"
 #include "MessageBoxes.h"
+#include "PreviewDialog.h"
 #include "ReportDialog.h"
 #include "Settings.h"
 #include "SheetBackup.h"
+#include "SheetPrinter.h"
 #include "StringTable.h"
 #include "TextIds.h"
 
@@ -279,7 +281,9 @@ void MainDialog::openReportDialog(int index) {
 }
 
 void MainDialog::OpenPreview() {
-    // The preview arrives with printing.
+    SheetPrinter printer(services_.printers, services_.messages, services_.strings);
+    PreviewDialog dialog({sheet_, wording_, sheet_.reportMonth}, printer, this);
+    dialog.exec();
 }
 
 QString MainDialog::initialFolderForLoad() const {

@@ -16,6 +16,7 @@ namespace fyn {
 class Clock;
 class FilePicker;
 class MessageBoxes;
+class PrinterAccess;
 class Settings;
 class SheetBackup;
 class StringTable;
@@ -33,6 +34,7 @@ public:
         Settings& settings;
         SheetBackup& backup;
         const StringTable& strings;
+        PrinterAccess& printers;
     };
 
     MainDialog(const Services& services, QString commandLine, QWidget* parent = nullptr);

@@ -190,8 +190,12 @@ void GroupSheet::SetMonthsFromDate(QDate today) {
     startYearSlot_ = yearSlot;
 }
 
-std::uint8_t* GroupSheet::RemarkEntry(int number) {
+const std::uint8_t* GroupSheet::RemarkEntry(int number) const {
     return buffers_.remarks.data() + static_cast<std::size_t>(number - 1) * kRemarkSize;
+}
+
+std::uint8_t* GroupSheet::RemarkEntry(int number) {
+    return const_cast<std::uint8_t*>(std::as_const(*this).RemarkEntry(number));
 }
 
 bool GroupSheet::ReserveRemarkEntry() {

@@ -69,6 +69,7 @@ public:
 
     // The remark table; entry n (1-based) is 48 bytes.
     std::uint8_t* RemarkEntry(int number);
+    const std::uint8_t* RemarkEntry(int number) const;
     // Adds one blank entry, growing the table as needed; false at the limit of 254.
     bool ReserveRemarkEntry();
 

@@ -7,6 +7,7 @@
 #include "TextIds.h"
 
 #include <cstring>
+#include <utility>
 
 namespace fyn {
 
@@ -22,8 +23,20 @@ std::uint8_t* remarkEntryField(GroupSheet& sheet, int index, int month, int year
 } // namespace
 
 QByteArray RemarkText(GroupSheet& sheet, int number) {
+    return RemarkText(std::as_const(sheet), number);
+}
+
+QByteArray RemarkText(const GroupSheet& sheet, int number) {
     const auto* entry = reinterpret_cast<const char*>(sheet.RemarkEntry(number));
     return QByteArray(entry, static_cast<qsizetype>(strnlen(entry, kRemarkSize)));
+}
+
+QByteArray LookUpRemark(const GroupSheet& sheet, int index, int month, int yearSlot) {
+    const std::uint16_t number = sheet.publisher(index).month(month, yearSlot).remarkNumber();
+    if (number >= 1 && number <= sheet.remarkCount()) {
+        return RemarkText(sheet, number);
+    }
+    return {};
 }
 
 std::uint16_t ReadRemark(GroupSheet& sheet, int index, int month, int yearSlot, QByteArray& text,

@@ -12,8 +12,13 @@ class GroupSheet;
 std::uint16_t ReadRemark(GroupSheet& sheet, int index, int month, int yearSlot, QByteArray& text,
                          bool lookupOnly);
 
+// The lookup-only form for readers that hold the sheet read-only: empty when the month has no
+// remark or names no existing entry.
+QByteArray LookUpRemark(const GroupSheet& sheet, int index, int month, int yearSlot);
+
 // The text of entry number (1-based), up to its NUL and never beyond its 48 bytes.
 QByteArray RemarkText(GroupSheet& sheet, int number);
+QByteArray RemarkText(const GroupSheet& sheet, int number);
 
 // Stores text in entry number; false for an empty or blank-led text and when no entry can be
 // written.

@@ -4,6 +4,7 @@
 #include "LittleEndian.h"
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
+#include "ScriptedPrinterAccess.h"
 #include "Settings.h"
 #include "SheetBackup.h"
 #include "SheetBuilder.h"
@@ -24,6 +25,7 @@ using namespace fyn;
 using fyn::test::FixedClock;
 using fyn::test::RecordingMessageBoxes;
 using fyn::test::ScriptedFilePicker;
+using fyn::test::ScriptedPrinterAccess;
 
 namespace {
 
@@ -64,6 +66,7 @@ private:
     std::unique_ptr<FixedClock> clock_;
     std::unique_ptr<Settings> settings_;
     std::unique_ptr<SheetBackup> backup_;
+    std::unique_ptr<ScriptedPrinterAccess> printers_;
     std::unique_ptr<MainDialog> window_;
 
     QString path(const QString& name) const { return dir_->filePath(name); }
@@ -77,10 +80,10 @@ private:
     }
 
     MainDialog& open(const QString& commandLine = {}) {
-        window_ = std::make_unique<MainDialog>(MainDialog::Services{*messages_, *files_, *clock_,
-                                                                    *settings_, *backup_,
-                                                                    StringTable::slovak()},
-                                               commandLine);
+        window_ = std::make_unique<MainDialog>(
+            MainDialog::Services{*messages_, *files_, *clock_, *settings_, *backup_,
+                                 StringTable::slovak(), *printers_},
+            commandLine);
         window_->OpenWindow();
         window_->show();
         return *window_;
@@ -107,6 +110,7 @@ private Q_SLOTS:
         clock_ = std::make_unique<FixedClock>(QDate(2027, 2, 10));
         settings_ = std::make_unique<Settings>(path(QStringLiteral("config/fyn.ini")));
         backup_ = std::make_unique<SheetBackup>(path(QStringLiteral("backups")));
+        printers_ = std::make_unique<ScriptedPrinterAccess>();
     }
 
     void cleanup() { window_.reset(); }

@@ -5,6 +5,7 @@
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
 #include "Remarks.h"
+#include "ScriptedPrinterAccess.h"
 #include "Settings.h"
 #include "SheetBackup.h"
 #include "SheetComparison.h"
@@ -23,6 +24,7 @@ using fyn::test::FixedClock;
 using fyn::test::KeyboardUser;
 using fyn::test::RecordingMessageBoxes;
 using fyn::test::ScriptedFilePicker;
+using fyn::test::ScriptedPrinterAccess;
 using fyn::test::unexpectedDifferences;
 
 namespace {
@@ -70,9 +72,10 @@ void TestCrashSafety::acceptedReportsAreOnDiskWhileTheWindowIsOpen() {
     FixedClock clock(QDate(2026, 12, 10));
     Settings settings(dir.filePath(QStringLiteral("fyn.ini")));
     SheetBackup backup(dir.filePath(QStringLiteral("backups")));
-    MainDialog window(
-        MainDialog::Services{messages, files, clock, settings, backup, StringTable::slovak()},
-        path);
+    ScriptedPrinterAccess printers;
+    MainDialog window(MainDialog::Services{messages, files, clock, settings, backup,
+                                           StringTable::slovak(), printers},
+                      path);
     window.OpenWindow();
     window.show();
     QVERIFY(KeyboardUser::activate(window));

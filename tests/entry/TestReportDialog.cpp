@@ -7,6 +7,7 @@
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
 #include "ReportDialog.h"
+#include "ScriptedPrinterAccess.h"
 #include "Settings.h"
 #include "SheetBackup.h"
 #include "SheetBuilder.h"
@@ -32,6 +33,7 @@ using fyn::test::FixedClock;
 using fyn::test::KeyboardUser;
 using fyn::test::RecordingMessageBoxes;
 using fyn::test::ScriptedFilePicker;
+using fyn::test::ScriptedPrinterAccess;
 
 namespace {
 
@@ -888,8 +890,10 @@ void TestReportDialog::throughTheMainWindow() {
     FixedClock clock(QDate(2027, 2, 10)); // January 2027 is in year slot 1
     Settings settings(dir_.filePath(QStringLiteral("fyn.ini")));
     SheetBackup backup(dir_.filePath(QStringLiteral("backups")));
-    MainDialog window(
-        MainDialog::Services{boxes_, files, clock, settings, backup, StringTable::slovak()}, path);
+    ScriptedPrinterAccess printers;
+    MainDialog window(MainDialog::Services{boxes_, files, clock, settings, backup,
+                                           StringTable::slovak(), printers},
+                      path);
     window.OpenWindow();
     window.show();
     QVERIFY(KeyboardUser::activate(window));

@@ -54,4 +54,15 @@ enum : int {
 };
 } // namespace ReportControl
 
+namespace PreviewControl {
+enum : int {
+    Close = 2,
+    Print = 3,
+    PrinterSetup = 129,
+    Area = 130,
+    PreviousPage = 1004,
+    NextPage = 1005,
+};
+} // namespace PreviewControl
+
 } // namespace fyn

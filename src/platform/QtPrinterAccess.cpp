@@ -1,0 +1,85 @@
+#include "QtPrinterAccess.h"
+
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+namespace fyn {
+
+QtPrinterAccess::QtPrinterAccess() = default;
+QtPrinterAccess::~QtPrinterAccess() = default;
+
+void QtPrinterAccess::useMinimumMargins(QPrinter& printer) {
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
+}
+
+std::unique_ptr<QPrinter> QtPrinterAccess::lookUpDefault() {
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        const QStringList names = QPrinterInfo::availablePrinterNames();
+        if (names.isEmpty()) {
+            return nullptr;
+        }
+        info = QPrinterInfo::printerInfo(names.first());
+    }
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setPageSize(info.defaultPageSize());
+    useMinimumMargins(*printer);
+    return printer;
+}
+
+PrinterAccess::Current QtPrinterAccess::currentPrinter() {
+    if (chosen_) {
+        const bool toFile = chosen_->outputFormat() == QPrinter::PdfFormat;
+        if (!toFile && QPrinterInfo::printerInfo(chosen_->printerName()).isNull()) {
+            return {State::ChosenPrinterGone, nullptr};
+        }
+        return {State::Ready, chosen_.get()};
+    }
+    lookedUp_ = lookUpDefault();
+    if (!lookedUp_) {
+        return {State::NoPrinter, nullptr};
+    }
+    return {State::Ready, lookedUp_.get()};
+}
+
+bool QtPrinterAccess::setUp(QWidget* parent) {
+    std::unique_ptr<QPrinter> candidate;
+    QPrinter* printer = chosen_.get();
+    if (printer == nullptr) {
+        candidate = lookUpDefault();
+        if (!candidate) {
+            // Without printers the dialog still offers printing to a PDF file.
+            candidate = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        }
+        printer = candidate.get();
+    }
+
+    QPrintDialog dialog(printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    // Nothing is printed on accepting: the button only confirms the choice.
+    for (auto* buttons : dialog.findChildren<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) {
+            ok->setText(QStringLiteral("OK"));
+        }
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    // Qt's dialog cannot hide its copies box; every print is one copy, as before the setup.
+    printer->setCopyCount(1);
+    useMinimumMargins(*printer);
+    if (candidate) {
+        chosen_ = std::move(candidate);
+    }
+    return true;
+}
+
+} // namespace fyn

@@ -1,0 +1,76 @@
+#include "PreviewDialog.h"
+
+#include "ControlIds.h"
+#include "DialogBuilder.h"
+#include "DialogTemplates.h"
+#include "GroupSheet.h"
+#include "PreviewArea.h"
+#include "PreviewPage.h"
+#include "SheetPrinter.h"
+#include "TextIds.h"
+#include "Wording.h"
+
+#include <QPushButton>
+
+namespace fyn {
+
+PreviewDialog::PreviewDialog(const PrintSource& source, SheetPrinter& printer, QWidget* parent)
+    : QDialog(parent), source_(source), printer_(printer), paging_(source.sheet.publisherCount()) {
+    DialogBuilder builder(DialogTemplates::preview());
+    builder.setCustomWidget(PreviewControl::Area,
+                            [](QWidget* dialog) { return new PreviewArea(dialog); });
+    controls_ = builder.build(this);
+    area_ = qobject_cast<PreviewArea*>(controls_.control(PreviewControl::Area));
+    area_->setPainter([this](DrawingSurface& surface, QSize size) {
+        PreviewPage::DrawPreview(surface, size.width(), size.height(), source_, paging_.firstRow(),
+                                 paging_.endRow());
+    });
+    setWindowTitle(
+        source_.wording.LoadText(text::kSubmittedReports, text::kMonthNames + source_.month));
+
+    connect(controls_.pushButton(PreviewControl::Close), &QPushButton::clicked, this,
+            &QDialog::reject);
+    connect(controls_.pushButton(PreviewControl::Print), &QPushButton::clicked, this,
+            &PreviewDialog::PrintSheet);
+    connect(controls_.pushButton(PreviewControl::PrinterSetup), &QPushButton::clicked, this,
+            &PreviewDialog::PrinterSetup);
+    connect(controls_.pushButton(PreviewControl::PreviousPage), &QPushButton::clicked, this,
+            &PreviewDialog::PreviousPage);
+    connect(controls_.pushButton(PreviewControl::NextPage), &QPushButton::clicked, this,
+            &PreviewDialog::NextPage);
+    UpdatePageButtons();
+    controls_.control(PreviewControl::Close)->setFocus();
+}
+
+void PreviewDialog::UpdatePageButtons() {
+    QPushButton* left = controls_.pushButton(PreviewControl::PreviousPage);
+    QPushButton* right = controls_.pushButton(PreviewControl::NextPage);
+    const PreviewPaging::Buttons buttons = paging_.UpdatePageButtons(!right->isHidden());
+    left->setVisible(buttons.leftVisible);
+    if (!buttons.leftCaption.isEmpty()) {
+        left->setText(buttons.leftCaption);
+    }
+    right->setVisible(buttons.rightVisible);
+}
+
+void PreviewDialog::NextPage() {
+    paging_.NextPage();
+    UpdatePageButtons();
+    area_->update();
+}
+
+void PreviewDialog::PreviousPage() {
+    paging_.PreviousPage();
+    UpdatePageButtons();
+    area_->update();
+}
+
+void PreviewDialog::PrintSheet() {
+    printer_.PrintSheet(source_);
+}
+
+void PreviewDialog::PrinterSetup() {
+    printer_.PrinterSetup(this);
+}
+
+} // namespace fyn

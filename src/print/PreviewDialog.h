@@ -1,0 +1,42 @@
+#pragma once
+
+#include "DialogControls.h"
+#include "PreviewPaging.h"
+#include "PrintSource.h"
+
+#include <QDialog>
+
+namespace fyn {
+
+class PreviewArea;
+class SheetPrinter;
+
+// The month's reports of the whole group on screen, 18 publishers a page, with printing and
+// the printer setup. It only reads the sheet.
+class PreviewDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    PreviewDialog(const PrintSource& source, SheetPrinter& printer, QWidget* parent = nullptr);
+
+    void NextPage();
+    void PreviousPage();
+    void PrintSheet();
+    void PrinterSetup();
+
+    int month() const { return source_.month; }
+    const PreviewPaging& paging() const { return paging_; }
+    PreviewArea* area() const { return area_; }
+    const DialogControls& controls() const { return controls_; }
+
+private:
+    void UpdatePageButtons();
+
+    PrintSource source_;
+    SheetPrinter& printer_;
+    PreviewPaging paging_;
+    DialogControls controls_;
+    PreviewArea* area_ = nullptr;
+};
+
+} // namespace fyn

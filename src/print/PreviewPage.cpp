@@ -1,0 +1,96 @@
+#include "PreviewPage.h"
+
+#include "DrawingSurface.h"
+#include "GroupSheet.h"
+#include "PreviewPaging.h"
+#include "Remarks.h"
+#include "SurfaceRoutines.h"
+#include "TextCodec.h"
+#include "Wording.h"
+
+#include <algorithm>
+
+namespace fyn {
+
+namespace {
+
+constexpr int kNameHeading = 1167;
+constexpr int kRemarksHeading = 1019;
+constexpr int kValueHeadings[] = {1500, 1419, 1020, 1417};
+constexpr int kCheckBoxDivisor = 9;
+constexpr int kAuxiliaryPioneer = 1;
+
+} // namespace
+
+void PreviewPage::DrawPreview(DrawingSurface& surface, int width, int height,
+                              const PrintSource& source, int firstRow, int endRow) {
+    const int bx = surface.borderWidth();
+    const int by = surface.borderHeight();
+    const int rh = height / PreviewPaging::kRowsPerPage;
+    const int cw = width / 11;
+    const int nw = width / 4;
+    const Wording& wording = source.wording;
+    const GroupSheet& sheet = source.sheet;
+
+    surface.selectBrush(Brush::Null);
+    surface.fillRect(QRect(QPoint(0, 0), QPoint(width, height + 5 * by - 1)),
+                     surface.backgroundColor());
+    surface.selectBrush(Brush::LightGrey);
+    surface.selectPen(Pen::null());
+    surface.rectangle(0, 0, width + 1, rh + 1);
+
+    surface.setTransparentBackground();
+    surface.selectPen(Pen::black());
+    for (int j = 0; j <= 4; ++j) {
+        surface.moveTo(nw + j * cw, 0);
+        surface.lineTo(nw + j * cw, height + 3 * by);
+    }
+    for (int j = 1; j <= PreviewPaging::kRowsPerPage; ++j) {
+        surface.moveTo(0, j * rh);
+        surface.lineTo(width, j * rh);
+    }
+
+    surface.selectFont(FontSpec::stockFont(FontSpec::Stock::VariablePitch));
+    surface.setTextAlign(TextAlign::LeftTop);
+    surface.drawText(2 * bx, by, wording.LoadText(kNameHeading));
+    surface.setTextAlign(TextAlign::RightTop);
+    for (int j = 0; j < 4; ++j) {
+        surface.drawText(nw + (j + 1) * cw - 8 * bx, by, wording.LoadText(kValueHeadings[j]));
+    }
+    const bool greek = wording.languageCode() == QStringLiteral("greek");
+    surface.drawText(greek ? width - width / 20 : width - width / 6, by,
+                     wording.LoadText(kRemarksHeading));
+
+    const int rows = std::min(endRow - firstRow, PreviewPaging::kRowsPerPage);
+    for (int r = 0; r < rows; ++r) {
+        const int index = firstRow + r + 1;
+        const int y = (r + 1) * rh + by;
+        const int yb = (r + 1) * rh + 13 * by - by / 3;
+        const MonthEntryView entry = sheet.publisher(index).month(source.month, sheet.yearSlot);
+
+        surface.setTextAlign(TextAlign::LeftTop);
+        surface.drawText(2 * bx, y, wording.PublisherName(index, false));
+        surface.setTextAlign(TextAlign::RightTop);
+        SurfaceRoutines::DrawCheckBox(surface, nw + cw - 20 * bx, yb, entry.inService(),
+                                      kCheckBoxDivisor);
+        if (entry.studies() != 0) {
+            surface.drawText(nw + 2 * cw - 10 * bx, y, QString::number(entry.studies()));
+        }
+        SurfaceRoutines::DrawCheckBox(surface, nw + 3 * cw - 20 * bx, yb,
+                                      entry.pioneerStatus() == kAuxiliaryPioneer, kCheckBoxDivisor);
+        if (entry.hours() != 0) {
+            surface.drawText(nw + 4 * cw - 10 * bx, y, QString::number(entry.hours()));
+        }
+        const QByteArray remark = LookUpRemark(sheet, index, source.month, sheet.yearSlot);
+        if (!remark.isEmpty()) {
+            surface.setTextAlign(TextAlign::LeftTop);
+            const QRect clip(QPoint(6 * (width / 10) + 2 * bx, y),
+                             QPoint(width - 1, (r + 2) * rh + by - 1));
+            surface.drawClippedText(nw + 5 * (width / 13) - 5 * bx, y, clip,
+                                    TextCodec::toUnicode(remark));
+            surface.setTextAlign(TextAlign::RightTop);
+        }
+    }
+}
+
+} // namespace fyn

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "PrintSource.h"
+
+namespace fyn {
+
+class DrawingSurface;
+
+// The on-screen page: a table of its own fitted to the preview area, not a scaled printed
+// page. Every non-empty remark is shown on one line, cut at the area and at the next band.
+class PreviewPage {
+public:
+    // width and height are the area's as its first paint found them.
+    static void DrawPreview(DrawingSurface& surface, int width, int height,
+                            const PrintSource& source, int firstRow, int endRow);
+};
+
+} // namespace fyn
