@@ -25,14 +25,14 @@ SheetBuilder PrintTestSheet::numbered(int count, int month) {
     return builder;
 }
 
-QByteArray PrintTestSheet::bytes() const {
+QByteArray PrintTestSheet::bytesOf(const GroupSheet& sheet) {
     QByteArray all;
-    for (int i = 0; i <= sheet_.publisherCount(); ++i) {
-        all.append(reinterpret_cast<const char*>(sheet_.Record(i)),
+    for (int i = 0; i <= sheet.publisherCount(); ++i) {
+        all.append(reinterpret_cast<const char*>(sheet.Record(i)),
                    static_cast<qsizetype>(layout::kRecordSize));
     }
-    for (int n = 1; n <= sheet_.remarkCount(); ++n) {
-        all.append(reinterpret_cast<const char*>(sheet_.RemarkEntry(n)),
+    for (int n = 1; n <= sheet.remarkCount(); ++n) {
+        all.append(reinterpret_cast<const char*>(sheet.RemarkEntry(n)),
                    static_cast<qsizetype>(layout::kRemarkSize));
     }
     return all;

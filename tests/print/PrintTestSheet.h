@@ -25,7 +25,8 @@ public:
     PrintSource source() const { return {sheet_, wording_, month_}; }
     const QString& path() const { return path_; }
     // The records and remark entries as they are in memory now.
-    QByteArray bytes() const;
+    QByteArray bytes() const { return bytesOf(sheet_); }
+    static QByteArray bytesOf(const GroupSheet& sheet);
 
     static constexpr int kOctober = 9;
 
