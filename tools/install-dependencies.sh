@@ -8,6 +8,7 @@ packages=(
     libsimpleini-dev libicu-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool x11-apps imagemagick poppler-utils
+    cups cups-client cups-filters
 )
 
 missing=()
