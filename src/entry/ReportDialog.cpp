@@ -195,7 +195,12 @@ void ReportDialog::LoadMonth() {
             }
         } else {
             const int countBefore = sheet.remarkCount();
-            remarkNumber_ = ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, false);
+            bool tableFull = false;
+            remarkNumber_ =
+                ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, false, &tableFull);
+            if (tableFull) {
+                context_.messages.inform(context_.strings.text(text::kNoRemarkRoom));
+            }
             if (sheet.remarkCount() > countBefore) {
                 reservedEntries_[month_] = remarkNumber_;
             }
@@ -371,7 +376,7 @@ bool ReportDialog::ValidateValues() {
                 text::kIntegerBetween, {QStringLiteral("0"), QString::number(checks[i].upper)});
         }
         if (!problem.isEmpty()) {
-            context_.sheet.messages().inform(problem, MessageBoxes::Icon::Warning);
+            context_.messages.inform(problem, MessageBoxes::Icon::Warning);
             activateWindow();
             field->setFocus(Qt::OtherFocusReason);
             field->selectAll();

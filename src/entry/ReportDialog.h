@@ -34,6 +34,7 @@ public:
         GroupSheet& sheet;
         const Wording& wording;
         const StringTable& strings;
+        MessageBoxes& messages;
         // Called after an accepted report was copied into the sheet, with the publisher's name.
         std::function<void(const QString& publisherName)> committed;
     };

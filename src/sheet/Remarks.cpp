@@ -2,9 +2,6 @@
 
 #include "GroupSheet.h"
 #include "LittleEndian.h"
-#include "MessageBoxes.h"
-#include "StringTable.h"
-#include "TextIds.h"
 
 #include <cstring>
 
@@ -27,7 +24,7 @@ QByteArray RemarkText(GroupSheet& sheet, int number) {
 }
 
 std::uint16_t ReadRemark(GroupSheet& sheet, int index, int month, int yearSlot, QByteArray& text,
-                         bool lookupOnly) {
+                         bool lookupOnly, bool* tableFull) {
     text.clear();
     const std::uint16_t number = readU16(remarkEntryField(sheet, index, month, yearSlot));
     if (number >= 1 && number <= sheet.remarkCount()) {
@@ -38,7 +35,9 @@ std::uint16_t ReadRemark(GroupSheet& sheet, int index, int month, int yearSlot, 
         return 0;
     }
     if (!sheet.ReserveRemarkEntry()) {
-        sheet.messages().inform(sheet.strings().text(text::kNoRemarkRoom));
+        if (tableFull) {
+            *tableFull = true;
+        }
         return number;
     }
     return static_cast<std::uint16_t>(sheet.remarkCount());
