@@ -148,6 +148,20 @@ MutablePublisherView GroupSheet::publisher(int index) {
     return index >= 1 ? MutablePublisherView(Record(index)) : MutablePublisherView();
 }
 
+PublisherRecordBytes GroupSheet::CopyRecord(int index) const {
+    PublisherRecordBytes copy{};
+    if (const std::uint8_t* record = index >= 1 ? Record(index) : nullptr) {
+        std::memcpy(copy.data(), record, kRecordSize);
+    }
+    return copy;
+}
+
+void GroupSheet::ReplaceRecord(int index, const PublisherRecordBytes& record) {
+    if (std::uint8_t* target = index >= 1 ? Record(index) : nullptr) {
+        std::memcpy(target, record.data(), kRecordSize);
+    }
+}
+
 SheetHeaderView GroupSheet::header() const {
     return buffersAllocated_ ? SheetHeaderView(Record(0)) : SheetHeaderView();
 }
@@ -190,8 +204,15 @@ void GroupSheet::SetMonthsFromDate(QDate today) {
     startYearSlot_ = yearSlot;
 }
 
+const std::uint8_t* GroupSheet::RemarkEntry(int number) const {
+    const bool valid = number >= 1 && number <= remarkCount_;
+    Q_ASSERT_X(valid, "GroupSheet::RemarkEntry", "remark number out of range");
+    return valid ? buffers_.remarks.data() + static_cast<std::size_t>(number - 1) * kRemarkSize
+                 : nullptr;
+}
+
 std::uint8_t* GroupSheet::RemarkEntry(int number) {
-    return buffers_.remarks.data() + static_cast<std::size_t>(number - 1) * kRemarkSize;
+    return const_cast<std::uint8_t*>(std::as_const(*this).RemarkEntry(number));
 }
 
 bool GroupSheet::ReserveRemarkEntry() {

@@ -42,6 +42,9 @@ public:
     PublisherView publisher(int index) const;
     MutablePublisherView publisher(int index);
     SheetHeaderView header() const;
+    // A publisher's whole record, for editing a copy and putting it back on acceptance.
+    PublisherRecordBytes CopyRecord(int index) const;
+    void ReplaceRecord(int index, const PublisherRecordBytes& record);
 
     // Record 0 is the header. Null for an index outside 0 .. publisherCount.
     std::uint8_t* Record(int index);
@@ -67,8 +70,9 @@ public:
     int startMonth = 0;
     int yearSlot = 0;
 
-    // The remark table; entry n (1-based) is 48 bytes.
+    // The remark table; entry n (1-based) is 48 bytes. Null outside 1 .. remarkCount.
     std::uint8_t* RemarkEntry(int number);
+    const std::uint8_t* RemarkEntry(int number) const;
     // Adds one blank entry, growing the table as needed; false at the limit of 254.
     bool ReserveRemarkEntry();
 

@@ -76,7 +76,7 @@ void useEverything(fyn::GroupSheet& sheet) {
     if (sheet.publisherCount() > 0) {
         QByteArray text;
         const int number = ReadRemark(sheet, 1, sheet.reportMonth, sheet.yearSlot, text, false);
-        StoreRemark(sheet, 1, sheet.reportMonth, sheet.yearSlot, number,
+        StoreRemark(sheet, number,
                     QByteArrayLiteral("5 +H %1 pozn\xE1mka, ktor\xE1 je dlh\x9Aia ako 36 znakov"));
         sheet.MarkLate(1, sheet.reportMonth);
     }

@@ -171,7 +171,7 @@ void TestRemarks::reservationsGrowPastTheRoomOfTheLoad() {
         QCOMPARE(int(ReadRemark(sheet, 1 + n % 3, n % 12, n % 2, text, false)), n);
     }
     QVERIFY(boxes_.texts().isEmpty());
-    QVERIFY(StoreRemark(sheet, 1, kMonth, kSlot, kMaxRemarks, "posledna"));
+    QVERIFY(StoreRemark(sheet, kMaxRemarks, "posledna"));
     for (int n = 4; n < kMaxRemarks; ++n) {
         QCOMPARE(entryBytes(sheet, n), QByteArray(48, '\0'));
     }
@@ -206,12 +206,12 @@ void TestRemarks::storeRemarkRefuses() {
     GroupSheet sheet;
     QVERIFY(load(sheet, remarks));
     QByteArray table;
-    for (int n = 1; n <= remarks + 1; ++n) {
+    for (int n = 1; n <= remarks; ++n) {
         table += entryBytes(sheet, n);
     }
-    QVERIFY(!StoreRemark(sheet, 1, kMonth, kSlot, number, text));
+    QVERIFY(!StoreRemark(sheet, number, text));
     QByteArray after;
-    for (int n = 1; n <= remarks + 1; ++n) {
+    for (int n = 1; n <= remarks; ++n) {
         after += entryBytes(sheet, n);
     }
     QCOMPARE(after, table);
@@ -225,7 +225,7 @@ void TestRemarks::zeroRemarkMarksTheMonthReported() {
     QVERIFY(sheet.IsReportMissing(3, kMonth, kSlot));
     QByteArray text;
     const std::uint16_t number = ReadRemark(sheet, 3, kMonth, kSlot, text, false);
-    QVERIFY(StoreRemark(sheet, 3, kMonth, kSlot, number, "0"));
+    QVERIFY(StoreRemark(sheet, number, "0"));
     setRecordedEntry(sheet, 3, number); // as the report dialog does on acceptance
     QVERIFY(!sheet.IsReportMissing(3, kMonth, kSlot));
     QCOMPARE(int(ReadRemark(sheet, 3, kMonth, kSlot, text, true)), int(number));
@@ -257,7 +257,7 @@ void TestRemarks::storedTextComesBack() {
     QVERIFY(load(sheet, 5));
     QByteArray got;
     const std::uint16_t number = ReadRemark(sheet, 2, kMonth, kSlot, got, false);
-    QVERIFY(StoreRemark(sheet, 2, kMonth, kSlot, number, text));
+    QVERIFY(StoreRemark(sheet, number, text));
     setRecordedEntry(sheet, 2, number);
     QCOMPARE(entryBytes(sheet, number).at(kRemarkTextLimit), '\0');
 
@@ -273,7 +273,7 @@ void TestRemarks::storedTextComesBack() {
 void TestRemarks::shorterTextKeepsTheBytesBehindItsNul() {
     GroupSheet sheet;
     QVERIFY(load(sheet, 5));
-    QVERIFY(StoreRemark(sheet, 1, kMonth, kSlot, 4, "kratka"));
+    QVERIFY(StoreRemark(sheet, 4, "kratka"));
     QByteArray expected = QByteArray("kratka") + '\0' + QByteArray(41, 'W');
     expected[kRemarkTextLimit] = '\0';
     QCOMPARE(entryBytes(sheet, 4), expected);
@@ -286,21 +286,21 @@ void TestRemarks::fullTableStillRewritesExistingEntries() {
     QVERIFY(load(sheet, kMaxRemarks, 10));
     QByteArray text;
     QCOMPARE(int(ReadRemark(sheet, 1, kMonth, kSlot, text, false)), 10);
-    QVERIFY(StoreRemark(sheet, 1, kMonth, kSlot, 10, "nova"));
+    QVERIFY(StoreRemark(sheet, 10, "nova"));
     QCOMPARE(int(ReadRemark(sheet, 1, kMonth, kSlot, text, true)), 10);
     QCOMPARE(text, QByteArray("nova"));
-    QVERIFY(StoreRemark(sheet, 1, kMonth, kSlot, kMaxRemarks, "posledna"));
+    QVERIFY(StoreRemark(sheet, kMaxRemarks, "posledna"));
 
     bool tableFull = false;
     QCOMPARE(int(ReadRemark(sheet, 2, kMonth, kSlot, text, false, &tableFull)), 0);
     QVERIFY(tableFull);
-    QVERIFY(!StoreRemark(sheet, 2, kMonth, kSlot, kMaxRemarks + 1, "nova"));
+    QVERIFY(!StoreRemark(sheet, kMaxRemarks + 1, "nova"));
     QCOMPARE(sheet.remarkCount(), kMaxRemarks);
 
     // A sheet that came with more entries than we would ever reserve keeps them all writable.
     GroupSheet large;
     QVERIFY(load(large, 300, 280));
-    QVERIFY(StoreRemark(large, 1, kMonth, kSlot, 280, "zmenena"));
+    QVERIFY(StoreRemark(large, 280, "zmenena"));
     QCOMPARE(int(ReadRemark(large, 1, kMonth, kSlot, text, true)), 280);
     QCOMPARE(text, QByteArray("zmenena"));
 }
