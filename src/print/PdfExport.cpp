@@ -2,7 +2,6 @@
 
 #include "Clock.h"
 #include "GroupSheet.h"
-#include "MessageBoxes.h"
 #include "SheetPdf.h"
 #include "Wording.h"
 
@@ -13,17 +12,6 @@
 namespace fyn {
 
 namespace {
-
-// The sheet store tells the user through message boxes; on the command line there are none.
-class QuietMessages : public MessageBoxes {
-public:
-    void inform(const QString& text, Icon /*icon*/) override { said = text; }
-    bool askYesNo(const QString& text) override {
-        said = text;
-        return false;
-    }
-    QString said;
-};
 
 QString sameFileError(const QString& outputPath, const QString& sheetPath) {
     const QFileInfo output(outputPath);
@@ -38,21 +26,25 @@ QString sameFileError(const QString& outputPath, const QString& sheetPath) {
 
 QString PdfExport::Run(const QString& outputPath, const QString& sheetPath, const Clock& clock,
                        const StringTable& strings) {
-    QFile probe(sheetPath);
-    if (!probe.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("%1: cannot read the sheet: %2").arg(sheetPath, probe.errorString());
+    QFile input(sheetPath);
+    if (!input.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("%1: cannot read the sheet: %2").arg(sheetPath, input.errorString());
     }
-    probe.close();
     if (const QString error = sameFileError(outputPath, sheetPath); !error.isEmpty()) {
         return error;
     }
 
-    QuietMessages messages;
-    GroupSheet sheet(messages, strings);
+    GroupSheet sheet;
     sheet.SetMonthsFromDate(clock.today());
-    if (!sheet.Load(sheetPath)) {
+    switch (sheet.Read(input, sheetPath).kind) {
+    case SheetResult::Kind::Done:
+        break;
+    case SheetResult::Kind::OutOfMemory:
+        return QStringLiteral("%1: not enough memory to read the sheet").arg(sheetPath);
+    default:
         return QStringLiteral("%1: not a sheet from the secretary's program").arg(sheetPath);
     }
+    input.close();
     const Wording wording(strings, sheet);
 
     QSaveFile file(outputPath);

@@ -2,10 +2,7 @@
 
 #include "AtomicFile.h"
 #include "LittleEndian.h"
-#include "MessageBoxes.h"
 #include "ScrambleRecord.h"
-#include "StringTable.h"
-#include "TextIds.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,14 +19,15 @@ using namespace layout;
 namespace {
 
 // Reads up to size bytes; what the file does not hold stays zero.
-void readBlock(QFile& file, std::uint8_t* into, std::size_t size) {
-    file.read(reinterpret_cast<char*>(into), static_cast<qint64>(size));
+void readBlock(QIODevice& device, std::uint8_t* into, std::size_t size) {
+    device.read(reinterpret_cast<char*>(into), static_cast<qint64>(size));
+}
+
+QString absolute(const QString& path) {
+    return QFileInfo(path).isRelative() ? QDir::currentPath() + QLatin1Char('/') + path : path;
 }
 
 } // namespace
-
-GroupSheet::GroupSheet(MessageBoxes& messages, const StringTable& strings)
-    : messages_(messages), strings_(strings) {}
 
 bool GroupSheet::AllocateBuffers() {
     buffersAllocated_ = false;
@@ -40,7 +38,6 @@ bool GroupSheet::AllocateBuffers() {
     } catch (const std::bad_alloc&) {
         // Without buffers the sheet is empty, counts included.
         ReleaseBuffers();
-        messages_.inform(strings_.text(text::kLowMemory));
         return false;
     }
     buffersAllocated_ = true;
@@ -55,23 +52,27 @@ void GroupSheet::ReleaseBuffers() {
     buffersAllocated_ = false;
 }
 
-bool GroupSheet::Load(const QString& path) {
+SheetResult GroupSheet::Load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ReleaseBuffers();
-        return true;
+        return {};
     }
+    return Read(file, path);
+}
+
+SheetResult GroupSheet::Read(QIODevice& device, const QString& path) {
     std::uint8_t header[kRecordSize] = {};
-    readBlock(file, header, kRecordSize);
-    const auto publishers = static_cast<std::int8_t>(header[kPublisherCount]);
-    if (publishers < 0 || header[kReportMonth] >= kMonths) {
-        // Outside the format; keep the sheet the user is working on.
-        messages_.inform(strings_.text(text::kNotASheet, {path}));
-        return false;
+    readBlock(device, header, kRecordSize);
+    const SheetHeaderView headerView(header);
+    // A report month of 12 or more would index past the month arrays: outside the format,
+    // like a negative count. Either way the sheet the user is working on stays.
+    if (headerView.publisherCount() < 0 || headerView.reportMonth() >= kMonths) {
+        return {SheetResult::Kind::NotASheet, path};
     }
 
-    ReleaseBuffers();
-    publisherCount_ = publishers;
+    // The buffers keep their memory for the next sheet; only the counts start afresh.
+    publisherCount_ = headerView.publisherCount();
     groupNumber_ = header[kHeaderGroupNumber];
     remarkCount_ = readU16(header + kRemarkCount);
     reportMonth = header[kReportMonth];
@@ -79,14 +80,14 @@ bool GroupSheet::Load(const QString& path) {
     // sheet loaded in the same run, whose months would overwrite those of two years ago.
     yearSlot = reportMonth == 0 && startMonth == 11 ? currentYear_ % 2 : startYearSlot_;
     if (!AllocateBuffers()) {
-        return false;
+        return {SheetResult::Kind::OutOfMemory, path};
     }
     std::memcpy(Record(0), header, kRecordSize);
-    for (int i = 1; i <= publisherCount_ && !file.atEnd(); ++i) {
-        readBlock(file, Record(i), kRecordSize);
+    for (int i = 1; i <= publisherCount_ && !device.atEnd(); ++i) {
+        readBlock(device, Record(i), kRecordSize);
     }
-    for (int n = 1; n <= remarkCount_ && !file.atEnd(); ++n) {
-        readBlock(file, RemarkEntry(n), kRemarkSize);
+    for (int n = 1; n <= remarkCount_ && !device.atEnd(); ++n) {
+        readBlock(device, RemarkEntry(n), kRemarkSize);
     }
     if (publisherCount_ != 0) {
         for (int i = 1; i <= publisherCount_; ++i) {
@@ -94,13 +95,23 @@ bool GroupSheet::Load(const QString& path) {
         }
         sheetPath_ = path;
     }
-    return true;
+    return {};
 }
 
-bool GroupSheet::Write(const QString& path) {
+SheetResult GroupSheet::Write(const QString& path) {
     if (publisherCount_ < 2) {
-        messages_.inform(strings_.text(text::kTooFewPublishers));
-        return false;
+        return {SheetResult::Kind::TooFewPublishers, path};
+    }
+    if (!AtomicFile::replace(path, Bytes())) {
+        return {SheetResult::Kind::CannotWrite, absolute(path)};
+    }
+    writeU16(Record(0) + kRemarkCount, static_cast<std::uint16_t>(remarkCount_));
+    return {};
+}
+
+QByteArray GroupSheet::Bytes() const {
+    if (!buffersAllocated_) {
+        return {};
     }
     // The records are scrambled in a copy, so the sheet in memory stays as it is whatever
     // happens to the file.
@@ -115,18 +126,7 @@ bool GroupSheet::Write(const QString& path) {
         ScrambleRecord(out + static_cast<std::size_t>(i) * kRecordSize,
                        ScrambleDirection::Scramble);
     }
-    if (!AtomicFile::replace(path, content)) {
-        ShowWriteError(path);
-        return false;
-    }
-    writeU16(Record(0) + kRemarkCount, static_cast<std::uint16_t>(remarkCount_));
-    return true;
-}
-
-void GroupSheet::ShowWriteError(const QString& path) const {
-    const QString fullPath =
-        QFileInfo(path).isRelative() ? QDir::currentPath() + QLatin1Char('/') + path : path;
-    messages_.inform(strings_.text(text::kCannotCreateFile, {fullPath}));
+    return content;
 }
 
 const std::uint8_t* GroupSheet::Record(int index) const {
@@ -146,6 +146,20 @@ PublisherView GroupSheet::publisher(int index) const {
 
 MutablePublisherView GroupSheet::publisher(int index) {
     return index >= 1 ? MutablePublisherView(Record(index)) : MutablePublisherView();
+}
+
+PublisherRecordBytes GroupSheet::CopyRecord(int index) const {
+    PublisherRecordBytes copy{};
+    if (const std::uint8_t* record = index >= 1 ? Record(index) : nullptr) {
+        std::memcpy(copy.data(), record, kRecordSize);
+    }
+    return copy;
+}
+
+void GroupSheet::ReplaceRecord(int index, const PublisherRecordBytes& record) {
+    if (std::uint8_t* target = index >= 1 ? Record(index) : nullptr) {
+        std::memcpy(target, record.data(), kRecordSize);
+    }
 }
 
 SheetHeaderView GroupSheet::header() const {
@@ -191,7 +205,10 @@ void GroupSheet::SetMonthsFromDate(QDate today) {
 }
 
 const std::uint8_t* GroupSheet::RemarkEntry(int number) const {
-    return buffers_.remarks.data() + static_cast<std::size_t>(number - 1) * kRemarkSize;
+    const bool valid = number >= 1 && number <= remarkCount_;
+    Q_ASSERT_X(valid, "GroupSheet::RemarkEntry", "remark number out of range");
+    return valid ? buffers_.remarks.data() + static_cast<std::size_t>(number - 1) * kRemarkSize
+                 : nullptr;
 }
 
 std::uint8_t* GroupSheet::RemarkEntry(int number) {

@@ -76,7 +76,7 @@ void useEverything(fyn::GroupSheet& sheet) {
     if (sheet.publisherCount() > 0) {
         QByteArray text;
         const int number = ReadRemark(sheet, 1, sheet.reportMonth, sheet.yearSlot, text, false);
-        StoreRemark(sheet, 1, sheet.reportMonth, sheet.yearSlot, number,
+        StoreRemark(sheet, number,
                     QByteArrayLiteral("5 +H %1 pozn\xE1mka, ktor\xE1 je dlh\x9Aia ako 36 znakov"));
         sheet.MarkLate(1, sheet.reportMonth);
     }
@@ -97,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     SilentMessageBoxes boxes;
-    GroupSheet sheet(boxes, StringTable::slovak());
+    GroupSheet sheet;
     sheet.SetMonthsFromDate(QDate(2027, 1, 15)); // with the January rule in play
     if (!sheet.Load(input)) {
         return 0;
@@ -115,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(written.size() == qsizetype(layout::kRecordSize) * (sheet.publisherCount() + 1) +
                                 qsizetype(layout::kRemarkSize) * sheet.remarkCount(),
           "written size");
-    GroupSheet again(boxes, StringTable::slovak());
+    GroupSheet again;
     check(again.Load(once), "cannot load what was written");
     check(again.Write(twice), "second write failed");
     check(readAll(twice) == written, "a written sheet changes when loaded and written again");

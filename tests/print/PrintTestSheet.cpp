@@ -7,8 +7,8 @@
 namespace fyn::test {
 
 PrintTestSheet::PrintTestSheet(const SheetBuilder& builder, int month, int yearSlot)
-    : path_(dir_.filePath(QStringLiteral("Skupina.t09"))), sheet_(messages_, StringTable::slovak()),
-      wording_(StringTable::slovak(), sheet_), month_(month) {
+    : path_(dir_.filePath(QStringLiteral("Skupina.t09"))), wording_(StringTable::slovak(), sheet_),
+      month_(month) {
     if (!builder.writeTo(path_) || !sheet_.Load(path_)) {
         qFatal("the test sheet could not be written and loaded");
     }

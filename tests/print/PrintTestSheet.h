@@ -2,7 +2,6 @@
 
 #include "GroupSheet.h"
 #include "PrintSource.h"
-#include "RecordingMessageBoxes.h"
 #include "SheetBuilder.h"
 #include "Wording.h"
 
@@ -33,7 +32,6 @@ public:
 private:
     QTemporaryDir dir_;
     QString path_;
-    RecordingMessageBoxes messages_;
     GroupSheet sheet_;
     Wording wording_;
     int month_;

@@ -3,6 +3,7 @@
 #include "PreviewDialog.h"
 #include "PrintTestSheet.h"
 #include "QtPrinterAccess.h"
+#include "RecordingMessageBoxes.h"
 #include "SheetPrinter.h"
 #include "StringTable.h"
 

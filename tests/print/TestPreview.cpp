@@ -8,6 +8,7 @@
 #include "PreviewPage.h"
 #include "PreviewPaging.h"
 #include "PrintTestSheet.h"
+#include "RecordingMessageBoxes.h"
 #include "RecordingSurface.h"
 #include "ScriptedPrinterAccess.h"
 #include "Settings.h"
