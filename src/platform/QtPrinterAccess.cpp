@@ -1,5 +1,8 @@
 #include "QtPrinterAccess.h"
 
+#include "StringTable.h"
+#include "TextIds.h"
+
 #include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -64,10 +67,14 @@ bool QtPrinterAccess::setUp(QWidget* parent) {
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    // Nothing is printed on accepting: the button only confirms the choice.
+    // Nothing is printed on accepting: the button only confirms the choice. Qt's Slovak texts
+    // lack the cancel button's.
     for (auto* buttons : dialog.findChildren<QDialogButtonBox*>()) {
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) {
             ok->setText(QStringLiteral("OK"));
+        }
+        if (QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel)) {
+            cancel->setText(StringTable::slovak().text(text::kCancelButton));
         }
     }
     if (dialog.exec() != QDialog::Accepted) {
