@@ -16,7 +16,6 @@
 #include "SheetPage.h"
 #include "SheetPrinter.h"
 #include "StringTable.h"
-#include "TextCodec.h"
 
 #include <QApplication>
 #include <QFile>
@@ -37,10 +36,6 @@ using fyn::test::ScriptedPrinterAccess;
 using Kind = RecordingSurface::Kind;
 
 namespace {
-
-QByteArray cp1250(const QString& text) {
-    return TextCodec::fromUnicode(text).value_or(QByteArray());
-}
 
 const QByteArray kLongRemark = "Prvych styridsat znakov jednej poznamky.";
 
