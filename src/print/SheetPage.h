@@ -14,7 +14,7 @@ class DrawingSurface;
 // the layout gives them, so that any printer prints the same list in inches.
 class SheetPage {
 public:
-    // "Kontakty pre výber správ - " and the month's name: the title and the job's name.
+    // Text 1247, " - " and the month's name: the printed title and the print job's name.
     static QString Title(const PrintSource& source);
 
     // Fills the resolution, the margins and the heading line height from a fresh device.
