@@ -108,6 +108,9 @@ std::map<int, QString> slovakTexts() {
         {2018, QStringLiteral("&Áno")},
         {2019, QStringLiteral("&Nie")},
         {2060, QStringLiteral("Zrušiť")},
+        {2061, QStringLiteral("V systéme chýbajú údaje ICU pre kódovanie windows-1250 (balík "
+                              "libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto "
+                              "sa ukončí.")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

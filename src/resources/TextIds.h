@@ -37,6 +37,7 @@ inline constexpr int kPrivilegeNames = 2015;
 inline constexpr int kYesButton = 2018;
 inline constexpr int kNoButton = 2019;
 inline constexpr int kCancelButton = 2060;
+inline constexpr int kCodePageMissing = 2061;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;

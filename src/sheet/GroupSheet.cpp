@@ -18,9 +18,18 @@ using namespace layout;
 
 namespace {
 
-// Reads up to size bytes; what the file does not hold stays zero.
-void readBlock(QIODevice& device, std::uint8_t* into, std::size_t size) {
-    device.read(reinterpret_cast<char*>(into), static_cast<qint64>(size));
+constexpr qint64 kLargestSheet =
+    (kMaxPublishers + 1) * qint64(kRecordSize) + 65535 * qint64(kRemarkSize);
+
+// Fills size bytes from the front of bytes, with zeros where they end, and answers what is
+// left behind them.
+QByteArrayView takeInto(QByteArrayView bytes, std::uint8_t* into, std::size_t size) {
+    const auto taken = static_cast<std::size_t>(std::min(bytes.size(), qsizetype(size)));
+    if (taken > 0) {
+        std::memcpy(into, bytes.data(), taken);
+    }
+    std::memset(into + taken, 0, size - taken);
+    return bytes.sliced(static_cast<qsizetype>(taken));
 }
 
 QString absolute(const QString& path) {
@@ -32,9 +41,11 @@ QString absolute(const QString& path) {
 bool GroupSheet::AllocateBuffers() {
     buffersAllocated_ = false;
     try {
-        buffers_.records.assign(static_cast<std::size_t>(publisherCount_ + 1) * kRecordSize, 0);
-        buffers_.remarks.assign(
-            static_cast<std::size_t>(remarkCount_ + kRemarkRoomOnLoad) * kRemarkSize, 0);
+        // Sized, not cleared: the reader fills every byte that counts, and an entry of the
+        // room is cleared when it is reserved.
+        buffers_.records.resize(static_cast<std::size_t>(publisherCount_ + 1) * kRecordSize);
+        buffers_.remarks.resize(static_cast<std::size_t>(remarkCount_ + kRemarkRoomOnLoad) *
+                                kRemarkSize);
     } catch (const std::bad_alloc&) {
         // Without buffers the sheet is empty, counts included.
         ReleaseBuffers();
@@ -62,8 +73,14 @@ SheetResult GroupSheet::Load(const QString& path) {
 }
 
 SheetResult GroupSheet::Read(QIODevice& device, const QString& path) {
+    // No sheet is larger than its counts allow, so a huge file is never read whole.
+    return Read(device.read(kLargestSheet), path);
+}
+
+SheetResult GroupSheet::Read(QByteArrayView bytes, const QString& path) {
     std::uint8_t header[kRecordSize] = {};
-    readBlock(device, header, kRecordSize);
+    QByteArrayView rest = bytes;
+    rest = takeInto(rest, header, kRecordSize);
     const SheetHeaderView headerView(header);
     // A report month of 12 or more would index past the month arrays: outside the format,
     // like a negative count. Either way the sheet the user is working on stays.
@@ -73,22 +90,20 @@ SheetResult GroupSheet::Read(QIODevice& device, const QString& path) {
 
     // The buffers keep their memory for the next sheet; only the counts start afresh.
     publisherCount_ = headerView.publisherCount();
-    groupNumber_ = header[kHeaderGroupNumber];
-    remarkCount_ = readU16(header + kRemarkCount);
-    reportMonth = header[kReportMonth];
+    groupNumber_ = headerView.groupNumber();
+    remarkCount_ = headerView.remarkCount();
+    reportMonth = headerView.reportMonth();
     // Decided afresh for every sheet: a January sheet must not leave its slot to the next
     // sheet loaded in the same run, whose months would overwrite those of two years ago.
     yearSlot = reportMonth == 0 && startMonth == 11 ? currentYear_ % 2 : startYearSlot_;
     if (!AllocateBuffers()) {
         return {SheetResult::Kind::OutOfMemory, path};
     }
-    std::memcpy(Record(0), header, kRecordSize);
-    for (int i = 1; i <= publisherCount_ && !device.atEnd(); ++i) {
-        readBlock(device, Record(i), kRecordSize);
-    }
-    for (int n = 1; n <= remarkCount_ && !device.atEnd(); ++n) {
-        readBlock(device, RemarkEntry(n), kRemarkSize);
-    }
+    // What the file does not hold reads as zeros.
+    std::memcpy(buffers_.records.data(), header, kRecordSize);
+    rest = takeInto(rest, buffers_.records.data() + kRecordSize,
+                    static_cast<std::size_t>(publisherCount_) * kRecordSize);
+    takeInto(rest, buffers_.remarks.data(), static_cast<std::size_t>(remarkCount_) * kRemarkSize);
     if (publisherCount_ != 0) {
         for (int i = 1; i <= publisherCount_; ++i) {
             ScrambleRecord(Record(i), ScrambleDirection::Unscramble);
@@ -110,14 +125,21 @@ SheetResult GroupSheet::Write(const QString& path) {
 }
 
 QByteArray GroupSheet::Bytes() const {
+    QByteArray content;
+    BytesInto(content);
+    return content;
+}
+
+void GroupSheet::BytesInto(QByteArray& content) const {
     if (!buffersAllocated_) {
-        return {};
+        content.clear();
+        return;
     }
     // The records are scrambled in a copy, so the sheet in memory stays as it is whatever
     // happens to the file.
     const std::size_t recordBytes = static_cast<std::size_t>(publisherCount_ + 1) * kRecordSize;
     const std::size_t remarkBytes = static_cast<std::size_t>(remarkCount_) * kRemarkSize;
-    QByteArray content(static_cast<qsizetype>(recordBytes + remarkBytes), Qt::Uninitialized);
+    content.resize(static_cast<qsizetype>(recordBytes + remarkBytes));
     auto* out = reinterpret_cast<std::uint8_t*>(content.data());
     std::memcpy(out, buffers_.records.data(), recordBytes);
     std::memcpy(out + recordBytes, buffers_.remarks.data(), remarkBytes);
@@ -126,7 +148,6 @@ QByteArray GroupSheet::Bytes() const {
         ScrambleRecord(out + static_cast<std::size_t>(i) * kRecordSize,
                        ScrambleDirection::Scramble);
     }
-    return content;
 }
 
 const std::uint8_t* GroupSheet::Record(int index) const {

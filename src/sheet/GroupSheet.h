@@ -5,6 +5,7 @@
 #include "SheetResult.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QIODevice>
 #include <QString>
@@ -28,13 +29,17 @@ public:
     // Reads a sheet, replacing the current one. A file that cannot be opened leaves an empty
     // sheet and is Done. A file that is no sheet is refused and the current sheet stays.
     SheetResult Load(const QString& path);
-    // The same from any device; path names the sheet in the answer and in sheetPath().
+    // The same from a device or from bytes; path names the sheet in the answer and in
+    // sheetPath().
     SheetResult Read(QIODevice& device, const QString& path);
+    SheetResult Read(QByteArrayView bytes, const QString& path);
     // Writes the whole sheet; refuses fewer than 2 publishers. The old file is replaced only
     // by complete new content, and the sheet in memory is never changed by a failed write.
     SheetResult Write(const QString& path);
     // The file's bytes as Write would store them, whatever the number of publishers.
     QByteArray Bytes() const;
+    // The same into content, whose memory is reused.
+    void BytesInto(QByteArray& content) const;
     bool AllocateBuffers();
     void ReleaseBuffers();
 

@@ -37,12 +37,4 @@ QLabel* DialogControls::label(int id) const {
     return qobject_cast<QLabel*>(control(id));
 }
 
-std::vector<int> DialogControls::ids() const {
-    std::vector<int> result;
-    result.reserve(widgets_.size());
-    for (const auto& entry : widgets_)
-        result.push_back(entry.first);
-    return result;
-}
-
 } // namespace fyn

@@ -3,7 +3,6 @@
 #include <QPointer>
 #include <QWidget>
 #include <map>
-#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -27,9 +26,6 @@ public:
     QLineEdit* lineEdit(int id) const;
     QListWidget* listWidget(int id) const;
     QLabel* label(int id) const;
-
-    // In increasing order.
-    std::vector<int> ids() const;
 
 private:
     std::map<int, QPointer<QWidget>> widgets_;
