@@ -6,6 +6,7 @@
 #include "Remarks.h"
 #include "SurfaceRoutines.h"
 #include "TextCodec.h"
+#include "TextIds.h"
 #include "Wording.h"
 
 #include <algorithm>
@@ -14,9 +15,8 @@ namespace fyn {
 
 namespace {
 
-constexpr int kNameHeading = 1167;
-constexpr int kRemarksHeading = 1019;
-constexpr int kValueHeadings[] = {1500, 1419, 1020, 1417};
+constexpr int kValueHeadings[] = {text::kInServiceHeading, text::kStudiesHeading,
+                                  text::kAuxiliaryHeading, text::kHoursHeading};
 constexpr int kCheckBoxDivisor = 9;
 constexpr int kAuxiliaryPioneer = 1;
 
@@ -52,14 +52,14 @@ void PreviewPage::DrawPreview(DrawingSurface& surface, int width, int height,
 
     surface.selectFont(FontSpec::stockFont(FontSpec::Stock::VariablePitch));
     surface.setTextAlign(TextAlign::LeftTop);
-    surface.drawText(2 * bx, by, wording.LoadText(kNameHeading));
+    surface.drawText(2 * bx, by, wording.LoadText(text::kNameHeading));
     surface.setTextAlign(TextAlign::RightTop);
     for (int j = 0; j < 4; ++j) {
         surface.drawText(nw + (j + 1) * cw - 8 * bx, by, wording.LoadText(kValueHeadings[j]));
     }
     const bool greek = wording.languageCode() == QStringLiteral("greek");
     surface.drawText(greek ? width - width / 20 : width - width / 6, by,
-                     wording.LoadText(kRemarksHeading));
+                     wording.LoadText(text::kRemarksHeading));
 
     const int rows = std::min(endRow - firstRow, PreviewPaging::kRowsPerPage);
     for (int r = 0; r < rows; ++r) {

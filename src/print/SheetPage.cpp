@@ -15,15 +15,6 @@ namespace fyn {
 
 namespace {
 
-constexpr int kNameHeading = 1167;
-constexpr int kPhoneHeading = 1168;
-constexpr int kInServiceHeading = 1500;
-constexpr int kStudiesHeading = 1419;
-constexpr int kAuxiliaryHeading = 1020;
-constexpr int kHoursHeading = 1417;
-constexpr int kRemarksHeading = 1019;
-constexpr int kSheetTitle = 1247;
-
 constexpr int kShortestUsableNumber = 6;
 constexpr int kAuxiliaryPioneer = 1;
 constexpr int kCheckBoxDivisor = 7;
@@ -84,12 +75,12 @@ void drawColumnHeadings(DrawingSurface& surface, const PageMetrics& metrics, con
     const int d = metrics.dpiX;
     const int y = metrics.topMargin + 4 * metrics.lineHeight;
     const Wording& wording = source.wording;
-    surface.drawText(columns.c[0] + d / 20, y, wording.LoadText(kInServiceHeading));
-    surface.drawText(columns.c[1] + d / 20, y, wording.LoadText(kStudiesHeading));
-    surface.drawText(columns.c[2] + d / 20, y, wording.LoadText(kAuxiliaryHeading));
-    surface.drawText(columns.c[3] + d / 20, y, wording.LoadText(kHoursHeading));
+    surface.drawText(columns.c[0] + d / 20, y, wording.LoadText(text::kInServiceHeading));
+    surface.drawText(columns.c[1] + d / 20, y, wording.LoadText(text::kStudiesHeading));
+    surface.drawText(columns.c[2] + d / 20, y, wording.LoadText(text::kAuxiliaryHeading));
+    surface.drawText(columns.c[3] + d / 20, y, wording.LoadText(text::kHoursHeading));
     surface.drawText(columns.c[4] + (firstPage ? d / 2 : d / 10), y,
-                     wording.LoadText(kRemarksHeading));
+                     wording.LoadText(text::kRemarksHeading));
 }
 
 QStringList usablePhoneNumbers(const PublisherView& publisher) {
@@ -199,7 +190,7 @@ void startPage(DrawingSurface& surface, PageMetrics& metrics, const Columns& col
 } // namespace
 
 QString SheetPage::Title(const PrintSource& source) {
-    return source.wording.LoadText(kSheetTitle) + QStringLiteral(" - ") +
+    return source.wording.LoadText(text::kSheetTitle) + QStringLiteral(" - ") +
            source.wording.LoadText(text::kMonthNames + source.month);
 }
 
@@ -225,9 +216,10 @@ void SheetPage::DrawPageHeader(DrawingSurface& surface, const PageMetrics& metri
     surface.drawText(left, top + 2 * metrics.lineHeight, metrics.subtitle);
     surface.selectFont(previousGroup);
 
-    surface.drawText(left, top + 4 * metrics.lineHeight, source.wording.LoadText(kNameHeading));
+    surface.drawText(left, top + 4 * metrics.lineHeight,
+                     source.wording.LoadText(text::kNameHeading));
     surface.drawText(metrics.phoneColumnX, top + 4 * metrics.lineHeight,
-                     source.wording.LoadText(kPhoneHeading));
+                     source.wording.LoadText(text::kPhoneHeading));
 }
 
 void SheetPage::RenderSheet(DrawingSurface& surface, PageMetrics& metrics,
