@@ -28,6 +28,8 @@ inline constexpr int kNotASheet = 2000;
 inline constexpr int kCloseWithoutSaving = 2001;
 inline constexpr int kInvalidEmail = 2002;
 inline constexpr int kMailComposed = 2003;
+inline constexpr int kSwitchWithoutSaving = 2004;
+inline constexpr int kReminderCaption = 2005;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;
