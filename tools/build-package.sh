@@ -8,6 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
+bash tools/install-dependencies.sh
+
 echo "== release build hardened with dpkg-buildflags"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 # CMake reads no CPPFLAGS, so the preprocessor's hardening (_FORTIFY_SOURCE) rides on CXXFLAGS.
