@@ -3,6 +3,8 @@
 # prints a table of the median and the maximum of several runs:
 #   - start to the main window shown, as a ratio to a bare Qt dialog with a 127-line list
 #     started the same way in the same round (both under one Xvfb, timed by FYN_EXIT_WHEN_SHOWN);
+#     beside it the CPU time the process used until then, which other load on the machine
+#     disturbs less than the wall-clock time;
 #   - peak resident memory of the program with that sheet, when its window is shown;
 #   - loading and writing that sheet (tests/bench/BenchLoadWrite.cpp);
 #   - fyn --pdf of that sheet, the whole process (skipped while the build has no --pdf).
@@ -33,13 +35,13 @@ export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 unset QT_QPA_PLATFORM
 "$bin/tools/sheetgen/fyn-make-largest" "$work/largest.t09"
 
-# Prints "microseconds-to-shown peak-RSS-kB" of one start of a program.
+# Prints "microseconds-to-shown peak-RSS-kB CPU-microseconds" of one start of a program.
 start_to_shown() {
     local start line
     start=$(date +%s%6N)
     line=$(FYN_EXIT_WHEN_SHOWN=1 "$@" 2>/dev/null | grep '^shown ')
-    read -r _ shown rss _ <<<"$line"
-    echo "$((shown - start)) $rss"
+    read -r _ shown rss cpu _ <<<"$line"
+    echo "$((shown - start)) $rss $cpu"
 }
 # median and maximum of the numbers on standard input, each divided by $1, with $2 decimals
 spread() {
@@ -56,9 +58,10 @@ start_to_shown "$bin/src/fyn" "$work/largest.t09" >/dev/null # caches warm for b
 start_to_shown "$bin/tests/bench/fyn-bench-bare-dialog" >/dev/null
 : >"$work/starts"
 for _ in $(seq "$runs"); do
-    read -r fyn rss < <(start_to_shown "$bin/src/fyn" "$work/largest.t09")
-    read -r bare bareRss < <(start_to_shown "$bin/tests/bench/fyn-bench-bare-dialog")
+    read -r fyn rss cpu < <(start_to_shown "$bin/src/fyn" "$work/largest.t09")
+    read -r bare bareRss bareCpu < <(start_to_shown "$bin/tests/bench/fyn-bench-bare-dialog")
     echo "$fyn $rss $bare $bareRss $(awk -v a="$fyn" -v b="$bare" 'BEGIN { print a / b }')" \
+        "$cpu $bareCpu $(awk -v a="$cpu" -v b="$bareCpu" 'BEGIN { print a / b }')" \
         >>"$work/starts"
 done
 
@@ -90,6 +93,9 @@ Largest sheet: 127 publishers, 254 remarks; $runs runs on $(nproc) cores, $(date
 | start to main window shown, fyn ÷ bare Qt dialog (ratio) | $(column 5 | spread 1 2) | ≤ 1.2 |
 | start to main window shown, fyn (ms) | $(column 1 | spread 1000 0) | |
 | start to dialog shown, bare Qt dialog with 127 lines (ms) | $(column 3 | spread 1000 0) | |
+| CPU time until shown, fyn ÷ bare Qt dialog (ratio) | $(column 8 | spread 1 2) | |
+| CPU time until shown, fyn (ms) | $(column 6 | spread 1000 0) | |
+| CPU time until shown, bare Qt dialog (ms) | $(column 7 | spread 1000 0) | |
 | peak resident memory, fyn with the sheet (MB) | $(column 2 | spread 1024 1) | < 48 |
 | peak resident memory, bare Qt dialog (MB) | $(column 4 | spread 1024 1) | |
 | Load (µs) | $(measured 'Load' | spread 1 0) | < 1000 |

@@ -140,7 +140,7 @@ fyn_opens_sheets_by_default() {
 # The window a program shows first, and with it which sheet it loaded.
 first_window_title() {
     desktop_env env FYN_EXIT_WHEN_SHOWN=1 QT_QPA_PLATFORM=offscreen \
-        PATH="$scratch/root/usr/bin:$PATH" "$@" 2>/dev/null | sed -n 's/^shown [0-9]* [0-9]* //p'
+        PATH="$scratch/root/usr/bin:$PATH" "$@" 2>/dev/null | sed -n 's/^shown [0-9]* [0-9]* [0-9]* //p'
 }
 
 double_click_equals_fyn_path() {

@@ -33,10 +33,11 @@ void ShownProbe::reportAndExit(const QString& title) {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf(
-        "shown %lld %ld %s\n",
-        static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
-        usage.ru_maxrss, title.toUtf8().constData());
+    const auto microseconds = [](const timeval& t) { return t.tv_sec * 1000000LL + t.tv_usec; };
+    const long long since = std::chrono::duration_cast<std::chrono::microseconds>(now).count();
+    const long long cpu = microseconds(usage.ru_utime) + microseconds(usage.ru_stime);
+    std::printf("shown %lld %ld %lld %s\n", since, usage.ru_maxrss, cpu,
+                title.toUtf8().constData());
     std::fflush(stdout);
     // Nothing may be written back: the benchmark runs the same sheet again and again.
     std::_Exit(0);
