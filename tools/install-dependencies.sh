@@ -8,6 +8,8 @@ packages=(
     libsimpleini-dev libicu-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool x11-apps imagemagick poppler-utils
+    dpkg-dev lintian appstream desktop-file-utils shared-mime-info xdg-utils
+    libfile-mimeinfo-perl file man-db binutils gzip
 )
 
 missing=()
