@@ -9,6 +9,8 @@ packages=(
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool x11-apps imagemagick poppler-utils
     cups cups-client cups-filters
+    dpkg-dev lintian appstream desktop-file-utils shared-mime-info xdg-utils
+    libfile-mimeinfo-perl file man-db binutils gzip
 )
 
 missing=()

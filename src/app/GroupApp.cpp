@@ -54,7 +54,7 @@ bool hasArgument(int argc, char** argv, const char* wanted) {
 int exportPdf(int argc, char** argv) {
     if (argc != 4 || std::strcmp(argv[1], "--pdf") != 0) {
         std::fputs("Usage: fyn --pdf OUT.pdf SHEET.t09\n", stderr);
-        return 2;
+        return 1;
     }
     // The export draws no window, so it needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");

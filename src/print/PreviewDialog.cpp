@@ -19,8 +19,8 @@ PreviewDialog::PreviewDialog(const PrintSource& source, SheetPrinter& printer, Q
     DialogBuilder builder(DialogTemplates::preview());
     builder.setCustomWidget(PreviewControl::Area,
                             [](QWidget* dialog) { return new PreviewArea(dialog); });
-    controls_ = builder.build(this);
-    area_ = qobject_cast<PreviewArea*>(controls_.control(PreviewControl::Area));
+    builder.build(this);
+    area_ = DialogBuilder::control<PreviewArea>(*this, PreviewControl::Area);
     area_->setPainter([this](DrawingSurface& surface, QSize size) {
         PreviewPage::DrawPreview(surface, size.width(), size.height(), source_, paging_.firstRow(),
                                  paging_.endRow());
@@ -28,23 +28,25 @@ PreviewDialog::PreviewDialog(const PrintSource& source, SheetPrinter& printer, Q
     setWindowTitle(
         source_.wording.LoadText(text::kSubmittedReports, text::kMonthNames + source_.month));
 
-    connect(controls_.pushButton(PreviewControl::Close), &QPushButton::clicked, this,
-            &QDialog::reject);
-    connect(controls_.pushButton(PreviewControl::Print), &QPushButton::clicked, this,
-            &PreviewDialog::PrintSheet);
-    connect(controls_.pushButton(PreviewControl::PrinterSetup), &QPushButton::clicked, this,
+    connect(button(PreviewControl::Close), &QPushButton::clicked, this, &QDialog::reject);
+    connect(button(PreviewControl::Print), &QPushButton::clicked, this, &PreviewDialog::PrintSheet);
+    connect(button(PreviewControl::PrinterSetup), &QPushButton::clicked, this,
             &PreviewDialog::PrinterSetup);
-    connect(controls_.pushButton(PreviewControl::PreviousPage), &QPushButton::clicked, this,
+    connect(button(PreviewControl::PreviousPage), &QPushButton::clicked, this,
             &PreviewDialog::PreviousPage);
-    connect(controls_.pushButton(PreviewControl::NextPage), &QPushButton::clicked, this,
+    connect(button(PreviewControl::NextPage), &QPushButton::clicked, this,
             &PreviewDialog::NextPage);
     UpdatePageButtons();
-    controls_.control(PreviewControl::Close)->setFocus();
+    button(PreviewControl::Close)->setFocus();
+}
+
+QPushButton* PreviewDialog::button(int id) const {
+    return DialogBuilder::control<QPushButton>(*this, id);
 }
 
 void PreviewDialog::UpdatePageButtons() {
-    QPushButton* left = controls_.pushButton(PreviewControl::PreviousPage);
-    QPushButton* right = controls_.pushButton(PreviewControl::NextPage);
+    QPushButton* left = button(PreviewControl::PreviousPage);
+    QPushButton* right = button(PreviewControl::NextPage);
     const PreviewPaging::Buttons buttons = paging_.UpdatePageButtons(!right->isHidden());
     left->setVisible(buttons.leftVisible);
     if (!buttons.leftCaption.isEmpty()) {

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "DialogControls.h"
 #include "PreviewPaging.h"
 #include "PrintSource.h"
 
 #include <QDialog>
+
+class QPushButton;
 
 namespace fyn {
 
@@ -27,15 +28,14 @@ public:
     int month() const { return source_.month; }
     const PreviewPaging& paging() const { return paging_; }
     PreviewArea* area() const { return area_; }
-    const DialogControls& controls() const { return controls_; }
 
 private:
     void UpdatePageButtons();
+    QPushButton* button(int id) const;
 
     PrintSource source_;
     SheetPrinter& printer_;
     PreviewPaging paging_;
-    DialogControls controls_;
     PreviewArea* area_ = nullptr;
 };
 

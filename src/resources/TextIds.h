@@ -36,6 +36,8 @@ inline constexpr int kNotASheet = 2000;
 inline constexpr int kCloseWithoutSaving = 2001;
 inline constexpr int kInvalidEmail = 2002;
 inline constexpr int kMailComposed = 2003;
+inline constexpr int kSwitchWithoutSaving = 2004;
+inline constexpr int kReminderCaption = 2005;
 inline constexpr int kChangeMonthCaption = 2010;
 inline constexpr int kInServiceTip = 2011;
 // Auxiliary, regular and special pioneer.

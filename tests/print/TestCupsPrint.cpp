@@ -1,4 +1,5 @@
 #include "ControlIds.h"
+#include "DialogBuilder.h"
 #include "PdfWords.h"
 #include "PreviewDialog.h"
 #include "PrintTestSheet.h"
@@ -104,7 +105,8 @@ void TestCupsPrint::printedThroughTheQueue() {
     SheetPrinter printer(printers, messages, StringTable::slovak());
     PreviewDialog dialog(sheet.source(), printer);
     dialog.show();
-    QTest::mouseClick(dialog.controls().pushButton(PreviewControl::Print), Qt::LeftButton);
+    QTest::mouseClick(DialogBuilder::control<QPushButton>(dialog, PreviewControl::Print),
+                      Qt::LeftButton);
     QCOMPARE(messages.texts(), QStringList());
 
     // Done is when CUPS says the job completed, not when the file first appears.

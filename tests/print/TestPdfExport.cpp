@@ -243,7 +243,7 @@ void TestPdfExport::builtProgram_data() {
                                                             "/report-month-255.t09")}
                               << 1 << QStringLiteral("not a sheet from the secretary's program");
     QTest::newRow("sheet missing from the arguments")
-        << QStringList{QStringLiteral("--pdf"), QStringLiteral("out.pdf")} << 2
+        << QStringList{QStringLiteral("--pdf"), QStringLiteral("out.pdf")} << 1
         << QStringLiteral("Usage: fyn --pdf OUT.pdf SHEET.t09");
 }
 

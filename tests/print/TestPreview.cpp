@@ -1,5 +1,6 @@
 #include "Clock.h"
 #include "ControlIds.h"
+#include "DialogBuilder.h"
 #include "FilePicker.h"
 #include "MainDialog.h"
 #include "PdfWords.h"
@@ -55,7 +56,7 @@ SheetBuilder remarkSheet() {
 }
 
 QPushButton* button(const PreviewDialog& dialog, int id) {
-    return dialog.controls().pushButton(id);
+    return DialogBuilder::control<QPushButton>(dialog, id);
 }
 
 struct PdfPrinter {
@@ -411,7 +412,7 @@ void TestPreview::mainWindowIsLeftAsItWas() {
         return window.findChild<QLabel*>(QStringLiteral("ctl%1").arg(id))->text();
     };
     const QString number = labelText(MainWindowControl::PhoneNumber);
-    const PublisherContacts contacts = window.contacts();
+    const PublisherContacts contacts = window.model().contacts();
     const QByteArray sheetBefore = PrintTestSheet::bytesOf(window.sheet());
 
     QString caption;
@@ -429,8 +430,8 @@ void TestPreview::mainWindowIsLeftAsItWas() {
     QCOMPARE(caption, QStringLiteral("November - odovzdané správy"));
     QVERIFY(QFile::exists(pdf.printer.outputFileName()));
     QCOMPARE(labelText(MainWindowControl::PhoneNumber), number);
-    QCOMPARE(window.contacts().phoneIndex, contacts.phoneIndex);
-    QCOMPARE(window.contacts().publisherEmail, contacts.publisherEmail);
+    QCOMPARE(window.model().contacts().phoneIndex, contacts.phoneIndex);
+    QCOMPARE(window.model().contacts().publisherEmail, contacts.publisherEmail);
     QCOMPARE(PrintTestSheet::bytesOf(window.sheet()), sheetBefore);
     QCOMPARE(window.focusWidget(), list);
     QVERIFY(messages.texts().isEmpty());
