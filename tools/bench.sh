@@ -7,7 +7,9 @@
 #     disturbs less than the wall-clock time;
 #   - peak resident memory of the program with that sheet, when its window is shown;
 #   - loading and writing that sheet (tests/bench/BenchLoadWrite.cpp);
-#   - fyn --pdf of that sheet, the whole process (skipped while the build has no --pdf).
+#   - fyn --pdf of that sheet, the whole process (skipped while the build has no --pdf);
+#   - drawing that sheet's printed list into a PDF in memory, and one repaint of the preview
+#     (tests/bench/BenchPrint.cpp).
 # Usage: tools/bench.sh [RUNS]   (default 11; the load and write figures take RUNS/2 runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,7 +18,8 @@ runs=${1:-11}
 echo "== release build with the benchmarks (build/bench)" >&2
 cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$(nproc)" \
-    --target fyn fyn-bench-bare-dialog fyn-bench-load-write fyn-make-largest >/dev/null
+    --target fyn fyn-bench-bare-dialog fyn-bench-load-write fyn-bench-print fyn-make-largest \
+    >/dev/null
 bin=$PWD/build/bench
 
 work=$(mktemp -d)
@@ -83,6 +86,11 @@ if "$bin/src/fyn" --help | grep -q -- '--pdf'; then
     pdfRow="| \`fyn --pdf\` of that sheet, whole process (ms) | $(spread 1000 0 <"$work/pdf") | < 300 |"
 fi
 
+echo "== printed list and preview, $runs rounds" >&2
+QT_QPA_PLATFORM=offscreen "$bin/tests/bench/fyn-bench-print" "$runs" >"$work/print" 2>/dev/null
+# "median | max" of one line of the printing benchmark, in milliseconds
+printed() { sed -n "s#^$1 *median *\\([0-9.]*\\) ms *slowest *\\([0-9.]*\\) ms\$#\\1 | \\2#p" "$work/print"; }
+
 column() { awk -v n="$1" '{ print $n }' "$work/starts"; }
 measured() { sed -n "s|^  $1 *\\([0-9.]*\\) us\$|\\1|p" "$work/load"; }
 cat <<TABLE
@@ -102,4 +110,6 @@ Largest sheet: 127 publishers, 254 remarks; $runs runs on $(nproc) cores, $(date
 | Load + Write to /dev/shm (µs) | $(measured 'Load + Write, /dev/shm' | spread 1 0) | < 1000 each |
 | Load + Write to disk, with fsync (µs) | $(measured 'Load + Write, disk (fsync)' | spread 1 0) | |
 $pdfRow
+| printed list of that sheet drawn into a PDF in memory (ms) | $(printed 'PDF of 127 publishers, in memory') | < 300 |
+| one repaint of the preview (ms) | $(printed 'preview repaint on screen') | < 5 |
 TABLE
