@@ -13,6 +13,7 @@
 #include "TextIds.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -58,11 +59,12 @@ int exportPdf(int argc, char** argv) {
     }
     // The export draws no window, so it needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The paths are taken before Qt sees the arguments, as it removes those it knows.
+    const QString output = QFile::decodeName(argv[2]);
+    const QString sheet = QFile::decodeName(argv[3]);
     QGuiApplication application(argc, argv);
-    const QStringList arguments = QGuiApplication::arguments();
     SystemClock clock;
-    const QString error =
-        PdfExport::Run(arguments.at(2), arguments.at(3), clock, StringTable::slovak());
+    const QString error = PdfExport::Run(output, sheet, clock, StringTable::slovak());
     if (!error.isEmpty()) {
         std::fprintf(stderr, "fyn: %s\n", error.toLocal8Bit().constData());
         return 1;
