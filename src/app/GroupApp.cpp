@@ -1,6 +1,10 @@
 #include "GroupApp.h"
 
+#include "Dialer.h"
+#include "MailerFactory.h"
 #include "MainDialog.h"
+#include "ProcessCommandRunner.h"
+#include "QtBusyIndicator.h"
 #include "QtFilePicker.h"
 #include "QtMessageBoxes.h"
 #include "Settings.h"
@@ -90,8 +94,12 @@ int GroupApp::run(int argc, char** argv) {
     SystemClock clock;
     Settings settings(Settings::defaultPath());
     SheetBackup backup(SheetBackup::defaultFolder());
-    const MainDialog::Services services{messages, files,  clock,
-                                        settings, backup, StringTable::slovak()};
+    ProcessCommandRunner commands;
+    QtBusyIndicator busy;
+    const MailerFactory mailers({commands, settings, messages, busy, StringTable::slovak()});
+    Dialer dialer(commands, messages, StringTable::slovak());
+    const MainDialog::Services services{
+        messages, files, clock, settings, backup, StringTable::slovak(), mailers, dialer};
 
     MainDialog window(services, commandLineText(QApplication::arguments().mid(1)));
     messages.setParentWidget(&window);

@@ -3,13 +3,16 @@
 #include "AboutDialog.h"
 #include "Clock.h"
 #include "ControlIds.h"
+#include "Dialer.h"
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "FilePicker.h"
 #include "MessageBoxes.h"
+#include "ReminderSender.h"
 #include "ReportDialog.h"
 #include "Settings.h"
 #include "SheetBackup.h"
+#include "SheetSender.h"
 #include "StringTable.h"
 #include "TextIds.h"
 
@@ -24,6 +27,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 namespace fyn {
 
@@ -71,7 +75,10 @@ void MainDialog::connectControls() {
         focusList();
     });
     connect(control<QPushButton>(MainWindowControl::SendSheet), &QPushButton::clicked, this,
-            [this] { focusList(); });
+            [this] {
+                SendUpdatedSheet();
+                focusList();
+            });
     connect(control<QPushButton>(MainWindowControl::Dial), &QPushButton::clicked, this, [this] {
         DialPhoneNumber();
         focusList();
@@ -192,8 +199,20 @@ void MainDialog::ShowSelectedPublisher() {
 }
 
 void MainDialog::showPhoneNumber() {
-    control<QLabel>(MainWindowControl::PhoneNumber)
-        ->setText(contacts_.phoneNumbers[static_cast<std::size_t>(contacts_.phoneIndex)]);
+    const QString& number = contacts_.phoneNumbers[static_cast<std::size_t>(contacts_.phoneIndex)];
+    control<QLabel>(MainWindowControl::PhoneNumber)->setText(number);
+    // Whether a tel: handler exists is asked only once the window shows (see showEvent).
+    control<QWidget>(MainWindowControl::Dial)
+        ->setVisible(isVisible() && services_.dialer.ShowsDialButton(number));
+}
+
+void MainDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QTimer::singleShot(0, this, [this] {
+        if (contacts_.phoneCount > 0) {
+            showPhoneNumber();
+        }
+    });
 }
 
 QString MainDialog::groupText() const {
@@ -252,8 +271,10 @@ void MainDialog::NextPhoneNumber() {
 }
 
 void MainDialog::DialPhoneNumber() {
-    // The dialing facility arrives with the telephone support; until then the button stays
-    // hidden and this does nothing.
+    if (list_->currentRow() >= 0 && contacts_.phoneCount > 0) {
+        services_.dialer.DialNumber(
+            contacts_.phoneNumbers[static_cast<std::size_t>(contacts_.phoneIndex)]);
+    }
 }
 
 void MainDialog::ShowEmailSample() {
@@ -262,7 +283,15 @@ void MainDialog::ShowEmailSample() {
 }
 
 void MainDialog::SendReminderEmail() {
-    // Sending arrives with the mail support.
+    if (list_->currentRow() >= 0 && !contacts_.publisherEmail.isEmpty()) {
+        ReminderSender({services_.messages, services_.strings, services_.mailers})
+            .SendReminderEmail(contacts_.publisherEmail, wording_.MonthName(sheet_.reportMonth));
+    }
+}
+
+void MainDialog::SendUpdatedSheet() {
+    SheetSender({sheet_, wording_, services_.messages, services_.strings, services_.mailers})
+        .SendUpdatedSheet();
 }
 
 void MainDialog::openReportDialog(int index) {

@@ -14,7 +14,9 @@ class QPushButton;
 namespace fyn {
 
 class Clock;
+class Dialer;
 class FilePicker;
+class MailerFactory;
 class MessageBoxes;
 class Settings;
 class SheetBackup;
@@ -33,6 +35,8 @@ public:
         Settings& settings;
         SheetBackup& backup;
         const StringTable& strings;
+        const MailerFactory& mailers;
+        Dialer& dialer;
     };
 
     MainDialog(const Services& services, QString commandLine, QWidget* parent = nullptr);
@@ -50,6 +54,7 @@ public:
     void SendReminderEmail();
     void OpenPreview();
     void LoadNewSheet();
+    void SendUpdatedSheet();
     void ShowHelpTips();
     void ShowAbout();
     // Writes the sheet back and stores the settings; false when the user chose to stay.
@@ -71,6 +76,7 @@ public:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     template <class Control> Control* control(int id) const;

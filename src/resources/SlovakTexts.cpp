@@ -95,6 +95,9 @@ std::map<int, QString> slovakTexts() {
         {2002, QStringLiteral("E-mailová adresa %1 nie je platná.")},
         {2003, QStringLiteral("Správa je pripravená vo vašom e-mailovom programe. Odošlite "
                               "ju tam.")},
+        // The .t19 handed to the desktop's mail client, which may leave the file out.
+        {2040, QStringLiteral("Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, "
+                              "či je k nej priložený súbor %1, a až potom ju odošlite.")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

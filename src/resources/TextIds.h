@@ -14,6 +14,12 @@ inline constexpr int kAlreadySent = 1030;
 inline constexpr int kNotIncluded = 1031;
 inline constexpr int kIncluded = 1032;
 inline constexpr int kNoRemarkRoom = 1033;
+inline constexpr int kUpdatedSheetSaved = 1038;
+inline constexpr int kClickYesToMail = 1039;
+inline constexpr int kClickNoToMailLater = 1040;
+inline constexpr int kOr = 1041;
+inline constexpr int kCompiledFiles = 1042;
+inline constexpr int kSheetFileFor = 1043;
 inline constexpr int kGroup = 1058;
 inline constexpr int kHelpFirst = 1059;
 inline constexpr int kHelpLast = 1066;
@@ -28,6 +34,7 @@ inline constexpr int kNotASheet = 2000;
 inline constexpr int kCloseWithoutSaving = 2001;
 inline constexpr int kInvalidEmail = 2002;
 inline constexpr int kMailComposed = 2003;
+inline constexpr int kCheckAttachment = 2040;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;

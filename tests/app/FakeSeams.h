@@ -1,7 +1,12 @@
 #pragma once
 
 #include "Clock.h"
+#include "Dialer.h"
 #include "FilePicker.h"
+#include "MailerFactory.h"
+#include "ProcessCommandRunner.h"
+#include "QtBusyIndicator.h"
+#include "StringTable.h"
 
 #include <QList>
 #include <optional>
@@ -33,6 +38,18 @@ public:
 
     QList<std::optional<QString>> answers;
     QList<Request> requests;
+};
+
+// The real mail and telephone facilities, for windows whose tests do not send anything.
+struct MailSeams {
+    MailSeams(const Settings& settings, MessageBoxes& messages)
+        : mailers({commands, settings, messages, busy, StringTable::slovak()}),
+          dialer(commands, messages, StringTable::slovak()) {}
+
+    ProcessCommandRunner commands;
+    QtBusyIndicator busy;
+    MailerFactory mailers;
+    Dialer dialer;
 };
 
 } // namespace fyn::test

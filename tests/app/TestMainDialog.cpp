@@ -64,6 +64,7 @@ private:
     std::unique_ptr<FixedClock> clock_;
     std::unique_ptr<Settings> settings_;
     std::unique_ptr<SheetBackup> backup_;
+    std::unique_ptr<fyn::test::MailSeams> mail_;
     std::unique_ptr<MainDialog> window_;
 
     QString path(const QString& name) const { return dir_->filePath(name); }
@@ -77,10 +78,11 @@ private:
     }
 
     MainDialog& open(const QString& commandLine = {}) {
-        window_ = std::make_unique<MainDialog>(MainDialog::Services{*messages_, *files_, *clock_,
-                                                                    *settings_, *backup_,
-                                                                    StringTable::slovak()},
-                                               commandLine);
+        mail_ = std::make_unique<fyn::test::MailSeams>(*settings_, *messages_);
+        window_ = std::make_unique<MainDialog>(
+            MainDialog::Services{*messages_, *files_, *clock_, *settings_, *backup_,
+                                 StringTable::slovak(), mail_->mailers, mail_->dialer},
+            commandLine);
         window_->OpenWindow();
         window_->show();
         return *window_;

@@ -70,9 +70,10 @@ void TestCrashSafety::acceptedReportsAreOnDiskWhileTheWindowIsOpen() {
     FixedClock clock(QDate(2026, 12, 10));
     Settings settings(dir.filePath(QStringLiteral("fyn.ini")));
     SheetBackup backup(dir.filePath(QStringLiteral("backups")));
-    MainDialog window(
-        MainDialog::Services{messages, files, clock, settings, backup, StringTable::slovak()},
-        path);
+    fyn::test::MailSeams mail(settings, messages);
+    MainDialog window(MainDialog::Services{messages, files, clock, settings, backup,
+                                           StringTable::slovak(), mail.mailers, mail.dialer},
+                      path);
     window.OpenWindow();
     window.show();
     QVERIFY(KeyboardUser::activate(window));

@@ -888,8 +888,10 @@ void TestReportDialog::throughTheMainWindow() {
     FixedClock clock(QDate(2027, 2, 10)); // January 2027 is in year slot 1
     Settings settings(dir_.filePath(QStringLiteral("fyn.ini")));
     SheetBackup backup(dir_.filePath(QStringLiteral("backups")));
-    MainDialog window(
-        MainDialog::Services{boxes_, files, clock, settings, backup, StringTable::slovak()}, path);
+    fyn::test::MailSeams mail(settings, boxes_);
+    MainDialog window(MainDialog::Services{boxes_, files, clock, settings, backup,
+                                           StringTable::slovak(), mail.mailers, mail.dialer},
+                      path);
     window.OpenWindow();
     window.show();
     QVERIFY(KeyboardUser::activate(window));
