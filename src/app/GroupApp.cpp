@@ -35,6 +35,10 @@ constexpr const char* kUsage =
     "  --version   show the version and exit\n"
     "\n"
     "Settings: $XDG_CONFIG_HOME/fyn/fyn.ini (~/.config/fyn/fyn.ini)\n"
+    "  [Mail] Command=msmtp -t      a sendmail-compatible command that sends the mail itself;\n"
+    "                               recommended, the only way the .t19 is always attached\n"
+    "  [Mail] From=you@example.org  your address (optional; else the mail system sets it)\n"
+    "  Without Command, mail opens in the desktop's mail client through xdg-email.\n"
     "Backups:  $XDG_DATA_HOME/fyn/backups (~/.local/share/fyn/backups)\n";
 
 bool hasArgument(int argc, char** argv, const char* wanted) {
