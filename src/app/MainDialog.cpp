@@ -12,6 +12,7 @@
 #include "ReportDialog.h"
 #include "Settings.h"
 #include "SheetBackup.h"
+#include "SheetMessages.h"
 #include "SheetSender.h"
 #include "StringTable.h"
 #include "TextIds.h"
@@ -50,7 +51,7 @@ QString literalCaption(QString text) {
 
 MainDialog::MainDialog(const Services& services, QString commandLine, QWidget* parent)
     : QDialog(parent), services_(services), commandLine_(std::move(commandLine)),
-      sheet_(services.messages, services.strings), wording_(services.strings, sheet_) {
+      wording_(services.strings, sheet_) {
     DialogBuilder::build(*this, DialogTemplates::mainWindow());
     list_ = control<QListWidget>(MainWindowControl::PublisherList);
     connectControls();
@@ -139,7 +140,7 @@ void MainDialog::OpenWindow() {
     control<QWidget>(MainWindowControl::SendSheet)->hide();
     control<QWidget>(MainWindowControl::Preview)->hide();
     control<QWidget>(MainWindowControl::Filter)->hide();
-    if (endsWithSheetExtension(sheetPath, Qt::CaseInsensitive) && sheet_.Load(sheetPath)) {
+    if (endsWithSheetExtension(sheetPath, Qt::CaseInsensitive) && loadSheet(sheetPath)) {
         FillPublisherList();
         RefreshStatus();
     }
@@ -295,7 +296,7 @@ void MainDialog::SendUpdatedSheet() {
 }
 
 void MainDialog::openReportDialog(int index) {
-    const ReportDialog::Context context{sheet_, wording_, services_.strings,
+    const ReportDialog::Context context{sheet_, wording_, services_.strings, services_.messages,
                                         [this](const QString& publisherName) {
                                             lastEntryName_ = publisherName;
                                             RefreshStatus();
@@ -341,7 +342,7 @@ void MainDialog::LoadNewSheet() {
         focusList();
         return;
     }
-    if (sheet_.Load(path)) {
+    if (loadSheet(path)) {
         FillPublisherList();
         lastEntryName_.clear();
         RefreshStatus();
@@ -376,7 +377,11 @@ bool MainDialog::WriteBack() {
     const QString& path = sheet_.sheetPath();
     services_.backup.BackUpBeforeOverwrite(
         path, QDateTime(services_.clock.today(), QTime::currentTime()));
-    return sheet_.Write(path);
+    return SheetMessages::show(sheet_.Write(path), services_.messages, services_.strings);
+}
+
+bool MainDialog::loadSheet(const QString& path) {
+    return SheetMessages::show(sheet_.Load(path), services_.messages, services_.strings);
 }
 
 bool MainDialog::CloseProgram() {

@@ -82,6 +82,7 @@ private:
     template <class Control> Control* control(int id) const;
     QString groupText() const;
     bool qualifiesForWriteBack() const;
+    bool loadSheet(const QString& path);
     QString initialFolderForLoad() const;
     void showPhoneNumber();
     void focusList();

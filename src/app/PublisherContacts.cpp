@@ -1,11 +1,8 @@
 #include "PublisherContacts.h"
 
 #include "GroupSheet.h"
-#include "TextCodec.h"
 
 namespace fyn {
-
-using namespace layout;
 
 namespace {
 constexpr qsizetype kShortestUsableNumber = 6;
@@ -13,16 +10,16 @@ constexpr qsizetype kShortestUsableNumber = 6;
 
 PublisherContacts PublisherContacts::SelectPublisherContacts(const GroupSheet& sheet, int index) {
     PublisherContacts contacts;
-    const std::uint8_t* record = sheet.Record(index);
-    for (const std::size_t field : {kPhone1, kPhone2, kPhone3}) {
-        QString number = TextCodec::fieldToUnicode(record + field, kPhoneWidth);
+    const PublisherView publisher = sheet.publisher(index);
+    for (int field = 0; field < PublisherView::kPhoneCount; ++field) {
+        QString number = publisher.phone(field);
         contacts.phoneNumbers[static_cast<std::size_t>(contacts.phoneCount)] = number;
         if (number.size() >= kShortestUsableNumber) {
             ++contacts.phoneCount;
         }
     }
-    if (sheet.IsReportMissing(index, sheet.reportMonth, sheet.yearSlot)) {
-        contacts.publisherEmail = TextCodec::fieldToUnicode(record + kEmail, kEmailWidth);
+    if (publisher.isReportMissing(sheet.reportMonth, sheet.yearSlot)) {
+        contacts.publisherEmail = publisher.email();
     }
     if (!IsUsableEmail(contacts.publisherEmail)) {
         contacts.publisherEmail.clear();

@@ -4,7 +4,6 @@
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "GroupSheet.h"
-#include "LittleEndian.h"
 #include "MessageBoxes.h"
 #include "MonthWarnings.h"
 #include "NumericEdit.h"
@@ -22,7 +21,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
-#include <cstring>
 
 namespace fyn {
 
@@ -33,14 +31,6 @@ namespace {
 constexpr int kValueFields[] = {ReportControl::PublicationsField, ReportControl::VideosField,
                                 ReportControl::HoursField, ReportControl::ReturnVisitsField,
                                 ReportControl::StudiesField};
-
-const QString kChangeMonthCaption = QStringLiteral("Zmeniť &mesiac (oneskorenej správy)");
-const QString kInServiceTip = QStringLiteral("či bol v danom mesiaci v službe");
-const QString kStatusTexts[] = {QString(), QStringLiteral("Pomocný priekopník"),
-                                QStringLiteral("Pravidelný priekopník"),
-                                QStringLiteral("Zvláštny priekopník")};
-const QString kPrivilegeTexts[] = {QString(), QStringLiteral("Služobný pomocník"),
-                                   QStringLiteral("Starší"), QStringLiteral("Pokrstený brat")};
 
 struct Bounds {
     int field;
@@ -112,16 +102,12 @@ ReportDialog::ReportDialog(const Context& context, int publisherIndex, QWidget* 
     OpenDialog();
 }
 
-std::uint16_t ReportDialog::arrayValue(std::size_t arrayOffset, int slotIndex) const {
-    return readU16(workingRecord_.data() + arrayOffset + 2 * static_cast<std::size_t>(slotIndex));
+PublisherView ReportDialog::working() const {
+    return PublisherView(workingRecord_.data());
 }
 
-void ReportDialog::setArrayValue(std::size_t arrayOffset, int slotIndex, std::uint16_t value) {
-    writeU16(workingRecord_.data() + arrayOffset + 2 * static_cast<std::size_t>(slotIndex), value);
-}
-
-int ReportDialog::statusAt(int slotIndex) const {
-    return workingRecord_[kPioneerStatus + static_cast<std::size_t>(slotIndex)] & kStatusMask;
+MonthEntry ReportDialog::workingMonth() {
+    return MutablePublisherView(workingRecord_.data()).editMonth(month_, yearSlot_);
 }
 
 int ReportDialog::hoursFieldValue() const {
@@ -157,29 +143,27 @@ void ReportDialog::OpenDialog() {
         showControl(id, false);
     }
 
-    std::memcpy(workingRecord_.data(), sheet.Record(publisherIndex_), kRecordSize);
-    pioneerFlag_ = workingRecord_[kPioneerStatus + static_cast<std::size_t>(slot())];
-    inService_ = (arrayValue(kStudiesAndFlags, slot()) & kInServiceBit) != 0;
+    workingRecord_ = sheet.CopyRecord(publisherIndex_);
+    pioneerFlag_ = working().month(month_, yearSlot_).statusByte();
+    inService_ = working().month(month_, yearSlot_).inService();
     ShowFields();
-    controls_.pushButton(ReportControl::ChangeMonth)->setText(kChangeMonthCaption);
-    inServiceBox_->setToolTip(kInServiceTip);
+    controls_.pushButton(ReportControl::ChangeMonth)
+        ->setText(context_.strings.text(text::kChangeMonthCaption));
+    inServiceBox_->setToolTip(context_.strings.text(text::kInServiceTip));
     LoadMonth();
     inServiceBox_->setFocus(Qt::OtherFocusReason);
 }
 
 void ReportDialog::LoadMonth() {
-    const int k = slot();
     controls_.label(ReportControl::MonthLabel)->setText(context_.wording.MonthName(month_));
-    publications_ = arrayValue(kPublications, k);
-    videos_ = arrayValue(kVideos, k);
-    hours_ = arrayValue(kHours, k);
-    returnVisits_ = arrayValue(kReturnVisits, k);
-    const std::uint16_t studiesAndFlags = arrayValue(kStudiesAndFlags, k);
-    studies_ = studiesAndFlags & kStudiesMask;
-    inService_ = (studiesAndFlags & kInServiceBit) != 0;
-    creditState_.credit = statusAt(k) == RegularPioneer
-                              ? static_cast<std::uint8_t>(arrayValue(kCreditHours, k) & 0xFF)
-                              : 0;
+    const MonthEntryView entry = working().month(month_, yearSlot_);
+    publications_ = entry.publications();
+    videos_ = entry.videos();
+    hours_ = entry.hours();
+    returnVisits_ = entry.returnVisits();
+    studies_ = static_cast<std::uint32_t>(entry.studies());
+    inService_ = entry.inService();
+    creditState_.credit = entry.pioneerStatus() == RegularPioneer ? entry.creditHours() : 0;
 
     GroupSheet& sheet = context_.sheet;
     QByteArray remark;
@@ -190,12 +174,17 @@ void ReportDialog::LoadMonth() {
             remarkNumber_ = reserved->second;
             // Its text counts only while this dialog's copy still refers to it: a remark that
             // was cleared stays cleared.
-            if (arrayValue(kRemarkEntry, k) == remarkNumber_) {
+            if (entry.remarkNumber() == remarkNumber_) {
                 remark = RemarkText(sheet, remarkNumber_);
             }
         } else {
             const int countBefore = sheet.remarkCount();
-            remarkNumber_ = ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, false);
+            bool tableFull = false;
+            remarkNumber_ =
+                ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, false, &tableFull);
+            if (tableFull) {
+                context_.messages.inform(context_.strings.text(text::kNoRemarkRoom));
+            }
             if (sheet.remarkCount() > countBefore) {
                 reservedEntries_[month_] = remarkNumber_;
             }
@@ -228,18 +217,22 @@ void ReportDialog::ShowFields() {
 }
 
 void ReportDialog::ShowStatus() {
-    const int status = statusAt(slot());
-    controls_.label(ReportControl::StatusLabel)->setText(kStatusTexts[status]);
+    const int status = working().month(month_, yearSlot_).pioneerStatus();
+    controls_.label(ReportControl::StatusLabel)
+        ->setText(status == Publisher ? QString()
+                                      : context_.strings.text(text::kStatusNames + status - 1));
     if (status == Publisher || status == AuxiliaryPioneer) {
         auxiliaryBox_->setChecked(status == AuxiliaryPioneer);
         showControl(ReportControl::AuxiliaryPioneer, true);
         showControl(ReportControl::StatusLabel, false);
     }
+    const int privilege = working().privilege();
     controls_.label(ReportControl::PrivilegeLabel)
-        ->setText(kPrivilegeTexts[workingRecord_[kPrivilege] & kStatusMask]);
-    const auto group = static_cast<std::int8_t>(workingRecord_[kRecordGroupNumber]);
+        ->setText(privilege == 0 ? QString()
+                                 : context_.strings.text(text::kPrivilegeNames + privilege - 1));
     controls_.label(ReportControl::GroupLabel)
-        ->setText(context_.strings.text(text::kGroup) + QStringLiteral(" %1").arg(group));
+        ->setText(context_.strings.text(text::kGroup) +
+                  QStringLiteral(" %1").arg(working().groupNumber()));
     showControl(ReportControl::CreditLabel, status == RegularPioneer);
 }
 
@@ -249,8 +242,8 @@ void ReportDialog::ShowWarnings() {
     situation.month = month_;
     situation.reportMonth = sheet.reportMonth;
     situation.hours = static_cast<int>(hours_);
-    situation.statusInReportMonth = statusAt(monthSlot(sheet.reportMonth, yearSlot_));
-    situation.statusInShownMonth = statusAt(slot());
+    situation.statusInReportMonth = working().month(sheet.reportMonth, yearSlot_).pioneerStatus();
+    situation.statusInShownMonth = working().month(month_, yearSlot_).pioneerStatus();
     situation.monthListOpen = monthListOpen_;
     situation.markedLate = sheet.IsMarkedLate(publisherIndex_, month_);
     situation.shownMonthName = context_.wording.MonthName(month_, true);
@@ -270,8 +263,8 @@ void ReportDialog::CheckHoursEntered() {
 }
 
 void ReportDialog::UpdateCredit(int hours) {
-    if (CreditRule::UpdateCredit(creditState_, statusAt(slot()), hours,
-                                 context_.strings.text(text::kHoursUnit))) {
+    if (CreditRule::UpdateCredit(creditState_, working().month(month_, yearSlot_).pioneerStatus(),
+                                 hours, context_.strings.text(text::kHoursUnit))) {
         controls_.label(ReportControl::CreditLabel)->setText(creditState_.creditText);
     }
 }
@@ -329,7 +322,7 @@ void ReportDialog::OkCommand() {
     case 1:
         remarksMode_ = 2;
         UpdateCredit(hoursFieldValue());
-        setArrayValue(kCreditHours, slot(), creditState_.credit);
+        workingMonth().setCreditHours(creditState_.credit);
         inServiceBox_->setFocus(Qt::OtherFocusReason);
         break;
     default:
@@ -371,7 +364,7 @@ bool ReportDialog::ValidateValues() {
                 text::kIntegerBetween, {QStringLiteral("0"), QString::number(checks[i].upper)});
         }
         if (!problem.isEmpty()) {
-            context_.sheet.messages().inform(problem, MessageBoxes::Icon::Warning);
+            context_.messages.inform(problem, MessageBoxes::Icon::Warning);
             activateWindow();
             field->setFocus(Qt::OtherFocusReason);
             field->selectAll();
@@ -389,29 +382,23 @@ bool ReportDialog::ValidateValues() {
 }
 
 void ReportDialog::StoreEntry() {
-    const int k = slot();
-    setArrayValue(kPublications, k, static_cast<std::uint16_t>(publications_));
-    setArrayValue(kVideos, k, static_cast<std::uint16_t>(videos_));
-    setArrayValue(kHours, k, static_cast<std::uint16_t>(hours_));
-    setArrayValue(kReturnVisits, k, static_cast<std::uint16_t>(returnVisits_));
-    std::uint16_t studiesAndFlags = static_cast<std::uint16_t>(
-        (studies_ & kStudiesMask) | (arrayValue(kStudiesAndFlags, k) & kCarriedFlagsMask));
+    MonthEntry entry = workingMonth();
+    entry.setPublications(static_cast<std::uint16_t>(publications_));
+    entry.setVideos(static_cast<std::uint16_t>(videos_));
+    entry.setHours(static_cast<std::uint16_t>(hours_));
+    entry.setReturnVisits(static_cast<std::uint16_t>(returnVisits_));
     inService_ = inServiceBox_->isChecked() || hours_ != 0 || studies_ != 0;
-    if (inService_) {
-        studiesAndFlags |= kInServiceBit;
+    entry.setStudiesAndService(static_cast<int>(studies_), inService_);
+    const int status = entry.pioneerStatus();
+    if (status == Publisher || status == AuxiliaryPioneer) {
+        entry.setPioneerStatus(auxiliaryBox_->isChecked() ? AuxiliaryPioneer : Publisher);
     }
-    setArrayValue(kStudiesAndFlags, k, studiesAndFlags);
-    std::uint8_t& status = workingRecord_[kPioneerStatus + static_cast<std::size_t>(k)];
-    if ((status & kStatusMask) == Publisher || (status & kStatusMask) == AuxiliaryPioneer) {
-        status = static_cast<std::uint8_t>(
-            (status & ~kStatusMask) | (auxiliaryBox_->isChecked() ? AuxiliaryPioneer : Publisher));
-    }
-    setArrayValue(kCreditHours, k, creditState_.credit);
+    entry.setCreditHours(creditState_.credit);
 }
 
 void ReportDialog::CommitRecord() {
     GroupSheet& sheet = context_.sheet;
-    std::memcpy(sheet.Record(publisherIndex_), workingRecord_.data(), kRecordSize);
+    sheet.ReplaceRecord(publisherIndex_, workingRecord_);
     if (otherMonth_ && !notIncluded_) {
         sheet.MarkLate(publisherIndex_, month_);
     }
@@ -473,9 +460,8 @@ void ReportDialog::CloseRemarks() {
     showControl(ReportControl::ChangeMonth, true);
     creditState_.remarkText = typed.left(kRemarkTextLimit);
     const std::optional<QByteArray> bytes = TextCodec::fromUnicode(creditState_.remarkText);
-    const bool stored = bytes && StoreRemark(context_.sheet, publisherIndex_, month_, yearSlot_,
-                                             remarkNumber_, *bytes);
-    setArrayValue(kRemarkEntry, slot(), stored ? static_cast<std::uint16_t>(remarkNumber_) : 0);
+    const bool stored = bytes && StoreRemark(context_.sheet, remarkNumber_, *bytes);
+    workingMonth().setRemarkNumber(stored ? static_cast<std::uint16_t>(remarkNumber_) : 0);
     if (typed.trimmed().isEmpty()) {
         creditState_.credit = 0;
     }

@@ -2,7 +2,7 @@
 
 #include "CreditRule.h"
 #include "DialogControls.h"
-#include "SheetLayout.h"
+#include "PublisherView.h"
 
 #include <QDialog>
 #include <array>
@@ -34,6 +34,7 @@ public:
         GroupSheet& sheet;
         const Wording& wording;
         const StringTable& strings;
+        MessageBoxes& messages;
         // Called after an accepted report was copied into the sheet, with the publisher's name.
         std::function<void(const QString& publisherName)> committed;
     };
@@ -46,9 +47,7 @@ public:
     const QString& remarkText() const { return creditState_.remarkText; }
     bool otherMonth() const { return otherMonth_; }
     bool notIncluded() const { return notIncluded_; }
-    const std::array<std::uint8_t, layout::kRecordSize>& workingRecord() const {
-        return workingRecord_;
-    }
+    const PublisherRecordBytes& workingRecord() const { return workingRecord_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -75,10 +74,8 @@ private:
     void OpenRemarks();
     void CloseRemarks();
 
-    int slot() const { return layout::monthSlot(month_, yearSlot_); }
-    std::uint16_t arrayValue(std::size_t arrayOffset, int slotIndex) const;
-    void setArrayValue(std::size_t arrayOffset, int slotIndex, std::uint16_t value);
-    int statusAt(int slotIndex) const;
+    PublisherView working() const;
+    MonthEntry workingMonth();
     int hoursFieldValue() const;
     void showPair(int label, int field, bool visible);
     void showControl(int id, bool visible);
@@ -86,7 +83,7 @@ private:
     Context context_;
     int publisherIndex_;
     DialogControls controls_;
-    std::array<std::uint8_t, layout::kRecordSize> workingRecord_{};
+    PublisherRecordBytes workingRecord_{};
 
     int month_ = 0;
     int yearSlot_ = 0;

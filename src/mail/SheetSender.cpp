@@ -4,6 +4,7 @@
 #include "Mailer.h"
 #include "MailerFactory.h"
 #include "MessageBoxes.h"
+#include "SheetMessages.h"
 #include "StringTable.h"
 #include "TextIds.h"
 #include "Wording.h"
@@ -47,7 +48,7 @@ void SheetSender::SendUpdatedSheet() {
 }
 
 bool SheetSender::writeUpdatedSheet(const QString& path) {
-    return context_.sheet.Write(path);
+    return SheetMessages::show(context_.sheet.Write(path), context_.messages, context_.strings);
 }
 
 void SheetSender::mailUpdatedSheet(const QString& path, const QString& address) {

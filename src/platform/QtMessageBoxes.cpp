@@ -1,5 +1,8 @@
 #include "QtMessageBoxes.h"
 
+#include "StringTable.h"
+#include "TextIds.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -59,8 +62,8 @@ bool QtMessageBoxes::askYesNo(const QString& text) {
     box.setDefaultButton(QMessageBox::Yes);
     // Our questions tell the user to click "Áno" or "Nie". Qt's Slovak translation keeps those
     // words under an older context that Qt 6 no longer looks in, so they are set here.
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Áno"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("&Nie"));
+    box.button(QMessageBox::Yes)->setText(StringTable::slovak().text(text::kYesButton));
+    box.button(QMessageBox::No)->setText(StringTable::slovak().text(text::kNoButton));
     return box.exec() == QMessageBox::Yes;
 }
 

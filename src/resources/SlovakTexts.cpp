@@ -95,9 +95,22 @@ std::map<int, QString> slovakTexts() {
         {2002, QStringLiteral("E-mailová adresa %1 nie je platná.")},
         {2003, QStringLiteral("Správa je pripravená vo vašom e-mailovom programe. Odošlite "
                               "ju tam.")},
+        // The report dialog's own captions.
+        {2010, QStringLiteral("Zmeniť &mesiac (oneskorenej správy)")},
+        {2011, QStringLiteral("či bol v danom mesiaci v službe")},
+        {2012, QStringLiteral("Pomocný priekopník")},
+        {2013, QStringLiteral("Pravidelný priekopník")},
+        {2014, QStringLiteral("Zvláštny priekopník")},
+        {2015, QStringLiteral("Služobný pomocník")},
+        {2016, QStringLiteral("Starší")},
+        {2017, QStringLiteral("Pokrstený brat")},
+        // Buttons whose texts Qt's Slovak translation misses.
+        {2018, QStringLiteral("&Áno")},
+        {2019, QStringLiteral("&Nie")},
         // The .t19 handed to the desktop's mail client, which may leave the file out.
         {2040, QStringLiteral("Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, "
                               "či je k nej priložený súbor %1, a až potom ju odošlite.")},
+        {2060, QStringLiteral("Zrušiť")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

@@ -34,7 +34,16 @@ inline constexpr int kNotASheet = 2000;
 inline constexpr int kCloseWithoutSaving = 2001;
 inline constexpr int kInvalidEmail = 2002;
 inline constexpr int kMailComposed = 2003;
+inline constexpr int kChangeMonthCaption = 2010;
+inline constexpr int kInServiceTip = 2011;
+// Auxiliary, regular and special pioneer.
+inline constexpr int kStatusNames = 2012;
+// Ministerial servant, elder, baptized brother.
+inline constexpr int kPrivilegeNames = 2015;
+inline constexpr int kYesButton = 2018;
+inline constexpr int kNoButton = 2019;
 inline constexpr int kCheckAttachment = 2040;
+inline constexpr int kCancelButton = 2060;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;

@@ -2,10 +2,7 @@
 
 #include "AtomicFile.h"
 #include "LittleEndian.h"
-#include "MessageBoxes.h"
 #include "ScrambleRecord.h"
-#include "StringTable.h"
-#include "TextIds.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,26 +18,37 @@ using namespace layout;
 
 namespace {
 
-// Reads up to size bytes; what the file does not hold stays zero.
-void readBlock(QFile& file, std::uint8_t* into, std::size_t size) {
-    file.read(reinterpret_cast<char*>(into), static_cast<qint64>(size));
+constexpr qint64 kLargestSheet =
+    (kMaxPublishers + 1) * qint64(kRecordSize) + 65535 * qint64(kRemarkSize);
+
+// Fills size bytes from the front of bytes, with zeros where they end, and answers what is
+// left behind them.
+QByteArrayView takeInto(QByteArrayView bytes, std::uint8_t* into, std::size_t size) {
+    const auto taken = static_cast<std::size_t>(std::min(bytes.size(), qsizetype(size)));
+    if (taken > 0) {
+        std::memcpy(into, bytes.data(), taken);
+    }
+    std::memset(into + taken, 0, size - taken);
+    return bytes.sliced(static_cast<qsizetype>(taken));
+}
+
+QString absolute(const QString& path) {
+    return QFileInfo(path).isRelative() ? QDir::currentPath() + QLatin1Char('/') + path : path;
 }
 
 } // namespace
 
-GroupSheet::GroupSheet(MessageBoxes& messages, const StringTable& strings)
-    : messages_(messages), strings_(strings) {}
-
 bool GroupSheet::AllocateBuffers() {
     buffersAllocated_ = false;
     try {
-        buffers_.records.assign(static_cast<std::size_t>(publisherCount_ + 1) * kRecordSize, 0);
-        buffers_.remarks.assign(
-            static_cast<std::size_t>(remarkCount_ + kRemarkRoomOnLoad) * kRemarkSize, 0);
+        // Sized, not cleared: the reader fills every byte that counts, and an entry of the
+        // room is cleared when it is reserved.
+        buffers_.records.resize(static_cast<std::size_t>(publisherCount_ + 1) * kRecordSize);
+        buffers_.remarks.resize(static_cast<std::size_t>(remarkCount_ + kRemarkRoomOnLoad) *
+                                kRemarkSize);
     } catch (const std::bad_alloc&) {
         // Without buffers the sheet is empty, counts included.
         ReleaseBuffers();
-        messages_.inform(strings_.text(text::kLowMemory));
         return false;
     }
     buffersAllocated_ = true;
@@ -55,58 +63,83 @@ void GroupSheet::ReleaseBuffers() {
     buffersAllocated_ = false;
 }
 
-bool GroupSheet::Load(const QString& path) {
+SheetResult GroupSheet::Load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ReleaseBuffers();
-        return true;
+        return {};
     }
+    return Read(file, path);
+}
+
+SheetResult GroupSheet::Read(QIODevice& device, const QString& path) {
+    // No sheet is larger than its counts allow, so a huge file is never read whole.
+    return Read(device.read(kLargestSheet), path);
+}
+
+SheetResult GroupSheet::Read(QByteArrayView bytes, const QString& path) {
     std::uint8_t header[kRecordSize] = {};
-    readBlock(file, header, kRecordSize);
-    const auto publishers = static_cast<std::int8_t>(header[kPublisherCount]);
-    if (publishers < 0 || header[kReportMonth] >= kMonths) {
-        // Outside the format; keep the sheet the user is working on.
-        messages_.inform(strings_.text(text::kNotASheet, {path}));
-        return false;
+    QByteArrayView rest = bytes;
+    rest = takeInto(rest, header, kRecordSize);
+    const SheetHeaderView headerView(header);
+    // A report month of 12 or more would index past the month arrays: outside the format,
+    // like a negative count. Either way the sheet the user is working on stays.
+    if (headerView.publisherCount() < 0 || headerView.reportMonth() >= kMonths) {
+        return {SheetResult::Kind::NotASheet, path};
     }
 
-    ReleaseBuffers();
-    publisherCount_ = publishers;
-    groupNumber_ = header[kHeaderGroupNumber];
-    remarkCount_ = readU16(header + kRemarkCount);
-    reportMonth = header[kReportMonth];
+    // The buffers keep their memory for the next sheet; only the counts start afresh.
+    publisherCount_ = headerView.publisherCount();
+    groupNumber_ = headerView.groupNumber();
+    remarkCount_ = headerView.remarkCount();
+    reportMonth = headerView.reportMonth();
     // Decided afresh for every sheet: a January sheet must not leave its slot to the next
     // sheet loaded in the same run, whose months would overwrite those of two years ago.
     yearSlot = reportMonth == 0 && startMonth == 11 ? currentYear_ % 2 : startYearSlot_;
     if (!AllocateBuffers()) {
-        return false;
+        return {SheetResult::Kind::OutOfMemory, path};
     }
-    std::memcpy(Record(0), header, kRecordSize);
-    for (int i = 1; i <= publisherCount_ && !file.atEnd(); ++i) {
-        readBlock(file, Record(i), kRecordSize);
-    }
-    for (int n = 1; n <= remarkCount_ && !file.atEnd(); ++n) {
-        readBlock(file, RemarkEntry(n), kRemarkSize);
-    }
+    // What the file does not hold reads as zeros.
+    std::memcpy(buffers_.records.data(), header, kRecordSize);
+    rest = takeInto(rest, buffers_.records.data() + kRecordSize,
+                    static_cast<std::size_t>(publisherCount_) * kRecordSize);
+    takeInto(rest, buffers_.remarks.data(), static_cast<std::size_t>(remarkCount_) * kRemarkSize);
     if (publisherCount_ != 0) {
         for (int i = 1; i <= publisherCount_; ++i) {
             ScrambleRecord(Record(i), ScrambleDirection::Unscramble);
         }
         sheetPath_ = path;
     }
-    return true;
+    return {};
 }
 
-bool GroupSheet::Write(const QString& path) {
+SheetResult GroupSheet::Write(const QString& path) {
     if (publisherCount_ < 2) {
-        messages_.inform(strings_.text(text::kTooFewPublishers));
-        return false;
+        return {SheetResult::Kind::TooFewPublishers, path};
+    }
+    if (!AtomicFile::replace(path, Bytes())) {
+        return {SheetResult::Kind::CannotWrite, absolute(path)};
+    }
+    writeU16(Record(0) + kRemarkCount, static_cast<std::uint16_t>(remarkCount_));
+    return {};
+}
+
+QByteArray GroupSheet::Bytes() const {
+    QByteArray content;
+    BytesInto(content);
+    return content;
+}
+
+void GroupSheet::BytesInto(QByteArray& content) const {
+    if (!buffersAllocated_) {
+        content.clear();
+        return;
     }
     // The records are scrambled in a copy, so the sheet in memory stays as it is whatever
     // happens to the file.
     const std::size_t recordBytes = static_cast<std::size_t>(publisherCount_ + 1) * kRecordSize;
     const std::size_t remarkBytes = static_cast<std::size_t>(remarkCount_) * kRemarkSize;
-    QByteArray content(static_cast<qsizetype>(recordBytes + remarkBytes), Qt::Uninitialized);
+    content.resize(static_cast<qsizetype>(recordBytes + remarkBytes));
     auto* out = reinterpret_cast<std::uint8_t*>(content.data());
     std::memcpy(out, buffers_.records.data(), recordBytes);
     std::memcpy(out + recordBytes, buffers_.remarks.data(), remarkBytes);
@@ -115,18 +148,6 @@ bool GroupSheet::Write(const QString& path) {
         ScrambleRecord(out + static_cast<std::size_t>(i) * kRecordSize,
                        ScrambleDirection::Scramble);
     }
-    if (!AtomicFile::replace(path, content)) {
-        ShowWriteError(path);
-        return false;
-    }
-    writeU16(Record(0) + kRemarkCount, static_cast<std::uint16_t>(remarkCount_));
-    return true;
-}
-
-void GroupSheet::ShowWriteError(const QString& path) const {
-    const QString fullPath =
-        QFileInfo(path).isRelative() ? QDir::currentPath() + QLatin1Char('/') + path : path;
-    messages_.inform(strings_.text(text::kCannotCreateFile, {fullPath}));
 }
 
 const std::uint8_t* GroupSheet::Record(int index) const {
@@ -146,6 +167,20 @@ PublisherView GroupSheet::publisher(int index) const {
 
 MutablePublisherView GroupSheet::publisher(int index) {
     return index >= 1 ? MutablePublisherView(Record(index)) : MutablePublisherView();
+}
+
+PublisherRecordBytes GroupSheet::CopyRecord(int index) const {
+    PublisherRecordBytes copy{};
+    if (const std::uint8_t* record = index >= 1 ? Record(index) : nullptr) {
+        std::memcpy(copy.data(), record, kRecordSize);
+    }
+    return copy;
+}
+
+void GroupSheet::ReplaceRecord(int index, const PublisherRecordBytes& record) {
+    if (std::uint8_t* target = index >= 1 ? Record(index) : nullptr) {
+        std::memcpy(target, record.data(), kRecordSize);
+    }
 }
 
 SheetHeaderView GroupSheet::header() const {
@@ -190,8 +225,15 @@ void GroupSheet::SetMonthsFromDate(QDate today) {
     startYearSlot_ = yearSlot;
 }
 
+const std::uint8_t* GroupSheet::RemarkEntry(int number) const {
+    const bool valid = number >= 1 && number <= remarkCount_;
+    Q_ASSERT_X(valid, "GroupSheet::RemarkEntry", "remark number out of range");
+    return valid ? buffers_.remarks.data() + static_cast<std::size_t>(number - 1) * kRemarkSize
+                 : nullptr;
+}
+
 std::uint8_t* GroupSheet::RemarkEntry(int number) {
-    return buffers_.remarks.data() + static_cast<std::size_t>(number - 1) * kRemarkSize;
+    return const_cast<std::uint8_t*>(std::as_const(*this).RemarkEntry(number));
 }
 
 bool GroupSheet::ReserveRemarkEntry() {

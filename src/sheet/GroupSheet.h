@@ -2,16 +2,17 @@
 
 #include "PublisherView.h"
 #include "SheetLayout.h"
+#include "SheetResult.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
+#include <QIODevice>
 #include <QString>
 #include <cstdint>
 #include <vector>
 
 namespace fyn {
-
-class MessageBoxes;
-class StringTable;
 
 enum class MonthField {
     Publications = 0,
@@ -25,23 +26,30 @@ enum class MonthField {
 // 1 .. publisherCount with plain texts, and the remark table.
 class GroupSheet {
 public:
-    GroupSheet(MessageBoxes& messages, const StringTable& strings);
-
     // Reads a sheet, replacing the current one. A file that cannot be opened leaves an empty
-    // sheet and answers true. A file that is no sheet is refused with a message; the current
-    // sheet then stays loaded and the answer is false, as it is when memory runs out.
-    bool Load(const QString& path);
+    // sheet and is Done. A file that is no sheet is refused and the current sheet stays.
+    SheetResult Load(const QString& path);
+    // The same from a device or from bytes; path names the sheet in the answer and in
+    // sheetPath().
+    SheetResult Read(QIODevice& device, const QString& path);
+    SheetResult Read(QByteArrayView bytes, const QString& path);
     // Writes the whole sheet; refuses fewer than 2 publishers. The old file is replaced only
     // by complete new content, and the sheet in memory is never changed by a failed write.
-    bool Write(const QString& path);
+    SheetResult Write(const QString& path);
+    // The file's bytes as Write would store them, whatever the number of publishers.
+    QByteArray Bytes() const;
+    // The same into content, whose memory is reused.
+    void BytesInto(QByteArray& content) const;
     bool AllocateBuffers();
     void ReleaseBuffers();
-    void ShowWriteError(const QString& path) const;
 
     // Publishers are numbered 1 .. publisherCount; any other number gives an empty view.
     PublisherView publisher(int index) const;
     MutablePublisherView publisher(int index);
     SheetHeaderView header() const;
+    // A publisher's whole record, for editing a copy and putting it back on acceptance.
+    PublisherRecordBytes CopyRecord(int index) const;
+    void ReplaceRecord(int index, const PublisherRecordBytes& record);
 
     // Record 0 is the header. Null for an index outside 0 .. publisherCount.
     std::uint8_t* Record(int index);
@@ -67,13 +75,11 @@ public:
     int startMonth = 0;
     int yearSlot = 0;
 
-    // The remark table; entry n (1-based) is 48 bytes.
+    // The remark table; entry n (1-based) is 48 bytes. Null outside 1 .. remarkCount.
     std::uint8_t* RemarkEntry(int number);
+    const std::uint8_t* RemarkEntry(int number) const;
     // Adds one blank entry, growing the table as needed; false at the limit of 254.
     bool ReserveRemarkEntry();
-
-    MessageBoxes& messages() const { return messages_; }
-    const StringTable& strings() const { return strings_; }
 
 private:
     struct Buffers {
@@ -81,8 +87,6 @@ private:
         std::vector<std::uint8_t> remarks;
     };
 
-    MessageBoxes& messages_;
-    const StringTable& strings_;
     Buffers buffers_;
     int publisherCount_ = 0;
     int remarkCount_ = 0;

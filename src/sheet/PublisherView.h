@@ -26,7 +26,7 @@ public:
     QString firstName() const;
     QString surname() const;
     QString email() const;
-    // Number 0 .. 2; an unterminated number runs on into the next field as the format has it.
+    // Number 0 .. 2, at most the field's 15 bytes.
     QString phone(int number) const;
     int groupNumber() const;
     // Bits 0 .. 1: none, ministerial servant, elder, baptized brother.

@@ -1,10 +1,6 @@
 #include "Remarks.h"
 
 #include "GroupSheet.h"
-#include "LittleEndian.h"
-#include "MessageBoxes.h"
-#include "StringTable.h"
-#include "TextIds.h"
 
 #include <cstring>
 
@@ -12,24 +8,21 @@ namespace fyn {
 
 using namespace layout;
 
-namespace {
-
-std::uint8_t* remarkEntryField(GroupSheet& sheet, int index, int month, int yearSlot) {
-    return sheet.Record(index) + kRemarkEntry +
-           2 * static_cast<std::size_t>(monthSlot(month, yearSlot));
+QByteArray RemarkText(const GroupSheet& sheet, int number) {
+    const auto* entry = reinterpret_cast<const char*>(sheet.RemarkEntry(number));
+    return entry ? QByteArray(entry, static_cast<qsizetype>(strnlen(entry, kRemarkSize)))
+                 : QByteArray();
 }
 
-} // namespace
-
-QByteArray RemarkText(GroupSheet& sheet, int number) {
-    const auto* entry = reinterpret_cast<const char*>(sheet.RemarkEntry(number));
-    return QByteArray(entry, static_cast<qsizetype>(strnlen(entry, kRemarkSize)));
+QByteArray LookUpRemark(const GroupSheet& sheet, int index, int month, int yearSlot) {
+    const std::uint16_t number = sheet.publisher(index).month(month, yearSlot).remarkNumber();
+    return number >= 1 && number <= sheet.remarkCount() ? RemarkText(sheet, number) : QByteArray();
 }
 
 std::uint16_t ReadRemark(GroupSheet& sheet, int index, int month, int yearSlot, QByteArray& text,
-                         bool lookupOnly) {
+                         bool lookupOnly, bool* tableFull) {
     text.clear();
-    const std::uint16_t number = readU16(remarkEntryField(sheet, index, month, yearSlot));
+    const std::uint16_t number = sheet.publisher(index).month(month, yearSlot).remarkNumber();
     if (number >= 1 && number <= sheet.remarkCount()) {
         text = RemarkText(sheet, number);
         return number;
@@ -38,14 +31,15 @@ std::uint16_t ReadRemark(GroupSheet& sheet, int index, int month, int yearSlot, 
         return 0;
     }
     if (!sheet.ReserveRemarkEntry()) {
-        sheet.messages().inform(sheet.strings().text(text::kNoRemarkRoom));
+        if (tableFull) {
+            *tableFull = true;
+        }
         return number;
     }
     return static_cast<std::uint16_t>(sheet.remarkCount());
 }
 
-bool StoreRemark(GroupSheet& sheet, int /*index*/, int /*month*/, int /*yearSlot*/, int number,
-                 const QByteArray& text) {
+bool StoreRemark(GroupSheet& sheet, int number, const QByteArray& text) {
     if (text.isEmpty() || text.front() == ' ') {
         return false;
     }

@@ -8,16 +8,19 @@ namespace fyn {
 class GroupSheet;
 
 // The month's remark text of record i. In the reserving form a month without a remark gets a
-// fresh blank entry, whose number is answered; the record itself is not changed.
+// fresh blank entry, whose number is answered; the record itself is not changed. When the
+// table has no room left, tableFull (if given) is set and the month's own number answered.
 std::uint16_t ReadRemark(GroupSheet& sheet, int index, int month, int yearSlot, QByteArray& text,
-                         bool lookupOnly);
+                         bool lookupOnly, bool* tableFull = nullptr);
+
+// The lookup-only form for readers that change nothing: empty without a remark.
+QByteArray LookUpRemark(const GroupSheet& sheet, int index, int month, int yearSlot);
 
 // The text of entry number (1-based), up to its NUL and never beyond its 48 bytes.
-QByteArray RemarkText(GroupSheet& sheet, int number);
+QByteArray RemarkText(const GroupSheet& sheet, int number);
 
 // Stores text in entry number; false for an empty or blank-led text and when no entry can be
 // written.
-bool StoreRemark(GroupSheet& sheet, int index, int month, int yearSlot, int number,
-                 const QByteArray& text);
+bool StoreRemark(GroupSheet& sheet, int number, const QByteArray& text);
 
 } // namespace fyn

@@ -11,6 +11,9 @@ namespace fyn {
 // only, where they meet a widget, the printer or a mail.
 class TextCodec {
 public:
+    // False when the system's ICU data lacks Windows-1250: then no sheet text can be read or
+    // written correctly, and the program must not touch a sheet.
+    static bool isAvailable();
     static QString toUnicode(QByteArrayView bytes);
     // The text up to the first NUL of a fixed-width field.
     static QString fieldToUnicode(const std::uint8_t* field, std::size_t width);

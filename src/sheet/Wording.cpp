@@ -2,7 +2,6 @@
 
 #include "GroupSheet.h"
 #include "StringTable.h"
-#include "TextCodec.h"
 #include "TextIds.h"
 
 namespace fyn {
@@ -24,11 +23,9 @@ QString Wording::MonthName(int month, bool elided) const {
 }
 
 QString Wording::PublisherName(int index, bool listForm) const {
-    const std::uint8_t* record = sheet_.Record(index);
-    const QString firstName =
-        TextCodec::fieldToUnicode(record + layout::kFirstName, layout::kNameWidth);
-    const QString surname =
-        TextCodec::fieldToUnicode(record + layout::kSurname, layout::kNameWidth);
+    const PublisherView publisher = sheet_.publisher(index);
+    const QString firstName = publisher.firstName();
+    const QString surname = publisher.surname();
     if (listForm || languageCode_ == QStringLiteral("cz")) {
         return surname + QStringLiteral(", ") + firstName;
     }

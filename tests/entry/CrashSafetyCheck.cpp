@@ -25,8 +25,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     fyn::test::RecordingMessageBoxes messages;
-    GroupSheet before(messages, StringTable::slovak());
-    GroupSheet after(messages, StringTable::slovak());
+    GroupSheet before;
+    GroupSheet after;
     after.SetMonthsFromDate(QDate::currentDate());
     if (!before.Load(QString::fromLocal8Bit(argv[1])) ||
         !after.Load(QString::fromLocal8Bit(argv[2])) || after.publisherCount() == 0) {

@@ -78,7 +78,7 @@ void TestCrashSafety::acceptedReportsAreOnDiskWhileTheWindowIsOpen() {
     window.show();
     QVERIFY(KeyboardUser::activate(window));
 
-    GroupSheet original(messages, StringTable::slovak());
+    GroupSheet original;
     QVERIFY(original.Load(QStringLiteral(FYN_EXAMPLE_SHEET)));
     QCOMPARE(window.sheet().reportMonth, kNovember);
     QCOMPARE(window.sheet().yearSlot, kSlot);
@@ -156,7 +156,7 @@ void TestCrashSafety::acceptedReportsAreOnDiskWhileTheWindowIsOpen() {
         QCOMPARE(window.lastEntryName(), QString::fromUtf8(report.name));
         edits.append(report.entry);
 
-        GroupSheet onDisk(messages, StringTable::slovak());
+        GroupSheet onDisk;
         QVERIFY(onDisk.Load(path));
         const int index = report.entry.index;
         QCOMPARE(
@@ -166,7 +166,7 @@ void TestCrashSafety::acceptedReportsAreOnDiskWhileTheWindowIsOpen() {
         QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
     }
 
-    GroupSheet onDisk(messages, StringTable::slovak());
+    GroupSheet onDisk;
     QVERIFY(onDisk.Load(path));
     const auto carried = [&original](int index, int month) {
         return valueAt(original, index, kStudiesAndFlags, month) & kCarriedFlagsMask;

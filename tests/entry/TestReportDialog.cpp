@@ -150,7 +150,7 @@ private:
 void TestReportDialog::init() {
     boxes_.clear();
     committed_.clear();
-    sheet_ = std::make_unique<GroupSheet>(boxes_, StringTable::slovak());
+    sheet_ = std::make_unique<GroupSheet>();
     wording_ = std::make_unique<Wording>(StringTable::slovak(), *sheet_);
 }
 
@@ -172,7 +172,7 @@ bool TestReportDialog::load(const SheetBuilder& builder) {
 }
 
 bool TestReportDialog::open() {
-    const ReportDialog::Context context{*sheet_, *wording_, StringTable::slovak(),
+    const ReportDialog::Context context{*sheet_, *wording_, StringTable::slovak(), boxes_,
                                         [this](const QString& name) { committed_ << name; }};
     dialog_ = std::make_unique<ReportDialog>(context, 1);
     dialog_->show();
@@ -923,7 +923,7 @@ void TestReportDialog::throughTheMainWindow() {
     QCOMPARE(window.sheet().MonthValue(3, 0, 1, MonthField::BibleStudies), 4);
 
     // Already in the file, with the window still open.
-    GroupSheet onDisk(boxes_, StringTable::slovak());
+    GroupSheet onDisk;
     QVERIFY(onDisk.Load(path));
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(onDisk.Record(3)), kRecordSize),
              QByteArray(reinterpret_cast<const char*>(window.sheet().Record(3)), kRecordSize));

@@ -27,7 +27,7 @@ private Q_SLOTS:
 
 private:
     RecordingMessageBoxes boxes_;
-    GroupSheet sheet_{boxes_, StringTable::slovak()};
+    GroupSheet sheet_;
     const QString path_ = QStringLiteral(FYN_EXAMPLE_SHEET);
 };
 

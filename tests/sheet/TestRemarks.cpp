@@ -108,7 +108,7 @@ void TestRemarks::readRemark() {
     QFETCH(QByteArray, text);
     QFETCH(int, countAfter);
 
-    GroupSheet sheet(boxes_, StringTable::slovak());
+    GroupSheet sheet;
     QVERIFY(load(sheet, 5, static_cast<std::uint16_t>(entry)));
     QByteArray read = "left over";
     QCOMPARE(int(ReadRemark(sheet, 1, kMonth, kSlot, read, lookupOnly)), answer);
@@ -119,7 +119,7 @@ void TestRemarks::readRemark() {
 }
 
 void TestRemarks::reservedEntryIsWrittenBlank() {
-    GroupSheet sheet(boxes_, StringTable::slovak());
+    GroupSheet sheet;
     QVERIFY(load(sheet, 5));
     QByteArray text;
     QCOMPARE(int(ReadRemark(sheet, 2, kMonth, kSlot, text, false)), 6);
@@ -150,28 +150,28 @@ void TestRemarks::reservationStopsAt254() {
     QFETCH(int, entry);
     QFETCH(int, reservedBeforeFull);
 
-    GroupSheet sheet(boxes_, StringTable::slovak());
+    GroupSheet sheet;
     QVERIFY(load(sheet, remarks, static_cast<std::uint16_t>(entry)));
     QByteArray text;
     for (int n = 1; n <= reservedBeforeFull; ++n) {
         QCOMPARE(int(ReadRemark(sheet, 1, kMonth, kSlot, text, false)), remarks + n);
     }
-    QVERIFY(boxes_.texts().isEmpty());
-    QCOMPARE(int(ReadRemark(sheet, 1, kMonth, kSlot, text, false)), entry);
-    QCOMPARE(boxes_.texts(), QStringList{StringTable::slovak().text(text::kNoRemarkRoom)});
+    bool tableFull = false;
+    QCOMPARE(int(ReadRemark(sheet, 1, kMonth, kSlot, text, false, &tableFull)), entry);
+    QVERIFY(tableFull);
     QCOMPARE(sheet.remarkCount(), remarks + reservedBeforeFull);
 }
 
 void TestRemarks::reservationsGrowPastTheRoomOfTheLoad() {
     // The table is allocated with room for 100 more entries than the file holds.
-    GroupSheet sheet(boxes_, StringTable::slovak());
+    GroupSheet sheet;
     QVERIFY(load(sheet, 3));
     QByteArray text;
     for (int n = 4; n <= kMaxRemarks; ++n) {
         QCOMPARE(int(ReadRemark(sheet, 1 + n % 3, n % 12, n % 2, text, false)), n);
     }
     QVERIFY(boxes_.texts().isEmpty());
-    QVERIFY(StoreRemark(sheet, 1, kMonth, kSlot, kMaxRemarks, "posledna"));
+    QVERIFY(StoreRemark(sheet, kMaxRemarks, "posledna"));
     for (int n = 4; n < kMaxRemarks; ++n) {
         QCOMPARE(entryBytes(sheet, n), QByteArray(48, '\0'));
     }
@@ -203,15 +203,15 @@ void TestRemarks::storeRemarkRefuses() {
     QFETCH(int, number);
     QFETCH(QByteArray, text);
 
-    GroupSheet sheet(boxes_, StringTable::slovak());
+    GroupSheet sheet;
     QVERIFY(load(sheet, remarks));
     QByteArray table;
-    for (int n = 1; n <= remarks + 1; ++n) {
+    for (int n = 1; n <= remarks; ++n) {
         table += entryBytes(sheet, n);
     }
-    QVERIFY(!StoreRemark(sheet, 1, kMonth, kSlot, number, text));
+    QVERIFY(!StoreRemark(sheet, number, text));
     QByteArray after;
-    for (int n = 1; n <= remarks + 1; ++n) {
+    for (int n = 1; n <= remarks; ++n) {
         after += entryBytes(sheet, n);
     }
     QCOMPARE(after, table);
@@ -220,12 +220,12 @@ void TestRemarks::storeRemarkRefuses() {
 }
 
 void TestRemarks::zeroRemarkMarksTheMonthReported() {
-    GroupSheet sheet(boxes_, StringTable::slovak());
+    GroupSheet sheet;
     QVERIFY(load(sheet, 5));
     QVERIFY(sheet.IsReportMissing(3, kMonth, kSlot));
     QByteArray text;
     const std::uint16_t number = ReadRemark(sheet, 3, kMonth, kSlot, text, false);
-    QVERIFY(StoreRemark(sheet, 3, kMonth, kSlot, number, "0"));
+    QVERIFY(StoreRemark(sheet, number, "0"));
     setRecordedEntry(sheet, 3, number); // as the report dialog does on acceptance
     QVERIFY(!sheet.IsReportMissing(3, kMonth, kSlot));
     QCOMPARE(int(ReadRemark(sheet, 3, kMonth, kSlot, text, true)), int(number));
@@ -253,27 +253,27 @@ void TestRemarks::storedTextComesBack() {
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, read);
 
-    GroupSheet sheet(boxes_, StringTable::slovak());
+    GroupSheet sheet;
     QVERIFY(load(sheet, 5));
     QByteArray got;
     const std::uint16_t number = ReadRemark(sheet, 2, kMonth, kSlot, got, false);
-    QVERIFY(StoreRemark(sheet, 2, kMonth, kSlot, number, text));
+    QVERIFY(StoreRemark(sheet, number, text));
     setRecordedEntry(sheet, 2, number);
     QCOMPARE(entryBytes(sheet, number).at(kRemarkTextLimit), '\0');
 
     // Through the file and back.
     const QString path = dir_.filePath(QStringLiteral("stored.t19"));
     QVERIFY(sheet.Write(path));
-    GroupSheet again(boxes_, StringTable::slovak());
+    GroupSheet again;
     QVERIFY(again.Load(path));
     QCOMPARE(int(ReadRemark(again, 2, kMonth, kSlot, got, true)), int(number));
     QCOMPARE(got, read);
 }
 
 void TestRemarks::shorterTextKeepsTheBytesBehindItsNul() {
-    GroupSheet sheet(boxes_, StringTable::slovak());
+    GroupSheet sheet;
     QVERIFY(load(sheet, 5));
-    QVERIFY(StoreRemark(sheet, 1, kMonth, kSlot, 4, "kratka"));
+    QVERIFY(StoreRemark(sheet, 4, "kratka"));
     QByteArray expected = QByteArray("kratka") + '\0' + QByteArray(41, 'W');
     expected[kRemarkTextLimit] = '\0';
     QCOMPARE(entryBytes(sheet, 4), expected);
@@ -282,24 +282,25 @@ void TestRemarks::shorterTextKeepsTheBytesBehindItsNul() {
 void TestRemarks::fullTableStillRewritesExistingEntries() {
     // Deliberately more lenient than refusing every text at 254: a remark the user typed into
     // an entry that exists is never dropped. Only new entries run out.
-    GroupSheet sheet(boxes_, StringTable::slovak());
+    GroupSheet sheet;
     QVERIFY(load(sheet, kMaxRemarks, 10));
     QByteArray text;
     QCOMPARE(int(ReadRemark(sheet, 1, kMonth, kSlot, text, false)), 10);
-    QVERIFY(StoreRemark(sheet, 1, kMonth, kSlot, 10, "nova"));
+    QVERIFY(StoreRemark(sheet, 10, "nova"));
     QCOMPARE(int(ReadRemark(sheet, 1, kMonth, kSlot, text, true)), 10);
     QCOMPARE(text, QByteArray("nova"));
-    QVERIFY(StoreRemark(sheet, 1, kMonth, kSlot, kMaxRemarks, "posledna"));
+    QVERIFY(StoreRemark(sheet, kMaxRemarks, "posledna"));
 
-    QCOMPARE(int(ReadRemark(sheet, 2, kMonth, kSlot, text, false)), 0);
-    QCOMPARE(boxes_.texts(), QStringList{StringTable::slovak().text(text::kNoRemarkRoom)});
-    QVERIFY(!StoreRemark(sheet, 2, kMonth, kSlot, kMaxRemarks + 1, "nova"));
+    bool tableFull = false;
+    QCOMPARE(int(ReadRemark(sheet, 2, kMonth, kSlot, text, false, &tableFull)), 0);
+    QVERIFY(tableFull);
+    QVERIFY(!StoreRemark(sheet, kMaxRemarks + 1, "nova"));
     QCOMPARE(sheet.remarkCount(), kMaxRemarks);
 
     // A sheet that came with more entries than we would ever reserve keeps them all writable.
-    GroupSheet large(boxes_, StringTable::slovak());
+    GroupSheet large;
     QVERIFY(load(large, 300, 280));
-    QVERIFY(StoreRemark(large, 1, kMonth, kSlot, 280, "zmenena"));
+    QVERIFY(StoreRemark(large, 280, "zmenena"));
     QCOMPARE(int(ReadRemark(large, 1, kMonth, kSlot, text, true)), 280);
     QCOMPARE(text, QByteArray("zmenena"));
 }

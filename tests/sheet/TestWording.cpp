@@ -52,7 +52,7 @@ private Q_SLOTS:
 private:
     QTemporaryDir dir_;
     RecordingMessageBoxes boxes_;
-    GroupSheet sheet_{boxes_, StringTable::slovak()};
+    GroupSheet sheet_;
 };
 
 void TestWording::initTestCase() {

@@ -101,7 +101,7 @@ void TestWriteFailures::cleanup() {
 }
 
 void TestWriteFailures::writeInChildWithoutFault() {
-    GroupSheet sheet(boxes_, StringTable::slovak());
+    GroupSheet sheet;
     QVERIFY(sheet.Load(dir_->filePath(QStringLiteral("new.t09"))));
     const auto outcome = ForkedWrite::run(sheet, boxes_, oldPath_, {});
     QVERIFY(outcome.has_value());
@@ -136,7 +136,7 @@ void TestWriteFailures::failedWriteLeavesEverythingAsItWas() {
     QFETCH(qint64, sizeLimit);
     QFETCH(bool, relative);
 
-    GroupSheet sheet(boxes_, StringTable::slovak());
+    GroupSheet sheet;
     QVERIFY(sheet.Load(dir_->filePath(QStringLiteral("new.t09"))));
     const QByteArrayList names = ForkedWrite::names(sheet);
     QCOMPARE(names.first(), QByteArray("J\xE1n \x8Eilinsk\xFD"));

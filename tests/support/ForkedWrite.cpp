@@ -2,6 +2,8 @@
 
 #include "GroupSheet.h"
 #include "RecordingMessageBoxes.h"
+#include "SheetMessages.h"
+#include "StringTable.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -40,7 +42,7 @@ std::optional<WriteOutcome> ForkedWrite::run(GroupSheet& sheet, RecordingMessage
         const qsizetype shownBefore = boxes.shown().size();
         const QByteArray before = allRecords(sheet);
         WriteOutcome outcome;
-        outcome.written = sheet.Write(path);
+        outcome.written = SheetMessages::show(sheet.Write(path), boxes, StringTable::slovak());
         outcome.texts = boxes.texts().mid(shownBefore);
         outcome.recordsUnchanged = allRecords(sheet) == before;
         outcome.names = names(sheet);
