@@ -1,6 +1,7 @@
 #include "DialogBuilder.h"
 #include "FakeSeams.h"
 #include "GroupSheet.h"
+#include "Mailer.h"
 #include "MainDialog.h"
 #include "RealParts.h"
 #include "RecordingMessageBoxes.h"
@@ -272,6 +273,37 @@ private Q_SLOTS:
         // The copy stays for a later try.
         QVERIFY(QFile::exists(updatedSheet()));
         QVERIFY(!messages_->busyWhileShown);
+    }
+
+    void attachmentLeavesAsItWasWhenAdded() {
+        const QString path = dir_->filePath(u"Skupina3.t19"_s);
+        const QByteArray content(5000, 'x');
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        const std::unique_ptr<Mailer> mailer = mail_->mailers.create();
+        QCOMPARE(mailer->TakeError(), 0);
+        mailer->AddRecipients(u"a@b.sk"_s);
+        QVERIFY(mailer->AddAttachment(path));
+        // Cut short after it was added: what goes out is what was there.
+        QVERIFY(QFile::resize(path, 10));
+        QVERIFY(mailer->Send());
+        const QJsonArray mails = sink_.messages();
+        QCOMPARE(mails.size(), 1);
+        const QJsonObject attachment =
+            mails.first().toObject()[u"attachments"_s].toArray().first().toObject();
+        QCOMPARE(QByteArray::fromBase64(attachment[u"data"_s].toString().toLatin1()), content);
+    }
+
+    void unreadableAttachmentStopsTheMessage() {
+        const QString path = dir_->filePath(u"missing.t19"_s);
+        const std::unique_ptr<Mailer> mailer = mail_->mailers.create();
+        mailer->AddRecipients(u"a@b.sk"_s);
+        QVERIFY(!mailer->AddAttachment(path));
+        QVERIFY(!mailer->Send());
+        QCOMPARE(messages_->texts(),
+                 QStringList{u"Send Mail failed to send message.\n\n"_s + path});
+        QCOMPARE(sink_.messages().size(), 0);
     }
 
     void answeringNoKeepsTheCopyAndSendsNothing() {
