@@ -9,6 +9,8 @@ packages=(
     msmtp python3-aiosmtpd xdg-utils
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool x11-apps imagemagick poppler-utils
+    dpkg-dev lintian appstream desktop-file-utils shared-mime-info xdg-utils
+    libfile-mimeinfo-perl file man-db binutils gzip
 )
 
 missing=()

@@ -8,8 +8,8 @@
 namespace fyn {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    const DialogControls controls = DialogBuilder::build(*this, DialogTemplates::aboutBox());
-    if (QPushButton* ok = controls.pushButton(1)) {
+    DialogBuilder::build(*this, DialogTemplates::aboutBox());
+    if (QPushButton* ok = DialogBuilder::control<QPushButton>(*this, 1)) {
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     }
 }

@@ -11,6 +11,8 @@
 #include "SheetBackup.h"
 #include "StringTable.h"
 #include "SystemClock.h"
+#include "TextCodec.h"
+#include "TextIds.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -94,6 +96,16 @@ int GroupApp::run(int argc, char** argv) {
     }
 
     QtMessageBoxes messages;
+    // Without the code page every name would be read and written as wrong bytes; better not
+    // to touch the secretary's file at all.
+    if (!TextCodec::isAvailable()) {
+        std::fputs("Fyn cannot run: the ICU data for the windows-1250 code page is missing "
+                   "(Debian package libicu72). No sheet was read or written.\n",
+                   stderr);
+        messages.inform(StringTable::slovak().text(text::kCodePageMissing),
+                        MessageBoxes::Icon::Warning);
+        return 1;
+    }
     QtFilePicker files;
     SystemClock clock;
     Settings settings(Settings::defaultPath());

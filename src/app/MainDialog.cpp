@@ -1,18 +1,13 @@
 #include "MainDialog.h"
 
 #include "AboutDialog.h"
-#include "Clock.h"
 #include "ControlIds.h"
 #include "Dialer.h"
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "FilePicker.h"
-#include "MessageBoxes.h"
 #include "ReminderSender.h"
 #include "ReportDialog.h"
-#include "Settings.h"
-#include "SheetBackup.h"
-#include "SheetMessages.h"
 #include "SheetSender.h"
 #include "StringTable.h"
 #include "TextIds.h"
@@ -20,8 +15,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QListWidget>
@@ -34,14 +27,6 @@ namespace fyn {
 
 namespace {
 
-const QString kSection = QStringLiteral("Last");
-const QString kLoadPathKey = QStringLiteral("LoadPath");
-const QString kPostKey = QStringLiteral("Post");
-
-bool endsWithSheetExtension(const QString& path, Qt::CaseSensitivity sensitivity) {
-    return path.right(4).compare(QStringLiteral(".t09"), sensitivity) == 0;
-}
-
 // A button caption shows an ampersand only when it is doubled.
 QString literalCaption(QString text) {
     return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -51,7 +36,8 @@ QString literalCaption(QString text) {
 
 MainDialog::MainDialog(const Services& services, QString commandLine, QWidget* parent)
     : QDialog(parent), services_(services), commandLine_(std::move(commandLine)),
-      wording_(services.strings, sheet_) {
+      model_({services.messages, services.clock, services.settings, services.backup,
+              services.strings}) {
     DialogBuilder::build(*this, DialogTemplates::mainWindow());
     list_ = control<QListWidget>(MainWindowControl::PublisherList);
     connectControls();
@@ -128,181 +114,141 @@ void MainDialog::addAboutEntry() {
 
 void MainDialog::OpenWindow() {
     setWindowIcon(QIcon(QStringLiteral(":/fyn/fyn.svg")));
-    QString sheetPath = commandLine_;
-    if (!endsWithSheetExtension(sheetPath, Qt::CaseInsensitive)) {
-        sheetPath = services_.settings.ReadSetting(kSection, kLoadPathKey);
-    }
-    sheet_.setSheetPath(sheetPath);
-    lastEntryName_ = services_.settings.ReadSetting(kSection, kPostKey);
-    startDirectory_ = QDir::currentPath();
-    wording_.setLanguageCode(services_.strings.text(text::kLanguageCode));
-    sheet_.SetMonthsFromDate(services_.clock.today());
-    control<QWidget>(MainWindowControl::SendSheet)->hide();
-    control<QWidget>(MainWindowControl::Preview)->hide();
-    control<QWidget>(MainWindowControl::Filter)->hide();
-    if (endsWithSheetExtension(sheetPath, Qt::CaseInsensitive) && loadSheet(sheetPath)) {
-        FillPublisherList();
-        RefreshStatus();
-    }
-    onlyNotSubmitted_ = false;
+    model_.OpenWindow(commandLine_);
+    showState();
     focusList();
 }
 
 void MainDialog::FillPublisherList() {
-    const QSignalBlocker blocker(list_);
-    list_->clear();
-    int count = 0;
-    for (int i = 1; i <= sheet_.publisherCount(); ++i) {
-        if (onlyNotSubmitted_ && !sheet_.IsReportMissing(i, sheet_.reportMonth, sheet_.yearSlot)) {
-            continue;
-        }
-        auto* item = new QListWidgetItem(wording_.PublisherName(i, true));
-        item->setData(Qt::UserRole, i);
-        list_->insertItem(count++, item);
-    }
-    if (currentSelection_ > count - 1) {
-        currentSelection_ = 0;
-    }
-    if (count > 0) {
-        list_->setCurrentRow(currentSelection_);
-    }
+    model_.FillPublisherList();
+    showState();
     focusList();
-    ShowSelectedPublisher();
 }
 
 void MainDialog::ShowSelectedPublisher() {
-    if (sheet_.publisherCount() < 2 || list_->count() == 0 || list_->currentRow() < 0) {
-        return;
-    }
-    currentSelection_ = list_->currentRow();
-    const int index = list_->currentItem()->data(Qt::UserRole).toInt();
-    control<QPushButton>(MainWindowControl::OpenReport)
-        ->setText(literalCaption(
-            services_.strings.text(text::kOkCaption, {wording_.PublisherName(index, false)})));
-    contacts_ = PublisherContacts::SelectPublisherContacts(sheet_, index);
-    auto* number = control<QLabel>(MainWindowControl::PhoneNumber);
-    if (contacts_.phoneCount >= 1) {
-        showPhoneNumber();
-        number->show();
-    } else {
-        control<QWidget>(MainWindowControl::Dial)->hide();
-        number->clear();
-        number->hide();
-    }
-    control<QWidget>(MainWindowControl::NextPhone)->setVisible(contacts_.phoneCount >= 2);
-    const bool remind = !contacts_.publisherEmail.isEmpty();
-    if (remind) {
-        control<QPushButton>(MainWindowControl::SendReminder)
-            ->setText(literalCaption(QStringLiteral("E-mail - ") + contacts_.publisherEmail));
-    }
-    control<QWidget>(MainWindowControl::SendReminder)->setVisible(remind);
-    control<QWidget>(MainWindowControl::ReminderSample)->setVisible(remind);
-}
-
-void MainDialog::showPhoneNumber() {
-    const QString& number = contacts_.phoneNumbers[static_cast<std::size_t>(contacts_.phoneIndex)];
-    control<QLabel>(MainWindowControl::PhoneNumber)->setText(number);
-    // Whether a tel: handler exists is asked only once the window shows (see showEvent).
-    control<QWidget>(MainWindowControl::Dial)
-        ->setVisible(isVisible() && services_.dialer.ShowsDialButton(number));
+    model_.ShowSelectedPublisher(list_->currentRow());
+    showState();
 }
 
 void MainDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (event->spontaneous()) {
+        return;
+    }
+    // Whether a tel: handler exists is asked once, only after the window shows: the query is a
+    // shell script.
     QTimer::singleShot(0, this, [this] {
-        if (contacts_.phoneCount > 0) {
-            showPhoneNumber();
-        }
+        model_.setDialingAvailable(services_.dialer.HandlerAvailable());
+        model_.ShowSelectedPublisher(list_->currentRow());
+        showState();
     });
 }
 
-QString MainDialog::groupText() const {
-    return QStringLiteral("%1 %2")
-        .arg(services_.strings.text(text::kGroup))
-        .arg(sheet_.groupNumber());
+void MainDialog::RefreshStatus() {
+    model_.RefreshStatus();
+    showState();
 }
 
-void MainDialog::RefreshStatus() {
-    const QString month = wording_.MonthName(sheet_.reportMonth);
-    const QString submitted = services_.strings.text(text::kSubmittedReports, {month});
-    setWindowTitle(QStringLiteral("%1 - %2 ").arg(submitted, groupText()));
-    int missing = 0;
-    for (int i = 1; i <= sheet_.publisherCount(); ++i) {
-        missing += sheet_.IsReportMissing(i, sheet_.reportMonth, sheet_.yearSlot) ? 1 : 0;
+void MainDialog::showList() {
+    const QSignalBlocker blocker(list_);
+    list_->clear();
+    for (const MainWindowModel::ListEntry& entry : model_.entries()) {
+        list_->addItem(entry.text);
     }
-    const QString missingText = services_.strings.text(text::kMissingReports, {month});
-    control<QLabel>(MainWindowControl::MissingCount)
-        ->setText(QStringLiteral("%1 = %2").arg(missingText).arg(missing));
-    control<QLabel>(MainWindowControl::TotalCount)
-        ->setText(QStringLiteral("%1 = %2")
-                      .arg(services_.strings.text(text::kTotalPublishers))
-                      .arg(sheet_.publisherCount()));
-    control<QLabel>(MainWindowControl::LastEntry)->setText(lastEntryName_);
-    const bool listed = list_->count() > 0;
-    control<QWidget>(MainWindowControl::SendSheet)->setVisible(listed);
-    control<QWidget>(MainWindowControl::Preview)->setVisible(listed);
-    control<QWidget>(MainWindowControl::Filter)->setVisible(sheet_.publisherCount() != 0);
+    shownListRevision_ = model_.listRevision();
+}
+
+void MainDialog::showState() {
+    if (shownListRevision_ != model_.listRevision()) {
+        showList();
+    }
+    if (list_->currentRow() != model_.selectedRow()) {
+        const QSignalBlocker blocker(list_);
+        list_->setCurrentRow(model_.selectedRow());
+    }
+    const MainWindowModel::PublisherPanel& panel = model_.panel();
+    if (!panel.reportCaption.isEmpty()) {
+        control<QPushButton>(MainWindowControl::OpenReport)
+            ->setText(literalCaption(panel.reportCaption));
+    }
+    auto* number = control<QLabel>(MainWindowControl::PhoneNumber);
+    number->setText(panel.phoneText);
+    number->setVisible(panel.phoneShown);
+    control<QWidget>(MainWindowControl::Dial)
+        ->setVisible(panel.dialShown && Dialer::IsUsableNumber(panel.phoneText));
+    control<QWidget>(MainWindowControl::NextPhone)->setVisible(panel.nextPhoneShown);
+    control<QPushButton>(MainWindowControl::SendReminder)
+        ->setText(literalCaption(panel.reminderCaption));
+    control<QWidget>(MainWindowControl::SendReminder)->setVisible(panel.reminderShown);
+    control<QWidget>(MainWindowControl::ReminderSample)->setVisible(panel.reminderShown);
+
+    const MainWindowModel::Status& status = model_.status();
+    if (!status.title.isEmpty()) {
+        setWindowTitle(status.title);
+    }
+    control<QLabel>(MainWindowControl::MissingCount)->setText(status.missingCount);
+    control<QLabel>(MainWindowControl::TotalCount)->setText(status.totalCount);
+    control<QLabel>(MainWindowControl::LastEntry)->setText(status.lastEntry);
+    control<QWidget>(MainWindowControl::SendSheet)->setVisible(status.sheetCommandsShown);
+    control<QWidget>(MainWindowControl::Preview)->setVisible(status.sheetCommandsShown);
+    auto* filter = control<QCheckBox>(MainWindowControl::Filter);
+    filter->setChecked(model_.onlyNotSubmitted());
+    filter->setVisible(status.filterShown);
 }
 
 void MainDialog::OpenReport() {
-    if (list_->count() == 0 || list_->currentRow() < 0) {
+    const int index = model_.StartReport(list_->currentRow());
+    if (index == 0) {
         return;
     }
-    currentSelection_ = list_->currentRow();
-    const int index = list_->currentItem()->data(Qt::UserRole).toInt();
     openReportDialog(index);
-    if (onlyNotSubmitted_) {
-        FillPublisherList();
-    } else {
-        focusList();
-    }
+    model_.ReportClosed();
+    showState();
+    focusList();
 }
 
 void MainDialog::ToggleFilter() {
-    onlyNotSubmitted_ = control<QCheckBox>(MainWindowControl::Filter)->isChecked();
-    FillPublisherList();
+    model_.ToggleFilter(control<QCheckBox>(MainWindowControl::Filter)->isChecked());
+    showState();
+    focusList();
 }
 
 void MainDialog::NextPhoneNumber() {
-    if (contacts_.phoneCount == 0) {
-        return;
-    }
-    contacts_.phoneIndex = (contacts_.phoneIndex + 1) % contacts_.phoneCount;
-    showPhoneNumber();
+    model_.NextPhoneNumber();
+    showState();
 }
 
 void MainDialog::DialPhoneNumber() {
-    if (list_->currentRow() >= 0 && contacts_.phoneCount > 0) {
+    const PublisherContacts& contacts = model_.contacts();
+    if (model_.selectedRow() >= 0 && contacts.phoneCount > 0) {
         services_.dialer.DialNumber(
-            contacts_.phoneNumbers[static_cast<std::size_t>(contacts_.phoneIndex)]);
+            contacts.phoneNumbers[static_cast<std::size_t>(contacts.phoneIndex)]);
     }
 }
 
 void MainDialog::ShowEmailSample() {
-    services_.messages.inform(
-        services_.strings.text(text::kReminderBody, {wording_.MonthName(sheet_.reportMonth)}));
+    model_.ShowEmailSample();
 }
 
 void MainDialog::SendReminderEmail() {
-    if (list_->currentRow() >= 0 && !contacts_.publisherEmail.isEmpty()) {
+    const QString& address = model_.contacts().publisherEmail;
+    if (model_.selectedRow() >= 0 && !address.isEmpty()) {
         ReminderSender({services_.messages, services_.strings, services_.mailers})
-            .SendReminderEmail(contacts_.publisherEmail, wording_.MonthName(sheet_.reportMonth));
+            .SendReminderEmail(address, model_.wording().MonthName(model_.sheet().reportMonth));
     }
 }
 
 void MainDialog::SendUpdatedSheet() {
-    SheetSender({sheet_, wording_, services_.messages, services_.strings, services_.mailers})
+    SheetSender({model_.sheet(), model_.wording(), services_.messages, services_.strings,
+                 services_.mailers})
         .SendUpdatedSheet();
 }
 
 void MainDialog::openReportDialog(int index) {
-    const ReportDialog::Context context{sheet_, wording_, services_.strings, services_.messages,
-                                        [this](const QString& publisherName) {
-                                            lastEntryName_ = publisherName;
-                                            RefreshStatus();
-                                            // Every accepted report goes to disk at once, so a
-                                            // crash loses nothing accepted.
-                                            WriteBack();
+    const ReportDialog::Context context{model_.sheet(), model_.wording(), services_.strings,
+                                        services_.messages, [this](const QString& publisherName) {
+                                            model_.ReportAccepted(publisherName);
+                                            showState();
                                         }};
     ReportDialog dialog(context, index, this);
     dialog.exec();
@@ -312,51 +258,16 @@ void MainDialog::OpenPreview() {
     // The preview arrives with printing.
 }
 
-QString MainDialog::initialFolderForLoad() const {
-    const QString& path = sheet_.sheetPath();
-    if (path.size() > 8 && QFile(path).open(QIODevice::ReadOnly)) {
-        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-        if (slash >= 2) {
-            return path.left(slash);
-        }
-    }
-    return startDirectory_;
-}
-
 void MainDialog::LoadNewSheet() {
-    const std::optional<QString> chosen =
-        services_.files.openFile(this, services_.strings.text(text::kChooseSheetTitle),
-                                 services_.strings.text(text::kSheetFilterDescription),
-                                 QStringLiteral("*.t09"), initialFolderForLoad());
-    if (!chosen) {
-        QDir::setCurrent(startDirectory_);
-        focusList();
-        return;
-    }
-    const QString path = *chosen;
-    if (!path.endsWith(QStringLiteral(".t09")) && !path.endsWith(QStringLiteral(".T09"))) {
-        return;
-    }
-    // The reports entered so far go back into their own file before another sheet replaces them.
-    if (!WriteBack()) {
-        focusList();
-        return;
-    }
-    if (loadSheet(path)) {
-        FillPublisherList();
-        lastEntryName_.clear();
-        RefreshStatus();
-    }
-    QDir::setCurrent(startDirectory_);
+    const MainWindowModel::SheetRequest request = model_.LoadRequest();
+    model_.LoadNewSheet(services_.files.openFile(this, request.title, request.filterDescription,
+                                                 request.pattern, request.initialFolder));
+    showState();
     focusList();
 }
 
 void MainDialog::ShowHelpTips() {
-    QString tips;
-    for (int id = text::kHelpFirst; id <= text::kHelpLast; ++id) {
-        tips += services_.strings.text(id);
-    }
-    services_.messages.inform(tips, MessageBoxes::Icon::Information);
+    model_.ShowHelpTips();
     focusList();
 }
 
@@ -365,39 +276,15 @@ void MainDialog::ShowAbout() {
     about.exec();
 }
 
-bool MainDialog::qualifiesForWriteBack() const {
-    return endsWithSheetExtension(sheet_.sheetPath(), Qt::CaseInsensitive) &&
-           sheet_.publisherCount() > 1;
-}
-
 bool MainDialog::WriteBack() {
-    if (!qualifiesForWriteBack()) {
-        return true;
-    }
-    const QString& path = sheet_.sheetPath();
-    services_.backup.BackUpBeforeOverwrite(
-        path, QDateTime(services_.clock.today(), QTime::currentTime()));
-    return SheetMessages::show(sheet_.Write(path), services_.messages, services_.strings);
-}
-
-bool MainDialog::loadSheet(const QString& path) {
-    return SheetMessages::show(sheet_.Load(path), services_.messages, services_.strings);
+    return model_.WriteBack();
 }
 
 bool MainDialog::CloseProgram() {
-    if (!WriteBack()) {
-        const QString question =
-            services_.strings.text(text::kCloseWithoutSaving, {sheet_.sheetPath()});
-        if (!services_.messages.askYesNo(question)) {
-            focusList();
-            return false;
-        }
+    if (!model_.CloseProgram()) {
+        focusList();
+        return false;
     }
-    if (sheet_.buffersAllocated()) {
-        sheet_.ReleaseBuffers();
-    }
-    services_.settings.WriteSetting(kSection, kLoadPathKey, sheet_.sheetPath());
-    services_.settings.WriteSetting(kSection, kPostKey, lastEntryName_);
     closing_ = true;
     QDialog::reject();
     return true;

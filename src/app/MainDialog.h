@@ -1,29 +1,20 @@
 #pragma once
 
-#include "GroupSheet.h"
-#include "PublisherContacts.h"
-#include "Wording.h"
+#include "MainWindowModel.h"
 
 #include <QDialog>
 
-class QCheckBox;
-class QLabel;
 class QListWidget;
-class QPushButton;
 
 namespace fyn {
 
-class Clock;
 class Dialer;
 class FilePicker;
 class MailerFactory;
-class MessageBoxes;
-class Settings;
-class SheetBackup;
-class StringTable;
 
 // The program's one top-level window: the group's publishers, the month's counts, the
-// selected publisher's contacts, and the commands that start every other activity.
+// selected publisher's contacts, and the commands that start every other activity. What it
+// shows and when it writes is decided by MainWindowModel; the window holds the widgets.
 class MainDialog : public QDialog {
     Q_OBJECT
 
@@ -64,14 +55,12 @@ public:
     // written or the write succeeded. Every accepted report and every close goes through here.
     bool WriteBack();
 
-    GroupSheet& sheet() { return sheet_; }
-    const Wording& wording() const { return wording_; }
+    MainWindowModel& model() { return model_; }
+    GroupSheet& sheet() { return model_.sheet(); }
+    const Wording& wording() const { return model_.wording(); }
     MessageBoxes& messages() { return services_.messages; }
-    const QString& lastEntryName() const { return lastEntryName_; }
-    void setLastEntryName(const QString& name) { lastEntryName_ = name; }
-    const PublisherContacts& contacts() const { return contacts_; }
-    bool onlyNotSubmitted() const { return onlyNotSubmitted_; }
-    const QString& startDirectory() const { return startDirectory_; }
+    const QString& lastEntryName() const { return model_.lastEntryName(); }
+    void setLastEntryName(const QString& name) { model_.setLastEntryName(name); }
 
 protected:
     void reject() override;
@@ -80,11 +69,9 @@ protected:
 
 private:
     template <class Control> Control* control(int id) const;
-    QString groupText() const;
-    bool qualifiesForWriteBack() const;
-    bool loadSheet(const QString& path);
-    QString initialFolderForLoad() const;
-    void showPhoneNumber();
+    // Shows the model's state; the list is rebuilt only when its entries changed.
+    void showState();
+    void showList();
     void focusList();
     void connectControls();
     void addAboutEntry();
@@ -92,13 +79,8 @@ private:
 
     Services services_;
     QString commandLine_;
-    GroupSheet sheet_;
-    Wording wording_;
-    QString startDirectory_;
-    QString lastEntryName_;
-    bool onlyNotSubmitted_ = false;
-    int currentSelection_ = 0;
-    PublisherContacts contacts_;
+    MainWindowModel model_;
+    int shownListRevision_ = -1;
     bool closing_ = false;
 
     QListWidget* list_ = nullptr;

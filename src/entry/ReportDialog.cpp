@@ -50,33 +50,33 @@ ReportDialog::ReportDialog(const Context& context, int publisherIndex, QWidget* 
     for (const int id : kValueFields) {
         builder.setCustomWidget(id, [](QWidget* dialog) { return new NumericEdit(dialog); });
     }
-    controls_ = builder.build(this);
-    inServiceBox_ = controls_.checkBox(ReportControl::InService);
-    auxiliaryBox_ = controls_.checkBox(ReportControl::AuxiliaryPioneer);
-    hoursField_ = qobject_cast<NumericEdit*>(controls_.control(ReportControl::HoursField));
-    studiesField_ = qobject_cast<NumericEdit*>(controls_.control(ReportControl::StudiesField));
-    remarksField_ = controls_.lineEdit(ReportControl::RemarksField);
-    monthList_ = controls_.listWidget(ReportControl::MonthList);
+    builder.build(this);
+    inServiceBox_ = control<QCheckBox>(ReportControl::InService);
+    auxiliaryBox_ = control<QCheckBox>(ReportControl::AuxiliaryPioneer);
+    hoursField_ = control<NumericEdit>(ReportControl::HoursField);
+    studiesField_ = control<NumericEdit>(ReportControl::StudiesField);
+    remarksField_ = control<QLineEdit>(ReportControl::RemarksField);
+    monthList_ = control<QListWidget>(ReportControl::MonthList);
 
     remarksField_->setValidator(new RemarkValidator(remarksField_));
     remarksField_->setMaxLength(kRemarkTextLimit);
     remarksField_->installEventFilter(this);
     monthList_->installEventFilter(this);
 
-    connect(controls_.pushButton(ReportControl::Ok), &QPushButton::clicked, this,
+    connect(control<QPushButton>(ReportControl::Ok), &QPushButton::clicked, this,
             &ReportDialog::OkCommand);
-    connect(controls_.pushButton(ReportControl::Cancel), &QPushButton::clicked, this,
+    connect(control<QPushButton>(ReportControl::Cancel), &QPushButton::clicked, this,
             &QDialog::reject);
-    connect(controls_.pushButton(ReportControl::RemarksButton), &QPushButton::clicked, this,
+    connect(control<QPushButton>(ReportControl::RemarksButton), &QPushButton::clicked, this,
             &ReportDialog::OpenRemarks);
-    connect(controls_.pushButton(ReportControl::ChangeMonth), &QPushButton::clicked, this,
+    connect(control<QPushButton>(ReportControl::ChangeMonth), &QPushButton::clicked, this,
             &ReportDialog::OpenMonthList);
-    connect(controls_.pushButton(ReportControl::CloseMonthList), &QPushButton::clicked, this,
+    connect(control<QPushButton>(ReportControl::CloseMonthList), &QPushButton::clicked, this,
             &ReportDialog::CloseMonthList);
     // The help tips name Alt+R for the remarks, beside the button's own Alt+P.
     auto* remarksShortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), this);
     connect(remarksShortcut, &QShortcut::activated, this, [this] {
-        if (QPushButton* remarks = controls_.pushButton(ReportControl::RemarksButton);
+        if (QPushButton* remarks = control<QPushButton>(ReportControl::RemarksButton);
             remarks->isVisible()) {
             remarks->click();
         }
@@ -88,7 +88,7 @@ ReportDialog::ReportDialog(const Context& context, int publisherIndex, QWidget* 
     connect(hoursField_, &NumericEdit::focusLost, this,
             [this] { UpdateCredit(hoursFieldValue()); });
     for (const int id : kValueFields) {
-        auto* field = qobject_cast<NumericEdit*>(controls_.control(id));
+        auto* field = control<NumericEdit>(id);
         connect(field, &NumericEdit::rightPressed, this, [this, id] {
             if (id == ReportControl::HoursField) {
                 inServiceBox_->setFocus(Qt::TabFocusReason);
@@ -115,7 +115,7 @@ int ReportDialog::hoursFieldValue() const {
 }
 
 void ReportDialog::showControl(int id, bool visible) {
-    controls_.control(id)->setVisible(visible);
+    control<QWidget>(id)->setVisible(visible);
 }
 
 void ReportDialog::showPair(int label, int field, bool visible) {
@@ -129,7 +129,7 @@ void ReportDialog::OpenDialog() {
     yearSlot_ = sheet.yearSlot;
     const QString name = context_.wording.PublisherName(publisherIndex_, false);
     setWindowTitle(name);
-    controls_.label(ReportControl::NameLabel)->setText(name);
+    control<QLabel>(ReportControl::NameLabel)->setText(name);
 
     {
         const QSignalBlocker blocker(monthList_);
@@ -147,7 +147,7 @@ void ReportDialog::OpenDialog() {
     pioneerFlag_ = working().month(month_, yearSlot_).statusByte();
     inService_ = working().month(month_, yearSlot_).inService();
     ShowFields();
-    controls_.pushButton(ReportControl::ChangeMonth)
+    control<QPushButton>(ReportControl::ChangeMonth)
         ->setText(context_.strings.text(text::kChangeMonthCaption));
     inServiceBox_->setToolTip(context_.strings.text(text::kInServiceTip));
     LoadMonth();
@@ -155,7 +155,7 @@ void ReportDialog::OpenDialog() {
 }
 
 void ReportDialog::LoadMonth() {
-    controls_.label(ReportControl::MonthLabel)->setText(context_.wording.MonthName(month_));
+    control<QLabel>(ReportControl::MonthLabel)->setText(context_.wording.MonthName(month_));
     const MonthEntryView entry = working().month(month_, yearSlot_);
     publications_ = entry.publications();
     videos_ = entry.videos();
@@ -193,9 +193,9 @@ void ReportDialog::LoadMonth() {
     creditState_.remarkText = TextCodec::toUnicode(remark).trimmed();
 
     UpdateCredit(static_cast<int>(hours_));
-    controls_.lineEdit(ReportControl::PublicationsField)->setText(QString::number(publications_));
-    controls_.lineEdit(ReportControl::VideosField)->setText(QString::number(videos_));
-    controls_.lineEdit(ReportControl::ReturnVisitsField)->setText(QString::number(returnVisits_));
+    control<QLineEdit>(ReportControl::PublicationsField)->setText(QString::number(publications_));
+    control<QLineEdit>(ReportControl::VideosField)->setText(QString::number(videos_));
+    control<QLineEdit>(ReportControl::ReturnVisitsField)->setText(QString::number(returnVisits_));
     studiesField_->setText(QString::number(studies_));
     inServiceBox_->setChecked(inService_);
     hoursField_->setText(QString::number(hours_));
@@ -218,7 +218,7 @@ void ReportDialog::ShowFields() {
 
 void ReportDialog::ShowStatus() {
     const int status = working().month(month_, yearSlot_).pioneerStatus();
-    controls_.label(ReportControl::StatusLabel)
+    control<QLabel>(ReportControl::StatusLabel)
         ->setText(status == Publisher ? QString()
                                       : context_.strings.text(text::kStatusNames + status - 1));
     if (status == Publisher || status == AuxiliaryPioneer) {
@@ -227,10 +227,10 @@ void ReportDialog::ShowStatus() {
         showControl(ReportControl::StatusLabel, false);
     }
     const int privilege = working().privilege();
-    controls_.label(ReportControl::PrivilegeLabel)
+    control<QLabel>(ReportControl::PrivilegeLabel)
         ->setText(privilege == 0 ? QString()
                                  : context_.strings.text(text::kPrivilegeNames + privilege - 1));
-    controls_.label(ReportControl::GroupLabel)
+    control<QLabel>(ReportControl::GroupLabel)
         ->setText(context_.strings.text(text::kGroup) +
                   QStringLiteral(" %1").arg(working().groupNumber()));
     showControl(ReportControl::CreditLabel, status == RegularPioneer);
@@ -252,7 +252,7 @@ void ReportDialog::ShowWarnings() {
     const MonthWarnings warnings = MonthWarnings::ShowWarnings(situation, context_.strings);
     otherMonth_ = warnings.otherMonth;
     notIncluded_ = warnings.notIncluded;
-    controls_.label(ReportControl::WarningsLabel)->setText(warnings.text);
+    control<QLabel>(ReportControl::WarningsLabel)->setText(warnings.text);
 }
 
 void ReportDialog::CheckHoursEntered() {
@@ -265,7 +265,7 @@ void ReportDialog::CheckHoursEntered() {
 void ReportDialog::UpdateCredit(int hours) {
     if (CreditRule::UpdateCredit(creditState_, working().month(month_, yearSlot_).pioneerStatus(),
                                  hours, context_.strings.text(text::kHoursUnit))) {
-        controls_.label(ReportControl::CreditLabel)->setText(creditState_.creditText);
+        control<QLabel>(ReportControl::CreditLabel)->setText(creditState_.creditText);
     }
 }
 
@@ -333,7 +333,7 @@ void ReportDialog::OkCommand() {
 
 void ReportDialog::Accept() {
     QWidget* focus = focusWidget();
-    if (focus != controls_.control(ReportControl::Ok) && focus != studiesField_) {
+    if (focus != control<QWidget>(ReportControl::Ok) && focus != studiesField_) {
         focusNextChild();
         return;
     }
@@ -354,7 +354,7 @@ bool ReportDialog::ValidateValues() {
                              {ReportControl::HoursField, 65535}};
     std::uint32_t values[std::size(checks)] = {};
     for (std::size_t i = 0; i < std::size(checks); ++i) {
-        QLineEdit* field = controls_.lineEdit(checks[i].field);
+        QLineEdit* field = control<QLineEdit>(checks[i].field);
         const std::optional<std::uint32_t> value = ValueParsing::parseUnsigned(field->text());
         QString problem;
         if (!value) {
@@ -415,7 +415,7 @@ void ReportDialog::OpenMonthList() {
           ReportControl::ChangeMonth, ReportControl::CreditLabel, ReportControl::GroupLabel}) {
         showControl(id, false);
     }
-    controls_.pushButton(ReportControl::CloseMonthList)->setDown(false);
+    control<QPushButton>(ReportControl::CloseMonthList)->setDown(false);
     showControl(ReportControl::CloseMonthList, true);
     monthList_->setFocus(Qt::OtherFocusReason);
 }

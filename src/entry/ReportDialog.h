@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CreditRule.h"
-#include "DialogControls.h"
+#include "DialogBuilder.h"
 #include "PublisherView.h"
 
 #include <QDialog>
@@ -74,6 +74,9 @@ private:
     void OpenRemarks();
     void CloseRemarks();
 
+    template <class Widget> Widget* control(int id) const {
+        return DialogBuilder::control<Widget>(*this, id);
+    }
     PublisherView working() const;
     MonthEntry workingMonth();
     int hoursFieldValue() const;
@@ -82,7 +85,6 @@ private:
 
     Context context_;
     int publisherIndex_;
-    DialogControls controls_;
     PublisherRecordBytes workingRecord_{};
 
     int month_ = 0;

@@ -95,6 +95,12 @@ std::map<int, QString> slovakTexts() {
         {2002, QStringLiteral("E-mailová adresa %1 nie je platná.")},
         {2003, QStringLiteral("Správa je pripravená vo vašom e-mailovom programe. Odošlite "
                               "ju tam.")},
+        // Another sheet after a failed save; the reminder button's caption.
+        {2004, QStringLiteral("Správy zadané od posledného uloženia do súboru %1 sa "
+                              "stratia.\n\n"
+                              "Kliknite na Áno pre výber iného listu bez uloženia alebo na "
+                              "Nie pre návrat do programu.")},
+        {2005, QStringLiteral("E-mail - %1")},
         // The report dialog's own captions.
         {2010, QStringLiteral("Zmeniť &mesiac (oneskorenej správy)")},
         {2011, QStringLiteral("či bol v danom mesiaci v službe")},
@@ -111,6 +117,9 @@ std::map<int, QString> slovakTexts() {
         {2040, QStringLiteral("Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, "
                               "či je k nej priložený súbor %1, a až potom ju odošlite.")},
         {2060, QStringLiteral("Zrušiť")},
+        {2061, QStringLiteral("V systéme chýbajú údaje ICU pre kódovanie windows-1250 (balík "
+                              "libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto "
+                              "sa ukončí.")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

@@ -20,8 +20,6 @@ public:
     // holding a "%" sign is never formatted again.
     QString text(int id, const QStringList& arguments) const;
     static QString format(const QString& pattern, const QStringList& arguments);
-    bool contains(int id) const { return texts_.count(id) != 0; }
-    const std::map<int, QString>& all() const { return texts_; }
 
 private:
     std::map<int, QString> texts_;

@@ -34,6 +34,8 @@ inline constexpr int kNotASheet = 2000;
 inline constexpr int kCloseWithoutSaving = 2001;
 inline constexpr int kInvalidEmail = 2002;
 inline constexpr int kMailComposed = 2003;
+inline constexpr int kSwitchWithoutSaving = 2004;
+inline constexpr int kReminderCaption = 2005;
 inline constexpr int kChangeMonthCaption = 2010;
 inline constexpr int kInServiceTip = 2011;
 // Auxiliary, regular and special pioneer.
@@ -44,6 +46,7 @@ inline constexpr int kYesButton = 2018;
 inline constexpr int kNoButton = 2019;
 inline constexpr int kCheckAttachment = 2040;
 inline constexpr int kCancelButton = 2060;
+inline constexpr int kCodePageMissing = 2061;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;

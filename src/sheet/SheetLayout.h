@@ -69,13 +69,11 @@ inline constexpr std::uint8_t kSkipByte = 256 - kShiftBase;
 // Month arrays: three elements per month, the third carried.
 inline constexpr int kMonths = 12;
 inline constexpr int kSlotsPerMonth = 3;
-inline constexpr int kMonthSlots = kMonths * kSlotsPerMonth;
 constexpr int monthSlot(int month, int yearSlot) {
     return month * kSlotsPerMonth + yearSlot;
 }
 
 inline constexpr std::uint16_t kStudiesMask = 0x03FF;
-inline constexpr std::uint16_t kClearedOnStoreBit = 0x0400;
 inline constexpr std::uint16_t kInServiceBit = 0x0800;
 inline constexpr std::uint16_t kCarriedFlagsMask = 0xF000;
 inline constexpr std::uint8_t kStatusMask = 0x03;

@@ -146,8 +146,8 @@ void DialogBuilder::setCustomWidget(int controlId, WidgetFactory factory) {
     customWidgets_[controlId] = std::move(factory);
 }
 
-DialogControls DialogBuilder::build(QWidget& dialog, const DialogTemplate& dialogTemplate) {
-    return DialogBuilder(dialogTemplate).build(&dialog);
+void DialogBuilder::build(QWidget& dialog, const DialogTemplate& dialogTemplate) {
+    DialogBuilder(dialogTemplate).build(&dialog);
 }
 
 QString DialogBuilder::objectNameFor(int controlId) {
@@ -180,14 +180,13 @@ QWidget* DialogBuilder::createWidget(const ControlTemplate& control, QWidget* di
     return new QWidget(dialog);
 }
 
-DialogControls DialogBuilder::build(QWidget* dialog) const {
+void DialogBuilder::build(QWidget* dialog) const {
     applyWindowStyle(template_, dialog);
     dialog->setWindowTitle(template_.title);
     dialog->setFont(DialogFont::forTemplate(template_));
     const DialogUnits units = DialogUnits::forFont(dialog->font(), dialog);
     dialog->setFixedSize(units.toPixels(template_.size()));
 
-    DialogControls controls;
     QWidget* previousTabStop = nullptr;
     std::vector<QWidget*> frames;
     std::vector<QWidget*> overlays;
@@ -197,7 +196,6 @@ DialogControls DialogBuilder::build(QWidget* dialog) const {
             widget->setParent(dialog);
         if (control.id != kNoControlId) {
             widget->setObjectName(objectNameFor(control.id));
-            controls.add(control.id, widget);
         }
         if (control.has(ControlFlag::VariablePitchFont))
             widget->setFont(DialogFont::variablePitch());
@@ -224,7 +222,6 @@ DialogControls DialogBuilder::build(QWidget* dialog) const {
         (*frame)->lower();
     for (QWidget* overlay : overlays)
         overlay->raise();
-    return controls;
 }
 
 } // namespace fyn

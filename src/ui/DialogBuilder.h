@@ -1,6 +1,5 @@
 #pragma once
 
-#include "DialogControls.h"
 #include "DialogTemplate.h"
 
 #include <QString>
@@ -25,13 +24,14 @@ public:
 
     // Creates the controls as children of dialog and gives dialog the template's title, font
     // and fixed size (and window style when dialog is a window). Call once per dialog.
-    DialogControls build(QWidget* dialog) const;
+    void build(QWidget* dialog) const;
 
     // Builds a template without custom widgets.
-    static DialogControls build(QWidget& dialog, const DialogTemplate& dialogTemplate);
+    static void build(QWidget& dialog, const DialogTemplate& dialogTemplate);
 
-    // The control of a built dialog by its id, found by its objectName; null when the dialog
-    // has no such control or it is not a Widget.
+    // The control of a built dialog by its id, found by its objectName: the one way windows
+    // and tests reach their controls. Null when the dialog has no such control or it is not a
+    // Widget.
     template <class Widget> static Widget* control(const QWidget& dialog, int controlId) {
         return dialog.findChild<Widget*>(objectNameFor(controlId), Qt::FindDirectChildrenOnly);
     }

@@ -1,12 +1,7 @@
 #pragma once
 
 #include "Clock.h"
-#include "Dialer.h"
 #include "FilePicker.h"
-#include "MailerFactory.h"
-#include "ProcessCommandRunner.h"
-#include "QtBusyIndicator.h"
-#include "StringTable.h"
 
 #include <QList>
 #include <optional>
@@ -38,18 +33,6 @@ public:
 
     QList<std::optional<QString>> answers;
     QList<Request> requests;
-};
-
-// The real mail and telephone facilities, for windows whose tests do not send anything.
-struct MailSeams {
-    MailSeams(const Settings& settings, MessageBoxes& messages)
-        : mailers({commands, settings, messages, busy, StringTable::slovak()}),
-          dialer(commands, messages, StringTable::slovak()) {}
-
-    ProcessCommandRunner commands;
-    QtBusyIndicator busy;
-    MailerFactory mailers;
-    Dialer dialer;
 };
 
 } // namespace fyn::test

@@ -68,6 +68,19 @@ private Q_SLOTS:
                  QStringLiteral("C:\\data\\a,b.t09"));
     }
 
+    void garbageReadsAsDefaults() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("fyn.ini"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\xff\xfe\x00garbage\n[[[\n=\n", 17));
+        file.close();
+        const Settings settings(path);
+        QCOMPARE(settings.ReadSetting(QStringLiteral("Last"), QStringLiteral("Post"),
+                                      QStringLiteral("default")),
+                 QStringLiteral("default"));
+    }
+
     void anUnwritableFileIsNotAnError() {
         Settings settings(QStringLiteral("/proc/fyn-cannot-exist/fyn.ini"));
         settings.WriteSetting(QStringLiteral("Last"), QStringLiteral("Post"), QStringLiteral("x"));

@@ -4,15 +4,14 @@
 // memory (/dev/shm, where the flush costs nothing), and writing to the temporary folder on disk.
 
 #include "GroupSheet.h"
+#include "LargestSheet.h"
 #include "RecordingMessageBoxes.h"
 #include "ScrambleRecord.h"
-#include "SheetBuilder.h"
 #include "StringTable.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -26,38 +25,6 @@ using namespace fyn;
 using namespace fyn::layout;
 
 namespace {
-
-SheetBuilder largestSheet() {
-    SheetBuilder sheet;
-    sheet.setGroupNumber(12);
-    sheet.setReportMonth(10);
-    sheet.setSecretaryEmail(QByteArrayLiteral("tajomnik@example.com"));
-    QRandomGenerator random(127254);
-    for (int p = 1; p <= kMaxPublishers; ++p) {
-        const QByteArray number = QByteArray::number(p);
-        const int index = sheet.addPublisher("Kry\x9Atof " + number,
-                                             "\x8Ati\x9D"
-                                             "astn\xFD-Kov\xE1\xE8" +
-                                                 number,
-                                             "zvestovatel." + number + "@example.com",
-                                             "0905 123 " + number, "033/551 22 10", number);
-        sheet.setStatus(index, static_cast<PioneerStatus>(p % 4));
-        for (int month = 0; month < kMonths; ++month) {
-            for (int slot = 0; slot < 2; ++slot) {
-                sheet.setReport(index, month, slot,
-                                {0, 0, static_cast<std::uint16_t>(random.bounded(100)), 0,
-                                 static_cast<std::uint16_t>(random.bounded(5)), true, 0});
-            }
-        }
-    }
-    for (int n = 1; n <= kMaxRemarks; ++n) {
-        sheet.addRemark("pozn\xE1mka " + QByteArray::number(n));
-        sheet.setRemarkEntry(1 + n % kMaxPublishers, n % kMonths, n % 2,
-                             static_cast<std::uint16_t>(n));
-    }
-    sheet.fillCarried(random);
-    return sheet;
-}
 
 // What Write does before the file: the records scrambled in a copy, the remarks behind them.
 QByteArray buildInMemory(GroupSheet& sheet) {
@@ -111,7 +78,7 @@ int main(int argc, char** argv) {
                                  : QDir::tempPath() + QStringLiteral("/fyn-bench-XXXXXX"));
     require(disk.isValid() && memory.isValid(), "no temporary folder");
     const QString input = disk.filePath(QStringLiteral("largest.t09"));
-    const SheetBuilder largest = largestSheet();
+    const SheetBuilder largest = LargestSheet::builder();
     require(largest.writeTo(input), "cannot write the sheet");
     require(sheet.Load(input).ok() && sheet.publisherCount() == kMaxPublishers &&
                 sheet.remarkCount() == kMaxRemarks,

@@ -2,6 +2,7 @@
 #include "GroupSheet.h"
 #include "KeyboardUser.h"
 #include "LittleEndian.h"
+#include "MailSeams.h"
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
 #include "Remarks.h"

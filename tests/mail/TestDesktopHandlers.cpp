@@ -1,5 +1,6 @@
 #include "DialogBuilder.h"
 #include "FakeSeams.h"
+#include "MailSeams.h"
 #include "MainDialog.h"
 #include "RealParts.h"
 #include "RecordingMessageBoxes.h"

@@ -1,6 +1,7 @@
 #include "DialogBuilder.h"
 #include "FakeSeams.h"
 #include "GroupSheet.h"
+#include "MailSeams.h"
 #include "Mailer.h"
 #include "MainDialog.h"
 #include "RealParts.h"

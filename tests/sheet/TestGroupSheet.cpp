@@ -162,7 +162,6 @@ private Q_SLOTS:
 
 private:
     QString put(const QString& name, const QByteArray& bytes);
-    QString expectedText(int id, const QString& argument = {}) const;
 
     QTemporaryDir dir_;
     RecordingMessageBoxes boxes_;
@@ -179,10 +178,6 @@ QString TestGroupSheet::put(const QString& name, const QByteArray& bytes) {
         qFatal("cannot write %s", qPrintable(path));
     }
     return path;
-}
-
-QString TestGroupSheet::expectedText(int id, const QString& argument) const {
-    return StringTable::slovak().text(id).replace(QStringLiteral("%1"), argument);
 }
 
 void TestGroupSheet::loadThenWriteGivesTheFileBack() {

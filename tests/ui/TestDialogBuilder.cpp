@@ -20,7 +20,6 @@
 using fyn::ControlKind;
 using fyn::ControlTemplate;
 using fyn::DialogBuilder;
-using fyn::DialogControls;
 using fyn::DialogTemplate;
 using fyn::DialogTemplates;
 
@@ -28,12 +27,14 @@ namespace {
 
 struct BuiltDialog {
     std::unique_ptr<QDialog> dialog;
-    DialogControls controls;
+    template <class Widget = QWidget> Widget* control(int id) const {
+        return DialogBuilder::control<Widget>(*dialog, id);
+    }
 };
 
 BuiltDialog buildDialog(int templateId) {
-    BuiltDialog built{std::make_unique<QDialog>(), {}};
-    built.controls = DialogBuilder::build(*built.dialog, *DialogTemplates::byId(templateId));
+    BuiltDialog built{std::make_unique<QDialog>()};
+    DialogBuilder::build(*built.dialog, *DialogTemplates::byId(templateId));
     return built;
 }
 
@@ -108,10 +109,9 @@ void TestDialogBuilder::everyControlOnceWithItsKind() {
         if (control.id == fyn::kNoControlId)
             continue;
         templateIds.insert(control.id);
-        QWidget* widget = built.controls.control(control.id);
+        QWidget* widget = built.control(control.id);
         QVERIFY(widget);
         QCOMPARE(widget->parentWidget(), built.dialog.get());
-        QCOMPARE(DialogBuilder::control<QWidget>(*built.dialog, control.id), widget);
         bool rightKind = false;
         switch (control.kind) {
         case ControlKind::PushButton:
@@ -152,8 +152,7 @@ void TestDialogBuilder::hiddenControlsStartHidden() {
     for (const ControlTemplate& control : DialogTemplates::byId(templateId)->controls) {
         if (control.id == fyn::kNoControlId)
             continue;
-        QCOMPARE(built.controls.control(control.id)->isVisible(),
-                 !control.has(fyn::ControlFlag::Hidden));
+        QCOMPARE(built.control(control.id)->isVisible(), !control.has(fyn::ControlFlag::Hidden));
     }
 }
 
@@ -177,7 +176,7 @@ void TestDialogBuilder::templateTextsFitTheirControls() {
         if (control.id == fyn::kNoControlId || control.text.isEmpty() ||
             control.kind == ControlKind::Icon)
             continue;
-        QWidget* widget = built.controls.control(control.id);
+        QWidget* widget = built.control(control.id);
         const QFontMetrics metrics = widget->fontMetrics();
         const QString text = withoutMnemonic(control.text);
         const QString what = QStringLiteral("%1 \"%2\"").arg(control.id).arg(text);
@@ -238,7 +237,7 @@ void TestDialogBuilder::tabWalksVisibleControlsInTemplateOrder() {
     BuiltDialog built = buildDialog(templateId);
     QVERIFY(showActive(*built.dialog));
 
-    built.controls.control(focusRing.front())->setFocus(Qt::OtherFocusReason);
+    built.control(focusRing.front())->setFocus(Qt::OtherFocusReason);
     for (qsizetype step = 1; step <= focusRing.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(controlId(QApplication::focusWidget()), focusRing[step % focusRing.size()]);
@@ -290,7 +289,7 @@ void TestDialogBuilder::keysPressTheRightButton() {
                 [&pressed, button] { pressed.append(controlId(button)); });
     }
     QVERIFY(showActive(*built.dialog));
-    built.controls.control(focusId)->setFocus(Qt::OtherFocusReason);
+    built.control(focusId)->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
                     alt ? Qt::AltModifier : Qt::NoModifier);
     // A mnemonic presses its button after a short animation.
@@ -318,11 +317,11 @@ void TestDialogBuilder::controlOnTopAtPoint() {
     QFETCH(int, topId);
     BuiltDialog built = buildDialog(templateId);
     if (shownId)
-        built.controls.control(shownId)->show();
+        built.control(shownId)->show();
     built.dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(built.dialog.get()));
 
-    const QPoint point = built.controls.control(pointOfId)->geometry().center();
+    const QPoint point = built.control(pointOfId)->geometry().center();
     QWidget* top = built.dialog->childAt(point);
     while (top && top->parentWidget() != built.dialog.get())
         top = top->parentWidget();
@@ -332,7 +331,7 @@ void TestDialogBuilder::controlOnTopAtPoint() {
 void TestDialogBuilder::checkBoxWithTextOnLeftTogglesOnItsText() {
     BuiltDialog built = buildDialog(DialogTemplates::kReportId);
     QVERIFY(showActive(*built.dialog));
-    QCheckBox* inService = built.controls.checkBox(1126);
+    QCheckBox* inService = built.control<QCheckBox>(1126);
     QVERIFY(inService);
     QVERIFY(!inService->isChecked());
     // The box stands on the right, its text on the left.
@@ -343,13 +342,13 @@ void TestDialogBuilder::checkBoxWithTextOnLeftTogglesOnItsText() {
 
 void TestDialogBuilder::lookupByIdFindsTypedControls() {
     const BuiltDialog built = buildDialog(DialogTemplates::kMainWindowId);
-    QVERIFY(built.controls.listWidget(138));
-    QVERIFY(built.controls.pushButton(1));
-    QVERIFY(built.controls.checkBox(162));
-    QVERIFY(built.controls.label(133));
+    QVERIFY(built.control<QListWidget>(138));
+    QVERIFY(built.control<QPushButton>(1));
+    QVERIFY(built.control<QCheckBox>(162));
+    QVERIFY(built.control<QLabel>(133));
     // Wrong kind or unknown id: null, never a wrongly typed widget.
-    QCOMPARE(built.controls.pushButton(138), nullptr);
-    QCOMPARE(built.controls.control(99), nullptr);
+    QCOMPARE(built.control<QPushButton>(138), nullptr);
+    QCOMPARE(built.control(99), nullptr);
     QCOMPARE(DialogBuilder::control<QLineEdit>(*built.dialog, 1), nullptr);
 }
 
@@ -365,12 +364,12 @@ void TestDialogBuilder::customWidgetTakesTheControlsPlace() {
         area->setFocusPolicy(Qt::StrongFocus);
         return area;
     });
-    const DialogControls controls = builder.build(&dialog);
+    builder.build(&dialog);
 
     QVERIFY(area);
-    QCOMPARE(controls.control(130), area);
+    QCOMPARE(DialogBuilder::control<QWidget>(dialog, 130), area);
     QCOMPARE(area->objectName(), DialogBuilder::objectNameFor(130));
-    QCOMPARE(area->geometry(), plain.controls.control(130)->geometry());
+    QCOMPARE(area->geometry(), plain.control(130)->geometry());
     // The area has no tab stop in the template, whatever the widget asked for.
     QCOMPARE(area->focusPolicy(), Qt::ClickFocus);
 }

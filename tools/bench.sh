@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Measures Fyn against its budgets with the largest sheet (127 publishers, 254 remarks) and
+# prints a table of the median and the maximum of several runs:
+#   - start to the main window shown, as a ratio to a bare Qt dialog with a 127-line list
+#     started the same way in the same round (both under one Xvfb, timed by FYN_EXIT_WHEN_SHOWN);
+#     beside it the CPU time the process used until then, which other load on the machine
+#     disturbs less than the wall-clock time;
+#   - peak resident memory of the program with that sheet, when its window is shown;
+#   - loading and writing that sheet (tests/bench/BenchLoadWrite.cpp);
+#   - fyn --pdf of that sheet, the whole process (skipped while the build has no --pdf).
+# Usage: tools/bench.sh [RUNS]   (default 11; the load and write figures take RUNS/2 runs)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-11}
+
+echo "== release build with the benchmarks (build/bench)" >&2
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j "$(nproc)" \
+    --target fyn fyn-bench-bare-dialog fyn-bench-load-write fyn-make-largest >/dev/null
+bin=$PWD/build/bench
+
+work=$(mktemp -d)
+xvfb=
+cleanup() {
+    [[ -z $xvfb ]] || kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 50); do [[ -s $work/display ]] && break || sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+unset QT_QPA_PLATFORM
+"$bin/tools/sheetgen/fyn-make-largest" "$work/largest.t09"
+
+# Prints "microseconds-to-shown peak-RSS-kB CPU-microseconds" of one start of a program.
+start_to_shown() {
+    local start line
+    start=$(date +%s%6N)
+    line=$(FYN_EXIT_WHEN_SHOWN=1 "$@" 2>/dev/null | grep '^shown ')
+    read -r _ shown rss cpu _ <<<"$line"
+    echo "$((shown - start)) $rss $cpu"
+}
+# median and maximum of the numbers on standard input, each divided by $1, with $2 decimals
+spread() {
+    sort -g | awk -v scale="$1" -v digits="$2" '
+        { v[NR] = $1 / scale }
+        END {
+            m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+            printf "%.*f | %.*f", digits, m, digits, v[NR]
+        }'
+}
+
+echo "== start-up, $runs rounds" >&2
+start_to_shown "$bin/src/fyn" "$work/largest.t09" >/dev/null # caches warm for both
+start_to_shown "$bin/tests/bench/fyn-bench-bare-dialog" >/dev/null
+: >"$work/starts"
+for _ in $(seq "$runs"); do
+    read -r fyn rss cpu < <(start_to_shown "$bin/src/fyn" "$work/largest.t09")
+    read -r bare bareRss bareCpu < <(start_to_shown "$bin/tests/bench/fyn-bench-bare-dialog")
+    echo "$fyn $rss $bare $bareRss $(awk -v a="$fyn" -v b="$bare" 'BEGIN { print a / b }')" \
+        "$cpu $bareCpu $(awk -v a="$cpu" -v b="$bareCpu" 'BEGIN { print a / b }')" \
+        >>"$work/starts"
+done
+
+echo "== load and write, $(((runs + 1) / 2)) runs" >&2
+: >"$work/load"
+for _ in $(seq $(((runs + 1) / 2))); do
+    "$bin/tests/bench/fyn-bench-load-write" 2000 >>"$work/load"
+done
+
+pdfRow="| \`fyn --pdf\` of that sheet, whole process (ms) | skipped: this build has no --pdf | | < 300 |"
+if "$bin/src/fyn" --help | grep -q -- '--pdf'; then
+    echo "== fyn --pdf, $runs runs" >&2
+    : >"$work/pdf"
+    for _ in $(seq "$runs"); do
+        start=$(date +%s%6N)
+        env -u DISPLAY "$bin/src/fyn" --pdf "$work/largest.pdf" "$work/largest.t09"
+        echo "$(($(date +%s%6N) - start))" >>"$work/pdf"
+    done
+    pdfRow="| \`fyn --pdf\` of that sheet, whole process (ms) | $(spread 1000 0 <"$work/pdf") | < 300 |"
+fi
+
+column() { awk -v n="$1" '{ print $n }' "$work/starts"; }
+measured() { sed -n "s|^  $1 *\\([0-9.]*\\) us\$|\\1|p" "$work/load"; }
+cat <<TABLE
+Largest sheet: 127 publishers, 254 remarks; $runs runs on $(nproc) cores, $(date +%Y-%m-%d).
+
+| figure | median | max | goal |
+| --- | ---: | ---: | --- |
+| start to main window shown, fyn ÷ bare Qt dialog (ratio) | $(column 5 | spread 1 2) | ≤ 1.2 |
+| start to main window shown, fyn (ms) | $(column 1 | spread 1000 0) | |
+| start to dialog shown, bare Qt dialog with 127 lines (ms) | $(column 3 | spread 1000 0) | |
+| CPU time until shown, fyn ÷ bare Qt dialog (ratio) | $(column 8 | spread 1 2) | |
+| CPU time until shown, fyn (ms) | $(column 6 | spread 1000 0) | |
+| CPU time until shown, bare Qt dialog (ms) | $(column 7 | spread 1000 0) | |
+| peak resident memory, fyn with the sheet (MB) | $(column 2 | spread 1024 1) | < 48 |
+| peak resident memory, bare Qt dialog (MB) | $(column 4 | spread 1024 1) | |
+| Load (µs) | $(measured 'Load' | spread 1 0) | < 1000 |
+| Load + Write to /dev/shm (µs) | $(measured 'Load + Write, /dev/shm' | spread 1 0) | < 1000 each |
+| Load + Write to disk, with fsync (µs) | $(measured 'Load + Write, disk (fsync)' | spread 1 0) | |
+$pdfRow
+TABLE
