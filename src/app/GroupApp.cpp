@@ -1,7 +1,11 @@
 #include "GroupApp.h"
 
+#include "Dialer.h"
+#include "MailerFactory.h"
 #include "MainDialog.h"
 #include "PdfExport.h"
+#include "ProcessCommandRunner.h"
+#include "QtBusyIndicator.h"
 #include "QtFilePicker.h"
 #include "QtMessageBoxes.h"
 #include "QtPrinterAccess.h"
@@ -41,6 +45,10 @@ constexpr const char* kUsage =
     "  --version   show the version and exit\n"
     "\n"
     "Settings: $XDG_CONFIG_HOME/fyn/fyn.ini (~/.config/fyn/fyn.ini)\n"
+    "  [Mail] Command=msmtp -t      a sendmail-compatible command that sends the mail itself;\n"
+    "                               recommended, the only way the .t19 is always attached\n"
+    "  [Mail] From=you@example.org  your address (optional; else the mail system sets it)\n"
+    "  Without Command, mail opens in the desktop's mail client through xdg-email.\n"
     "Backups:  $XDG_DATA_HOME/fyn/backups (~/.local/share/fyn/backups)\n";
 
 bool hasArgument(int argc, char** argv, const char* wanted) {
@@ -134,8 +142,12 @@ int GroupApp::run(int argc, char** argv) {
     Settings settings(Settings::defaultPath());
     SheetBackup backup(SheetBackup::defaultFolder());
     QtPrinterAccess printers;
+    ProcessCommandRunner commands;
+    QtBusyIndicator busy;
+    const MailerFactory mailers({commands, settings, messages, busy, StringTable::slovak()});
+    Dialer dialer(commands, messages, StringTable::slovak());
     const MainDialog::Services services{
-        messages, files, clock, settings, backup, StringTable::slovak(), printers};
+        messages, files, clock, settings, backup, StringTable::slovak(), printers, mailers, dialer};
 
     MainDialog window(services, commandLineText(QApplication::arguments().mid(1)));
     messages.setParentWidget(&window);

@@ -2,12 +2,15 @@
 
 #include "AboutDialog.h"
 #include "ControlIds.h"
+#include "Dialer.h"
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "FilePicker.h"
 #include "PreviewDialog.h"
+#include "ReminderSender.h"
 #include "ReportDialog.h"
 #include "SheetPrinter.h"
+#include "SheetSender.h"
 #include "StringTable.h"
 #include "TextIds.h"
 
@@ -20,6 +23,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 namespace fyn {
 
@@ -60,7 +64,10 @@ void MainDialog::connectControls() {
         focusList();
     });
     connect(control<QPushButton>(MainWindowControl::SendSheet), &QPushButton::clicked, this,
-            [this] { focusList(); });
+            [this] {
+                SendUpdatedSheet();
+                focusList();
+            });
     connect(control<QPushButton>(MainWindowControl::Dial), &QPushButton::clicked, this, [this] {
         DialPhoneNumber();
         focusList();
@@ -125,6 +132,20 @@ void MainDialog::ShowSelectedPublisher() {
     showState();
 }
 
+void MainDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) {
+        return;
+    }
+    // Whether a tel: handler exists is asked once, only after the window shows: the query is a
+    // shell script.
+    QTimer::singleShot(0, this, [this] {
+        model_.setDialingAvailable(services_.dialer.HandlerAvailable());
+        model_.ShowSelectedPublisher(list_->currentRow());
+        showState();
+    });
+}
+
 void MainDialog::RefreshStatus() {
     model_.RefreshStatus();
     showState();
@@ -155,7 +176,8 @@ void MainDialog::showState() {
     auto* number = control<QLabel>(MainWindowControl::PhoneNumber);
     number->setText(panel.phoneText);
     number->setVisible(panel.phoneShown);
-    control<QWidget>(MainWindowControl::Dial)->setVisible(panel.dialShown);
+    control<QWidget>(MainWindowControl::Dial)
+        ->setVisible(panel.dialShown && Dialer::IsUsableNumber(panel.phoneText));
     control<QWidget>(MainWindowControl::NextPhone)->setVisible(panel.nextPhoneShown);
     control<QPushButton>(MainWindowControl::SendReminder)
         ->setText(literalCaption(panel.reminderCaption));
@@ -199,8 +221,11 @@ void MainDialog::NextPhoneNumber() {
 }
 
 void MainDialog::DialPhoneNumber() {
-    // The dialing facility arrives with the telephone support; until then the button stays
-    // hidden and this does nothing.
+    const PublisherContacts& contacts = model_.contacts();
+    if (model_.selectedRow() >= 0 && contacts.phoneCount > 0) {
+        services_.dialer.DialNumber(
+            contacts.phoneNumbers[static_cast<std::size_t>(contacts.phoneIndex)]);
+    }
 }
 
 void MainDialog::ShowEmailSample() {
@@ -208,7 +233,17 @@ void MainDialog::ShowEmailSample() {
 }
 
 void MainDialog::SendReminderEmail() {
-    // Sending arrives with the mail support.
+    const QString& address = model_.contacts().publisherEmail;
+    if (model_.selectedRow() >= 0 && !address.isEmpty()) {
+        ReminderSender({services_.messages, services_.strings, services_.mailers})
+            .SendReminderEmail(address, model_.wording().MonthName(model_.sheet().reportMonth));
+    }
+}
+
+void MainDialog::SendUpdatedSheet() {
+    SheetSender({model_.sheet(), model_.wording(), services_.messages, services_.strings,
+                 services_.mailers})
+        .SendUpdatedSheet();
 }
 
 void MainDialog::openReportDialog(int index) {

@@ -8,8 +8,10 @@ class QListWidget;
 
 namespace fyn {
 
+class Dialer;
 class FilePicker;
 class PrinterAccess;
+class MailerFactory;
 
 // The program's one top-level window: the group's publishers, the month's counts, the
 // selected publisher's contacts, and the commands that start every other activity. What it
@@ -26,6 +28,8 @@ public:
         SheetBackup& backup;
         const StringTable& strings;
         PrinterAccess& printers;
+        const MailerFactory& mailers;
+        Dialer& dialer;
     };
 
     MainDialog(const Services& services, QString commandLine, QWidget* parent = nullptr);
@@ -43,6 +47,7 @@ public:
     void SendReminderEmail();
     void OpenPreview();
     void LoadNewSheet();
+    void SendUpdatedSheet();
     void ShowHelpTips();
     void ShowAbout();
     // Writes the sheet back and stores the settings; false when the user chose to stay.
@@ -62,6 +67,7 @@ public:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     template <class Control> Control* control(int id) const;

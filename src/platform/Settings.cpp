@@ -38,6 +38,12 @@ QString Settings::ReadSetting(const QString& section, const QString& key,
     return value ? QString::fromUtf8(value) : defaultValue;
 }
 
+bool Settings::HasSetting(const QString& section, const QString& key) const {
+    CSimpleIniA ini;
+    loadIni(ini, path_);
+    return ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr) != nullptr;
+}
+
 void Settings::WriteSetting(const QString& section, const QString& key, const QString& value) {
     CSimpleIniA ini;
     loadIni(ini, path_);

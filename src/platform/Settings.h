@@ -15,6 +15,8 @@ public:
 
     QString ReadSetting(const QString& section, const QString& key,
                         const QString& defaultValue = {}) const;
+    // Whether the key is there at all, even with an empty value.
+    bool HasSetting(const QString& section, const QString& key) const;
     // Failures to write are not reported; the settings are a convenience.
     void WriteSetting(const QString& section, const QString& key, const QString& value);
 

@@ -113,6 +113,9 @@ std::map<int, QString> slovakTexts() {
         // Buttons whose texts Qt's Slovak translation misses.
         {2018, QStringLiteral("&Áno")},
         {2019, QStringLiteral("&Nie")},
+        // The .t19 handed to the desktop's mail client, which may leave the file out.
+        {2040, QStringLiteral("Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, "
+                              "či je k nej priložený súbor %1, a až potom ju odošlite.")},
         {2060, QStringLiteral("Zrušiť")},
         {2061, QStringLiteral("V systéme chýbajú údaje ICU pre kódovanie windows-1250 (balík "
                               "libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto "

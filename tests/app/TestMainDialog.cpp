@@ -1,6 +1,7 @@
 #include "DialogBuilder.h"
 #include "FakeSeams.h"
 #include "GroupApp.h"
+#include "MailSeams.h"
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
 #include "ScriptedPrinterAccess.h"
@@ -57,6 +58,7 @@ private:
     std::unique_ptr<Settings> settings_;
     std::unique_ptr<SheetBackup> backup_;
     std::unique_ptr<ScriptedPrinterAccess> printers_;
+    std::unique_ptr<fyn::test::MailSeams> mail_;
     std::unique_ptr<MainDialog> window_;
 
     QString path(const QString& name) const { return dir_->filePath(name); }
@@ -70,9 +72,10 @@ private:
     }
 
     void open(const QString& commandLine = {}) {
+        mail_ = std::make_unique<fyn::test::MailSeams>(*settings_, *messages_);
         window_ = std::make_unique<MainDialog>(
             MainDialog::Services{*messages_, *files_, *clock_, *settings_, *backup_,
-                                 StringTable::slovak(), *printers_},
+                                 StringTable::slovak(), *printers_, mail_->mailers, mail_->dialer},
             commandLine);
         window_->OpenWindow();
         window_->show();

@@ -2,6 +2,7 @@
 #include "GroupSheet.h"
 #include "KeyboardUser.h"
 #include "LittleEndian.h"
+#include "MailSeams.h"
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
 #include "Remarks.h"
@@ -73,8 +74,10 @@ void TestCrashSafety::acceptedReportsAreOnDiskWhileTheWindowIsOpen() {
     Settings settings(dir.filePath(QStringLiteral("fyn.ini")));
     SheetBackup backup(dir.filePath(QStringLiteral("backups")));
     ScriptedPrinterAccess printers;
+    fyn::test::MailSeams mail(settings, messages);
     MainDialog window(MainDialog::Services{messages, files, clock, settings, backup,
-                                           StringTable::slovak(), printers},
+                                           StringTable::slovak(), printers, mail.mailers,
+                                           mail.dialer},
                       path);
     window.OpenWindow();
     window.show();

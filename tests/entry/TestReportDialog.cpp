@@ -4,6 +4,7 @@
 #include "GroupSheet.h"
 #include "KeyboardUser.h"
 #include "LittleEndian.h"
+#include "MailSeams.h"
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
 #include "ReportDialog.h"
@@ -891,8 +892,10 @@ void TestReportDialog::throughTheMainWindow() {
     Settings settings(dir_.filePath(QStringLiteral("fyn.ini")));
     SheetBackup backup(dir_.filePath(QStringLiteral("backups")));
     ScriptedPrinterAccess printers;
+    fyn::test::MailSeams mail(settings, boxes_);
     MainDialog window(MainDialog::Services{boxes_, files, clock, settings, backup,
-                                           StringTable::slovak(), printers},
+                                           StringTable::slovak(), printers, mail.mailers,
+                                           mail.dialer},
                       path);
     window.OpenWindow();
     window.show();

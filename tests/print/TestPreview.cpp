@@ -2,6 +2,7 @@
 #include "ControlIds.h"
 #include "DialogBuilder.h"
 #include "FilePicker.h"
+#include "MailSeams.h"
 #include "MainDialog.h"
 #include "PdfWords.h"
 #include "PreviewArea.h"
@@ -398,8 +399,10 @@ void TestPreview::mainWindowIsLeftAsItWas() {
     SheetBackup backup(dir.filePath(QStringLiteral("backups")));
     ScriptedPrinterAccess printers;
     printers.printer = &pdf.printer;
+    test::MailSeams mail(settings, messages);
     MainDialog window(MainDialog::Services{messages, files, clock, settings, backup,
-                                           StringTable::slovak(), printers},
+                                           StringTable::slovak(), printers, mail.mailers,
+                                           mail.dialer},
                       path);
     window.OpenWindow();
     window.show();

@@ -1,0 +1,170 @@
+#include "Mailer.h"
+
+#include "BusyIndicator.h"
+#include "CommandRunner.h"
+#include "MailAddress.h"
+#include "MessageBoxes.h"
+#include "MimeMessage.h"
+#include "SchemeHandler.h"
+#include "Settings.h"
+#include "StringTable.h"
+#include "TextIds.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace fyn {
+
+namespace {
+
+const QString kSection = QStringLiteral("Mail");
+const QString kCommandKey = QStringLiteral("Command");
+const QString kFromKey = QStringLiteral("From");
+
+constexpr int kErrorLines = 10;
+constexpr qsizetype kErrorCharacters = 1000;
+
+// Enough of a command's complaint to tell the user what went wrong, not a screenful.
+QString errorExcerpt(const QByteArray& standardError) {
+    const QStringList lines =
+        QString::fromLocal8Bit(standardError).trimmed().split(QLatin1Char('\n'));
+    return lines.mid(0, kErrorLines).join(QLatin1Char('\n')).left(kErrorCharacters).trimmed();
+}
+
+} // namespace
+
+Mailer::Mailer(const Services& services) : services_(services) {
+    if (services_.settings.HasSetting(kSection, kCommandKey)) {
+        command_ = QProcess::splitCommand(services_.settings.ReadSetting(kSection, kCommandKey));
+        const QString program =
+            command_.isEmpty() ? QString() : services_.commands.findProgram(command_.first());
+        fromAddress_ = services_.settings.ReadSetting(kSection, kFromKey).trimmed();
+        if (program.isEmpty() || (!fromAddress_.isEmpty() && !MailAddress::IsValid(fromAddress_))) {
+            fail(kInvalidMailSystem, text::kInvalidMailSystem);
+            return;
+        }
+        command_.first() = program;
+        return;
+    }
+    mailClientLauncher_ = services_.commands.findProgram(QStringLiteral("xdg-email"));
+    if (mailClientLauncher_.isEmpty() ||
+        SchemeHandler::DefaultHandler(services_.commands, QStringLiteral("mailto")).isEmpty()) {
+        fail(kNoMailSystem, text::kNoMailSystem);
+    }
+}
+
+void Mailer::fail(int code, int textId) {
+    services_.messages.inform(services_.strings.text(textId));
+    error_ = code;
+}
+
+void Mailer::remember(int code, const QString& refusal) {
+    if (error_ == kNoError) {
+        error_ = code;
+    }
+    if (refusal_.isEmpty()) {
+        refusal_ = refusal;
+    }
+}
+
+int Mailer::TakeError() {
+    return std::exchange(error_, kNoError);
+}
+
+void Mailer::setTimeouts(int commandMs, int composeMs) {
+    commandTimeoutMs_ = commandMs;
+    composeTimeoutMs_ = composeMs;
+}
+
+bool Mailer::AddRecipients(const QString& text) {
+    for (const QString& piece : MailAddress::SplitRecipients(text)) {
+        if (!MailAddress::IsValid(piece)) {
+            remember(kBadRecipient, services_.strings.text(text::kInvalidEmail, {piece}));
+            return false;
+        }
+        content_.recipients.append(piece);
+    }
+    return true;
+}
+
+bool Mailer::AddAttachment(const QString& path, const QString& fileName) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        remember(kBadAttachment,
+                 services_.strings.text(text::kSendMailFailed) + QStringLiteral("\n\n") + path);
+        return false;
+    }
+    content_.attachments.append({QFileInfo(path).absoluteFilePath(),
+                                 fileName.isEmpty() ? QFileInfo(path).fileName() : fileName,
+                                 file.readAll()});
+    return true;
+}
+
+bool Mailer::Send(int /*flags*/) {
+    if (!refusal_.isEmpty()) {
+        services_.messages.inform(refusal_);
+        return false;
+    }
+    if (!command_.isEmpty()) {
+        return sendThroughCommand();
+    }
+    if (!mailClientLauncher_.isEmpty()) {
+        return sendThroughMailClient();
+    }
+    return false;
+}
+
+bool Mailer::sendThroughCommand() {
+    CommandRunner::Request request;
+    request.program = command_.first();
+    request.arguments = command_.mid(1);
+    request.input =
+        MimeMessage::Compose(content_, originatorName_, fromAddress_, QDateTime::currentDateTime());
+    request.timeoutMs = commandTimeoutMs_;
+    services_.busy.begin();
+    const CommandRunner::Result result = services_.commands.run(request);
+    services_.busy.end();
+    if (result.succeeded()) {
+        return true;
+    }
+    const QString excerpt = errorExcerpt(result.standardError);
+    return reportFailure(excerpt.isEmpty() ? result.errorText : excerpt);
+}
+
+bool Mailer::sendThroughMailClient() {
+    CommandRunner::Request request;
+    request.program = mailClientLauncher_;
+    // Without --utf8, xdg-email cuts Slovak text and paths at the first non-ASCII character
+    // in a C locale. Every address has passed the check, so none can pass for an option.
+    request.arguments = {QStringLiteral("--utf8"), QStringLiteral("--subject"), content_.subject,
+                         QStringLiteral("--body"), content_.body};
+    for (const MailAttachment& attachment : std::as_const(content_.attachments)) {
+        request.arguments << QStringLiteral("--attach") << attachment.path;
+    }
+    request.arguments << content_.recipients;
+    request.timeoutMs = composeTimeoutMs_;
+    // Some clients return only when they close; by then the message is theirs.
+    request.leaveRunningAtTimeout = true;
+    services_.busy.begin();
+    const CommandRunner::Result result = services_.commands.run(request);
+    services_.busy.end();
+    if (result.succeeded() || result.outcome == CommandRunner::Result::Outcome::LeftRunning) {
+        composedOnly_ = true;
+        return true;
+    }
+    const QString excerpt = errorExcerpt(result.standardError);
+    return reportFailure(excerpt.isEmpty() ? result.errorText : excerpt);
+}
+
+bool Mailer::reportFailure(const QString& detail) {
+    QString message = services_.strings.text(text::kSendMailFailed);
+    if (!detail.isEmpty()) {
+        message += QStringLiteral("\n\n") + detail;
+    }
+    services_.messages.inform(message);
+    return false;
+}
+
+} // namespace fyn

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "MailContent.h"
+
+#include <QString>
+
+namespace fyn {
+
+class BusyIndicator;
+class CommandRunner;
+class MessageBoxes;
+class Settings;
+class StringTable;
+
+// One e-mail message, sent once. The mail system is chosen from the settings at creation: a
+// sendmail-compatible [Mail] Command gets a complete MIME message on its standard input and
+// sends it without a window; without one, the desktop's mail client opens it through
+// xdg-email for the user to send. Callers do not check what they add, so a bad recipient or an
+// unreadable attachment is remembered, and Send then starts nothing and says why.
+class Mailer {
+public:
+    enum Error {
+        kNoError = 0,
+        kNoMailSystem = 1,
+        kInvalidMailSystem = 2,
+        kBadRecipient = 3,
+        kBadAttachment = 5
+    };
+
+    struct Services {
+        CommandRunner& commands;
+        const Settings& settings;
+        MessageBoxes& messages;
+        BusyIndicator& busy;
+        const StringTable& strings;
+    };
+
+    static constexpr int kCommandTimeoutMs = 60000;
+    static constexpr int kComposeTimeoutMs = 10000;
+
+    // Reads [Mail] afresh; on failure shows 61840 or 61841 and sets the error.
+    explicit Mailer(const Services& services);
+
+    // The first failure's code, reset to 0 by asking.
+    int TakeError();
+
+    void SetOriginatorName(const QString& name) { originatorName_ = name; }
+    // One recipient per piece between ";"; false when a piece is no valid address.
+    bool AddRecipients(const QString& text);
+    void SetSubject(const QString& subject) { content_.subject = subject; }
+    void SetBody(const QString& body) { content_.body = body; }
+    // Reads the file whole now; false when it cannot be read. Its name is the path's unless
+    // fileName is given.
+    bool AddAttachment(const QString& path, const QString& fileName = {});
+    // Sends, or hands the message to the mail client; false after a failure, which has
+    // been shown.
+    bool Send(int flags = 0);
+
+    // True after a Send that only opened the mail client's compose window: the user still has
+    // to send the message there.
+    bool composedOnly() const { return composedOnly_; }
+    void setTimeouts(int commandMs, int composeMs);
+
+private:
+    void fail(int code, int textId);
+    void remember(int code, const QString& refusal);
+    bool sendThroughCommand();
+    bool sendThroughMailClient();
+    bool reportFailure(const QString& detail);
+
+    const Services services_;
+    int error_ = kNoError;
+    // The message Send shows instead of sending, for the first bad recipient or attachment.
+    QString refusal_;
+    QStringList command_;
+    QString fromAddress_;
+    QString mailClientLauncher_;
+    QString originatorName_;
+    MailContent content_;
+    bool composedOnly_ = false;
+    int commandTimeoutMs_ = kCommandTimeoutMs;
+    int composeTimeoutMs_ = kComposeTimeoutMs;
+};
+
+} // namespace fyn

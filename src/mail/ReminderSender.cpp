@@ -1,0 +1,26 @@
+#include "ReminderSender.h"
+
+#include "Mailer.h"
+#include "MailerFactory.h"
+#include "MessageBoxes.h"
+#include "StringTable.h"
+#include "TextIds.h"
+
+namespace fyn {
+
+void ReminderSender::SendReminderEmail(const QString& address, const QString& monthName) {
+    context_.messages.inform(address);
+    const std::unique_ptr<Mailer> mailer = context_.mailers.create();
+    if (mailer->TakeError() != Mailer::kNoError) {
+        return;
+    }
+    mailer->SetOriginatorName(QStringLiteral("Fyn"));
+    mailer->AddRecipients(address);
+    mailer->SetSubject(QStringLiteral("Report"));
+    mailer->SetBody(context_.strings.text(text::kReminderBody, {monthName}));
+    if (mailer->Send() && mailer->composedOnly()) {
+        context_.messages.inform(context_.strings.text(text::kMailComposed));
+    }
+}
+
+} // namespace fyn

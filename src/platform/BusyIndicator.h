@@ -1,0 +1,16 @@
+#pragma once
+
+namespace fyn {
+
+// While a command works in the user's stead (sending mail), the wait cursor shows and the
+// program's windows take no input. The Qt implementation lives with the windows.
+class BusyIndicator {
+public:
+    virtual ~BusyIndicator() = default;
+
+    virtual void begin() = 0;
+    // Restores the cursor and the windows; call it before telling the user anything.
+    virtual void end() = 0;
+};
+
+} // namespace fyn

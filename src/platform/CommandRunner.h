@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace fyn {
+
+// Runs another program with an argument list, never through a shell, so that nothing taken
+// from a sheet can turn into a command. Tests run it with short timeouts or stand in for it.
+class CommandRunner {
+public:
+    struct Request {
+        QString program;
+        QStringList arguments;
+        // Written to the command's standard input, which is closed afterwards.
+        QByteArray input;
+        int timeoutMs = 60000;
+        // A command that hands over to a program the user keeps working in (a mail client's
+        // compose window) is left running at the timeout; any other is killed and reaped.
+        bool leaveRunningAtTimeout = false;
+    };
+
+    struct Result {
+        enum class Outcome { Exited, Crashed, NotStarted, TimedOut, LeftRunning };
+        Outcome outcome = Outcome::NotStarted;
+        int exitCode = -1;
+        // The first kOutputLimit bytes of each; the rest is read and dropped.
+        QByteArray standardOutput;
+        QByteArray standardError;
+        // Qt's own text for a command that could not start, crashed or ran too long.
+        QString errorText;
+
+        bool succeeded() const { return outcome == Outcome::Exited && exitCode == 0; }
+    };
+
+    static constexpr qsizetype kOutputLimit = 64 * 1024;
+
+    virtual ~CommandRunner() = default;
+
+    // Waits for the command while the event loop runs, so the windows stay painted.
+    virtual Result run(const Request& request) = 0;
+    // Starts the command and forgets it; false only when it could not be started.
+    virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
+    // The executable a name stands for (looked up in PATH unless it holds a "/"); empty when
+    // there is none.
+    virtual QString findProgram(const QString& program) const = 0;
+};
+
+} // namespace fyn

@@ -1,0 +1,200 @@
+#include "DialogBuilder.h"
+#include "FakeSeams.h"
+#include "MailSeams.h"
+#include "MainDialog.h"
+#include "RealParts.h"
+#include "RecordingMessageBoxes.h"
+#include "Settings.h"
+#include "SheetBackup.h"
+#include "SheetBuilder.h"
+#include "StringTable.h"
+#include "TextCodec.h"
+
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+#include <memory>
+
+using namespace fyn;
+using namespace Qt::StringLiterals;
+using fyn::test::DesktopSandbox;
+
+namespace {
+
+SheetBuilder groupThree(const QByteArray& number) {
+    SheetBuilder sheet;
+    sheet.setGroupNumber(3);
+    sheet.setReportMonth(0);
+    sheet.setSecretaryEmail("tajomnik@example.sk");
+    sheet.addPublisher(*TextCodec::fromUnicode(u"J\u00e1n"_s), "Kubo", "jan@example.sk", number);
+    sheet.addPublisher("Eva", "Kubova", "eva@example.sk");
+    return sheet;
+}
+
+} // namespace
+
+// The desktop's own mail client and telephone handler, reached through xdg-utils with handlers
+// registered in a desktop of the test's own.
+class TestDesktopHandlers : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<DesktopSandbox> desktop_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<test::RecordingMessageBoxes> messages_;
+    std::unique_ptr<Settings> settings_;
+    std::unique_ptr<test::MailSeams> mail_;
+    std::unique_ptr<test::FixedClock> clock_;
+    std::unique_ptr<test::ScriptedFilePicker> files_;
+    std::unique_ptr<SheetBackup> backup_;
+    std::unique_ptr<MainDialog> window_;
+
+    QString sheetPath() const { return dir_->filePath(u"Skupina3.t09"_s); }
+
+    void open(const QByteArray& number = "0905 123/456") {
+        if (!groupThree(number).writeTo(sheetPath())) {
+            qFatal("cannot write the test sheet");
+        }
+        window_ = std::make_unique<MainDialog>(
+            MainDialog::Services{*messages_, *files_, *clock_, *settings_, *backup_,
+                                 StringTable::slovak(), mail_->printers, mail_->mailers,
+                                 mail_->dialer},
+            sheetPath());
+        window_->OpenWindow();
+        window_->show();
+        DialogBuilder::control<QListWidget>(*window_, 138)->setCurrentRow(0);
+    }
+    QPushButton* button(int id) const { return DialogBuilder::control<QPushButton>(*window_, id); }
+
+    // The one mailto: URI xdg-email handed to the mail client.
+    QUrl composed() const {
+        const QStringList arguments = desktop_->recorded(u"mailto"_s);
+        return arguments.size() == 1 ? QUrl(arguments.first()) : QUrl();
+    }
+
+private Q_SLOTS:
+    void init() {
+        desktop_ = std::make_unique<DesktopSandbox>();
+        dir_ = std::make_unique<QTemporaryDir>();
+        messages_ = std::make_unique<test::RecordingMessageBoxes>();
+        settings_ = std::make_unique<Settings>(dir_->filePath(u"fyn.ini"_s));
+        mail_ = std::make_unique<test::MailSeams>(*settings_, *messages_);
+        clock_ = std::make_unique<test::FixedClock>(QDate(2027, 2, 10));
+        files_ = std::make_unique<test::ScriptedFilePicker>();
+        backup_ = std::make_unique<SheetBackup>(dir_->filePath(u"backups"_s));
+    }
+
+    void cleanup() {
+        window_.reset();
+        // Handlers still running end by themselves; nothing here kills them.
+        QTRY_COMPARE_WITH_TIMEOUT(mail_->commands.handedOverCount(), 0, 15000);
+        desktop_.reset();
+    }
+
+    void sheetGoesToTheMailClientWhichTheUserChecks() {
+        const QString problem = desktop_->registerHandler(u"mailto"_s);
+        FYN_REQUIRE_PART(problem.isEmpty(), problem);
+        open();
+        messages_->queueAnswer(true);
+        button(4)->click();
+
+        const QUrl uri = composed();
+        QCOMPARE(uri.scheme(), u"mailto"_s);
+        QCOMPARE(uri.path(), u"tajomnik@example.sk"_s);
+        const QUrlQuery query(uri);
+        QCOMPARE(query.queryItemValue(u"subject"_s, QUrl::FullyDecoded),
+                 u"Zostaven\u00e9 s\u00fabory - Janu\u00e1r - Skupina 3"_s);
+        QCOMPARE(query.queryItemValue(u"body"_s, QUrl::FullyDecoded),
+                 u"Janu\u00e1r .t19 s\u00fabor pre Skupina 3"_s);
+        const QString updated = dir_->filePath(u"Skupina3.t19"_s);
+        QVERIFY2(query.queryItemValue(u"attach"_s, QUrl::FullyDecoded).endsWith(updated),
+                 qPrintable(uri.toString()));
+        QCOMPARE(messages_->texts().last(), StringTable::slovak().text(2040, {updated}));
+    }
+
+    void reminderGoesToTheMailClient() {
+        const QString problem = desktop_->registerHandler(u"mailto"_s);
+        FYN_REQUIRE_PART(problem.isEmpty(), problem);
+        open();
+        button(1006)->click();
+        const QUrl uri = composed();
+        QCOMPARE(uri.path(), u"jan@example.sk"_s);
+        QCOMPARE(QUrlQuery(uri).queryItemValue(u"subject"_s), u"Report"_s);
+        QCOMPARE(messages_->texts(),
+                 (QStringList{u"jan@example.sk"_s, StringTable::slovak().text(2003)}));
+    }
+
+    void aMailClientThatStaysIsLeftRunningAndFynGoesOn() {
+        const QString problem = desktop_->registerHandler(u"mailto"_s, 3);
+        FYN_REQUIRE_PART(problem.isEmpty(), problem);
+        mail_->mailers.setTimeouts(Mailer::kCommandTimeoutMs, 500);
+        open();
+        QElapsedTimer clock;
+        clock.start();
+        button(1006)->click();
+        QVERIFY2(clock.elapsed() < 2500, "the wait for the mail client is bounded");
+        QCOMPARE(messages_->texts().last(), StringTable::slovak().text(2003));
+        QCOMPARE(mail_->commands.handedOverCount(), 1);
+        QVERIFY(button(1006)->isEnabled() && window_->isEnabled());
+    }
+
+    void aFailingMailClientIsReported() {
+        const QString problem = desktop_->registerHandler(u"mailto"_s, 0, 1);
+        FYN_REQUIRE_PART(problem.isEmpty(), problem);
+        open();
+        button(1006)->click();
+        QVERIFY2(messages_->texts().last().startsWith(StringTable::slovak().text(61842)),
+                 qPrintable(messages_->texts().join(u" | "_s)));
+    }
+
+    void withoutMailClientNoMailSystem() {
+        const QString problem = desktop_->registerHandler(u"tel"_s);
+        FYN_REQUIRE_PART(problem.isEmpty(), problem);
+        open();
+        button(1006)->click();
+        QCOMPARE(messages_->texts(),
+                 (QStringList{u"jan@example.sk"_s, StringTable::slovak().text(61840)}));
+    }
+
+    void dialling_data() {
+        QTest::addColumn<bool>("handler");
+        QTest::addColumn<QByteArray>("number");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("uri");
+        QTest::newRow("number and handler")
+            << true << "+421 905/123#4"_ba << true << u"tel:+421-905-123%234"_s;
+        QTest::newRow("no digit") << true << "------"_ba << false << QString();
+        QTest::newRow("no handler") << false << "0905123456"_ba << false << QString();
+    }
+
+    void dialling() {
+        QFETCH(bool, handler);
+        QFETCH(QByteArray, number);
+        QFETCH(bool, shown);
+        QFETCH(QString, uri);
+        const QString problem = desktop_->registerHandler(handler ? u"tel"_s : u"mailto"_s);
+        FYN_REQUIRE_PART(problem.isEmpty(), problem);
+        open(number);
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        if (shown) {
+            QTRY_VERIFY_WITH_TIMEOUT(button(1003)->isVisible(), 5000);
+            button(1003)->click();
+            QCOMPARE(desktop_->recorded(u"tel"_s), QStringList{uri});
+            QCOMPARE(messages_->texts(), QStringList());
+        } else {
+            QTest::qWait(200);
+            QVERIFY(!button(1003)->isVisible());
+            window_->DialPhoneNumber();
+            const QStringList expected =
+                handler ? QStringList() : QStringList{u"Telephone service not available"_s};
+            QCOMPARE(messages_->texts(), expected);
+        }
+    }
+};
+
+QTEST_MAIN(TestDesktopHandlers)
+#include "TestDesktopHandlers.moc"

@@ -1,0 +1,360 @@
+#include "DialogBuilder.h"
+#include "FakeSeams.h"
+#include "GroupSheet.h"
+#include "MailSeams.h"
+#include "Mailer.h"
+#include "MainDialog.h"
+#include "RealParts.h"
+#include "RecordingMessageBoxes.h"
+#include "Settings.h"
+#include "SheetBackup.h"
+#include "SheetBuilder.h"
+#include "SheetSender.h"
+#include "StringTable.h"
+#include "TextCodec.h"
+#include "Wording.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonObject>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace fyn;
+using namespace Qt::StringLiterals;
+using fyn::test::MailSink;
+
+namespace {
+
+QByteArray cp1250(const QString& text) {
+    return *TextCodec::fromUnicode(text);
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Also notes whether the program was still busy when it spoke: the wait cursor must be gone
+// and the windows usable before any box shows.
+class WatchingMessageBoxes : public fyn::test::RecordingMessageBoxes {
+public:
+    void inform(const QString& text, Icon icon = Icon::None) override {
+        busyWhileShown |= QApplication::overrideCursor() != nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            busyWhileShown |= window->isVisible() && !window->isEnabled();
+        }
+        RecordingMessageBoxes::inform(text, icon);
+    }
+    bool busyWhileShown = false;
+};
+
+// Group 3, January: Ján's report is missing, Mária's is in.
+SheetBuilder groupThree(const QByteArray& secretary) {
+    SheetBuilder sheet;
+    sheet.setGroupNumber(3);
+    sheet.setReportMonth(0);
+    sheet.setSecretaryEmail(secretary);
+    sheet.addPublisher(cp1250(u"J\u00e1n"_s), cp1250(u"Nov\u00e1k"_s), "jan@example.sk",
+                       "0905123456");
+    sheet.addPublisher(cp1250(u"M\u00e1ria"_s), cp1250(u"Nov\u00e1kov\u00e1"_s),
+                       "maria@example.sk");
+    sheet.setReport(2, 0, 1, MonthReport{0, 0, 0, 0, 2, true, 0});
+    return sheet;
+}
+
+const QString kFrom = u"zber@example.sk"_s;
+
+} // namespace
+
+// Mail goes out through msmtp to a local SMTP server and is read back from its Maildir.
+class TestMailDelivery : public QObject {
+    Q_OBJECT
+
+private:
+    MailSink sink_;
+    QString sinkProblem_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<WatchingMessageBoxes> messages_;
+    std::unique_ptr<Settings> settings_;
+    std::unique_ptr<fyn::test::MailSeams> mail_;
+    std::unique_ptr<test::FixedClock> clock_;
+    std::unique_ptr<test::ScriptedFilePicker> files_;
+    std::unique_ptr<SheetBackup> backup_;
+    std::unique_ptr<MainDialog> window_;
+
+    QString sheetFolder() const { return dir_->filePath(u"D\u00e1ta.t09"_s); }
+
+    MainDialog& open(const SheetBuilder& sheet, const QString& name = u"Skupina3.T09"_s) {
+        QDir().mkpath(sheetFolder());
+        const QString path = sheetFolder() + u"/"_s + name;
+        if (!sheet.writeTo(path)) {
+            qFatal("cannot write the test sheet");
+        }
+        window_ = std::make_unique<MainDialog>(
+            MainDialog::Services{*messages_, *files_, *clock_, *settings_, *backup_,
+                                 StringTable::slovak(), mail_->printers, mail_->mailers,
+                                 mail_->dialer},
+            path);
+        window_->OpenWindow();
+        window_->show();
+        return *window_;
+    }
+    void click(int id) { DialogBuilder::control<QPushButton>(*window_, id)->click(); }
+    QString updatedSheet() const { return sheetFolder() + u"/Skupina3.t19"_s; }
+
+private Q_SLOTS:
+    void initTestCase() { sinkProblem_ = sink_.start(); }
+
+    void init() {
+        FYN_REQUIRE_PART(sinkProblem_.isEmpty(), sinkProblem_);
+        sink_.clear();
+        dir_ = std::make_unique<QTemporaryDir>();
+        messages_ = std::make_unique<WatchingMessageBoxes>();
+        settings_ = std::make_unique<Settings>(dir_->filePath(u"fyn.ini"_s));
+        settings_->WriteSetting(u"Mail"_s, u"Command"_s, sink_.msmtpCommand(kFrom));
+        settings_->WriteSetting(u"Mail"_s, u"From"_s, kFrom);
+        mail_ = std::make_unique<fyn::test::MailSeams>(*settings_, *messages_);
+        clock_ = std::make_unique<test::FixedClock>(QDate(2027, 2, 10));
+        files_ = std::make_unique<test::ScriptedFilePicker>();
+        backup_ = std::make_unique<SheetBackup>(dir_->filePath(u"backups"_s));
+    }
+
+    void cleanup() { window_.reset(); }
+
+    void updatedSheetReachesTheSecretaryWhole() {
+        open(groupThree("tajomnik@example.sk"));
+        messages_->queueAnswer(true);
+        click(4);
+
+        const QJsonArray mails = sink_.messages();
+        QCOMPARE(mails.size(), 1);
+        const QJsonObject mail = mails.first().toObject();
+        QCOMPARE(mail[u"to"_s].toArray(), QJsonArray{u"tajomnik@example.sk"_s});
+        QCOMPARE(mail[u"from"_s].toString(), u"Fyn <zber@example.sk>"_s);
+        QCOMPARE(mail[u"subject"_s].toString(),
+                 u"Zostaven\u00e9 s\u00fabory - Janu\u00e1r - Skupina 3"_s);
+        QVERIFY2(mail[u"rawSubject"_s].toString().startsWith(u"=?utf-8?"_s, Qt::CaseInsensitive),
+                 qPrintable(mail[u"rawSubject"_s].toString()));
+        QCOMPARE(mail[u"body"_s].toString(), u"Janu\u00e1r .t19 s\u00fabor pre Skupina 3"_s);
+        QCOMPARE(mail[u"bodyCharset"_s].toString(), u"utf-8"_s);
+        QCOMPARE(mail[u"bodyEncoding"_s].toString(), u"quoted-printable"_s);
+        QVERIFY(!mail[u"date"_s].toString().isEmpty());
+        QVERIFY(!mail[u"messageId"_s].toString().isEmpty());
+        QCOMPARE(mail[u"mimeVersion"_s].toString(), u"1.0"_s);
+
+        const QJsonArray attachments = mail[u"attachments"_s].toArray();
+        QCOMPARE(attachments.size(), 1);
+        const QJsonObject attachment = attachments.first().toObject();
+        QCOMPARE(attachment[u"filename"_s].toString(), u"Skupina3.t19"_s);
+        QCOMPARE(attachment[u"type"_s].toString(), u"application/octet-stream"_s);
+        QCOMPARE(attachment[u"encoding"_s].toString(), u"base64"_s);
+        const QByteArray onDisk = readAll(updatedSheet());
+        QCOMPARE(onDisk, window_->sheet().Bytes());
+        QCOMPARE(QByteArray::fromBase64(attachment[u"data"_s].toString().toLatin1()), onDisk);
+
+        // One question, naming the file and the address as stored, and nothing after it.
+        QCOMPARE(messages_->shown().size(), 1);
+        const auto& question = messages_->shown().first();
+        QVERIFY(question.question);
+        QVERIFY(question.text.startsWith(StringTable::slovak().text(1038, {updatedSheet()}) +
+                                         StringTable::slovak().text(1039) +
+                                         u"tajomnik@example.sk"_s));
+        QVERIFY(!messages_->busyWhileShown);
+    }
+
+    void secretaryAddresses_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QStringList>("recipients");
+        QTest::addColumn<QString>("refused");
+
+        QTest::newRow("one") << "a@b.sk"_ba << QStringList{u"a@b.sk"_s} << QString();
+        QTest::newRow("empty piece")
+            << "a@b.sk;;c@d.sk"_ba << QStringList{u"a@b.sk"_s, u"c@d.sk"_s} << QString();
+        QTest::newRow("blank after the separator")
+            << "a@b.sk; c@d.sk"_ba << QStringList{u"a@b.sk"_s, u"c@d.sk"_s} << QString();
+        QTest::newRow("header injection")
+            << "a@b.sk\r\nBcc: x@y"_ba << QStringList() << u"a@b.sk\r\nBcc: x@y"_s;
+        // The field holds 63 bytes and no terminator; what lies beyond is never read.
+        const QByteArray longer = QByteArray(55, 'a') + "@example.sk"_ba;
+        QTest::newRow("63 bytes without a terminator")
+            << longer << QStringList() << QString::fromLatin1(longer.left(63));
+        QTest::newRow("quoted") << "\"a\"@b.sk"_ba << QStringList() << u"\"a\"@b.sk"_s;
+        QTest::newRow("angle brackets") << "<a@b.sk>"_ba << QStringList() << u"<a@b.sk>"_s;
+        QTest::newRow("no dot in the domain") << "a@b"_ba << QStringList() << u"a@b"_s;
+        QTest::newRow("nothing before @") << "@b.sk"_ba << QStringList() << u"@b.sk"_s;
+        QTest::newRow("two @") << "a@@b.sk"_ba << QStringList() << u"a@@b.sk"_s;
+        QTest::newRow("doubled dot") << "a@b..sk"_ba << QStringList() << u"a@b..sk"_s;
+        QTest::newRow("option-like") << "-a@b.sk"_ba << QStringList() << u"-a@b.sk"_s;
+        QTest::newRow("second piece bad, none sent")
+            << "a@b.sk;c@d"_ba << QStringList() << u"c@d"_s;
+        QTest::newRow("no-break space") << "a@b.sk\xa0"_ba << QStringList() << u"a@b.sk\u00a0"_s;
+        QTest::newRow("non-ASCII letter")
+            << "j\xe1n@b.sk"_ba << QStringList() << u"j\u00e1n@b.sk"_s;
+    }
+
+    void secretaryAddresses() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QStringList, recipients);
+        QFETCH(QString, refused);
+        open(groupThree(stored));
+        messages_->queueAnswer(true);
+        click(4);
+
+        const QJsonArray mails = sink_.messages();
+        if (refused.isEmpty()) {
+            QCOMPARE(mails.size(), 1);
+            QJsonArray expected;
+            for (const QString& recipient : recipients) {
+                expected.append(recipient);
+            }
+            QCOMPARE(mails.first().toObject()[u"to"_s].toArray(), expected);
+            QCOMPARE(messages_->shown().size(), 1);
+        } else {
+            QCOMPARE(mails.size(), 0);
+            QCOMPARE(messages_->texts().last(), StringTable::slovak().text(2002, {refused}));
+        }
+    }
+
+    void reminderReachesThePublisher() {
+        open(groupThree("tajomnik@example.sk"));
+        auto* list = DialogBuilder::control<QListWidget>(*window_, 138);
+        list->setCurrentRow(0);
+        click(1006);
+        QCOMPARE(messages_->texts(), QStringList{u"jan@example.sk"_s});
+        const QJsonArray mails = sink_.messages();
+        QCOMPARE(mails.size(), 1);
+        const QJsonObject mail = mails.first().toObject();
+        QCOMPARE(mail[u"to"_s].toArray(), QJsonArray{u"jan@example.sk"_s});
+        QCOMPARE(mail[u"subject"_s].toString(), u"Report"_s);
+        // Quoted-printable ends the single part with a line break.
+        QCOMPARE(mail[u"body"_s].toString(),
+                 StringTable::slovak().text(1422, {u"Janu\u00e1r"_s}) + u"\n"_s);
+        QCOMPARE(mail[u"attachments"_s].toArray().size(), 0);
+    }
+
+    void withoutFromTheMailSystemNamesTheSender() {
+        settings_->WriteSetting(u"Mail"_s, u"From"_s, QString());
+        open(groupThree("tajomnik@example.sk"));
+        messages_->queueAnswer(true);
+        click(4);
+        const QJsonArray mails = sink_.messages();
+        QCOMPARE(mails.size(), 1);
+        // msmtp adds its envelope sender; "Fyn" appears only with a configured address.
+        QVERIFY(!mails.first().toObject()[u"from"_s].toString().contains(u"Fyn"_s));
+    }
+
+    void failingCommands_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("exit 1")
+            << u"sh -c \"echo 'msmtp: server refused' >&2; echo second >&2; exit 1\""_s
+            << u"Send Mail failed to send message.\n\nmsmtp: server refused\nsecond"_s;
+        QTest::newRow("not found")
+            << u"fyn-no-such-mailer -t"_s << u"Mail system DLL is invalid."_s;
+        QTest::newRow("empty") << QString() << u"Mail system DLL is invalid."_s;
+        QTest::newRow("unusable From") << u"msmtp -t"_s << u"Mail system DLL is invalid."_s;
+    }
+
+    void failingCommands() {
+        QFETCH(QString, command);
+        QFETCH(QString, shown);
+        settings_->WriteSetting(u"Mail"_s, u"Command"_s, command);
+        if (QString::fromUtf8(QTest::currentDataTag()) == u"unusable From"_s) {
+            settings_->WriteSetting(u"Mail"_s, u"From"_s, u"zber@example"_s);
+        }
+        open(groupThree("tajomnik@example.sk"));
+        messages_->queueAnswer(true);
+        click(4);
+        QCOMPARE(messages_->texts().last(), shown);
+        QCOMPARE(sink_.messages().size(), 0);
+        // The copy stays for a later try.
+        QVERIFY(QFile::exists(updatedSheet()));
+        QVERIFY(!messages_->busyWhileShown);
+    }
+
+    void attachmentLeavesAsItWasWhenAdded() {
+        const QString path = dir_->filePath(u"Skupina3.t19"_s);
+        const QByteArray content(5000, 'x');
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        const std::unique_ptr<Mailer> mailer = mail_->mailers.create();
+        QCOMPARE(mailer->TakeError(), 0);
+        mailer->AddRecipients(u"a@b.sk"_s);
+        QVERIFY(mailer->AddAttachment(path));
+        // Cut short after it was added: what goes out is what was there.
+        QVERIFY(QFile::resize(path, 10));
+        QVERIFY(mailer->Send());
+        const QJsonArray mails = sink_.messages();
+        QCOMPARE(mails.size(), 1);
+        const QJsonObject attachment =
+            mails.first().toObject()[u"attachments"_s].toArray().first().toObject();
+        QCOMPARE(QByteArray::fromBase64(attachment[u"data"_s].toString().toLatin1()), content);
+    }
+
+    void unreadableAttachmentStopsTheMessage() {
+        const QString path = dir_->filePath(u"missing.t19"_s);
+        const std::unique_ptr<Mailer> mailer = mail_->mailers.create();
+        mailer->AddRecipients(u"a@b.sk"_s);
+        QVERIFY(!mailer->AddAttachment(path));
+        QVERIFY(!mailer->Send());
+        QCOMPARE(messages_->texts(),
+                 QStringList{u"Send Mail failed to send message.\n\n"_s + path});
+        QCOMPARE(sink_.messages().size(), 0);
+    }
+
+    void answeringNoKeepsTheCopyAndSendsNothing() {
+        open(groupThree("tajomnik@example.sk"));
+        click(4);
+        QCOMPARE(messages_->shown().size(), 1);
+        QVERIFY(QFile::exists(updatedSheet()));
+        QCOMPARE(sink_.messages().size(), 0);
+    }
+
+    void withoutAnAddressOnlyTheNotice() {
+        open(groupThree("tajomnik.example.sk"));
+        click(4);
+        QCOMPARE(messages_->texts(),
+                 QStringList{StringTable::slovak().text(1038, {updatedSheet()})});
+        QVERIFY(!messages_->shown().first().question);
+        QCOMPARE(sink_.messages().size(), 0);
+    }
+
+    void pressingTwiceOverwritesTheCopy() {
+        open(groupThree("tajomnik.example.sk"));
+        click(4);
+        QFile::resize(updatedSheet(), 10);
+        click(4);
+        QCOMPARE(readAll(updatedSheet()), window_->sheet().Bytes());
+    }
+
+    void oneSheetPublisherIsRefusedBeforeAnyMail() {
+        SheetBuilder sheet;
+        sheet.setSecretaryEmail("tajomnik@example.sk");
+        sheet.addPublisher("Peter", "Kubo", "peter@example.sk");
+        open(sheet);
+        SheetSender({window_->sheet(), window_->wording(), *messages_, StringTable::slovak(),
+                     mail_->mailers})
+            .SendUpdatedSheet();
+        QCOMPARE(messages_->texts(), QStringList{StringTable::slovak().text(1232)});
+        QVERIFY(!QFile::exists(updatedSheet()));
+    }
+
+    void unwritableCopyGivesNoMail() {
+        open(groupThree("tajomnik@example.sk"));
+        // A folder where the copy belongs cannot be replaced, even by root.
+        QVERIFY(QDir().mkpath(updatedSheet()));
+        click(4);
+        QCOMPARE(messages_->texts(),
+                 QStringList{StringTable::slovak().text(1231, {updatedSheet()})});
+        QCOMPARE(sink_.messages().size(), 0);
+    }
+};
+
+QTEST_MAIN(TestMailDelivery)
+#include "TestMailDelivery.moc"
