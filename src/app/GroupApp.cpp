@@ -60,6 +60,10 @@ bool hasArgument(int argc, char** argv, const char* wanted) {
     return false;
 }
 
+constexpr const char* kCodePageMissing =
+    "Fyn cannot run: the ICU data for the windows-1250 code page is missing "
+    "(Debian package libicu72). No sheet was read or written.\n";
+
 int exportPdf(int argc, char** argv) {
     if (argc != 4 || std::strcmp(argv[1], "--pdf") != 0) {
         std::fputs("Usage: fyn --pdf OUT.pdf SHEET.t09\n", stderr);
@@ -71,6 +75,10 @@ int exportPdf(int argc, char** argv) {
     const QString output = QFile::decodeName(argv[2]);
     const QString sheet = QFile::decodeName(argv[3]);
     QGuiApplication application(argc, argv);
+    if (!TextCodec::isAvailable()) {
+        std::fputs(kCodePageMissing, stderr);
+        return 1;
+    }
     SystemClock clock;
     const QString error = PdfExport::Run(output, sheet, clock, StringTable::slovak());
     if (!error.isEmpty()) {
@@ -130,9 +138,7 @@ int GroupApp::run(int argc, char** argv) {
     // Without the code page every name would be read and written as wrong bytes; better not
     // to touch the secretary's file at all.
     if (!TextCodec::isAvailable()) {
-        std::fputs("Fyn cannot run: the ICU data for the windows-1250 code page is missing "
-                   "(Debian package libicu72). No sheet was read or written.\n",
-                   stderr);
+        std::fputs(kCodePageMissing, stderr);
         messages.inform(StringTable::slovak().text(text::kCodePageMissing),
                         MessageBoxes::Icon::Warning);
         return 1;
