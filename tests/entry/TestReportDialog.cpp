@@ -377,33 +377,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
 
-        const QString none;
-        QTest::newRow("hidden publications 5000") << 5000 << 0 << 0 << QStringLiteral("1")
-                                                  << QStringLiteral("1") << between(4095) << none;
-        QTest::newRow("hidden videos 4096") << 0 << 4096 << 0 << QStringLiteral("1")
-                                            << QStringLiteral("1") << between(4095) << none;
-        QTest::newRow("hidden return visits 512")
-            << 0 << 0 << 512 << QStringLiteral("1") << QStringLiteral("1") << between(511) << none;
-        QTest::newRow("publications before return visits")
-            << 4096 << 0 << 512 << QStringLiteral("1") << QStringLiteral("1") << between(4095)
-            << none;
-        QTest::newRow("return visits before studies")
-            << 0 << 0 << 600 << QStringLiteral("1") << QStringLiteral("2.5") << between(511)
-            << none;
-        QTest::newRow("studies 64") << 0 << 0 << 0 << QStringLiteral("1") << QStringLiteral("64")
-                                    << between(63) << QStringLiteral("ctl143");
-        QTest::newRow("studies 2.5") << 0 << 0 << 0 << QStringLiteral("1") << QStringLiteral("2.5")
-                                     << kPositive << QStringLiteral("ctl143");
-        QTest::newRow("studies before hours")
-            << 0 << 0 << 0 << QStringLiteral("70000") << QStringLiteral("64") << between(63)
-            << QStringLiteral("ctl143");
-        QTest::newRow("hours 70000")
-            << 0 << 0 << 0 << QStringLiteral("70000") << QStringLiteral("1") << between(65535)
-            << QStringLiteral("ctl141");
-        QTest::newRow("hours 2.5") << 0 << 0 << 0 << QStringLiteral("2.5") << QStringLiteral("1")
-                                   << kPositive << QStringLiteral("ctl141");
-        QTest::newRow("every upper bound passes") << 4095 << 4095 << 511 << QStringLiteral("65535")
-                                                  << QStringLiteral("63") << QString() << none;
+        const auto row = [](const char* name, int publications, int videos, int returnVisits,
+                            const char* hours, const char* studies, const QString& message,
+                            const char* focus) {
+            QTest::newRow(name) << publications << videos << returnVisits
+                                << QString::fromLatin1(hours) << QString::fromLatin1(studies)
+                                << message << QString::fromLatin1(focus);
+        };
+        row("hidden publications 5000", 5000, 0, 0, "1", "1", between(4095), "");
+        row("hidden videos 4096", 0, 4096, 0, "1", "1", between(4095), "");
+        row("hidden return visits 512", 0, 0, 512, "1", "1", between(511), "");
+        row("publications before return visits", 4096, 0, 512, "1", "1", between(4095), "");
+        row("return visits before studies", 0, 0, 600, "1", "2.5", between(511), "");
+        row("studies 64", 0, 0, 0, "1", "64", between(63), "ctl143");
+        row("studies 2.5", 0, 0, 0, "1", "2.5", kPositive, "ctl143");
+        row("studies before hours", 0, 0, 0, "70000", "64", between(63), "ctl143");
+        row("hours 70000", 0, 0, 0, "70000", "1", between(65535), "ctl141");
+        row("hours 2.5", 0, 0, 0, "2.5", "1", kPositive, "ctl141");
+        row("every upper bound passes", 4095, 4095, 511, "65535", "63", {}, "");
     }
 
     void validation() {
