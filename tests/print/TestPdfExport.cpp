@@ -40,19 +40,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("error");
 
-        QTest::newRow("example sheet")
-            << QStringLiteral("example") << QStringLiteral("out.pdf") << QString();
-        QTest::newRow("sheet without publishers")
-            << QStringLiteral("empty") << QStringLiteral("out.pdf") << QString();
-        QTest::newRow("missing sheet") << QStringLiteral("missing") << QStringLiteral("out.pdf")
-                                       << QStringLiteral("missing.t09: cannot read the sheet");
-        QTest::newRow("no sheet") << QStringLiteral("month 255") << QStringLiteral("out.pdf")
-                                  << QStringLiteral("not a sheet");
-        QTest::newRow("output folder missing")
-            << QStringLiteral("example") << QStringLiteral("nowhere/out.pdf")
-            << QStringLiteral("nowhere/out.pdf: cannot write");
-        QTest::newRow("output is the sheet") << QStringLiteral("example") << QStringLiteral("sheet")
-                                             << QStringLiteral("is the sheet itself");
+        const auto row = [](const char* name, const char* sheet, const char* output,
+                            const char* error) {
+            QTest::newRow(name) << QString::fromLatin1(sheet) << QString::fromLatin1(output)
+                                << QString::fromLatin1(error);
+        };
+        row("example sheet", "example", "out.pdf", "");
+        row("sheet without publishers", "empty", "out.pdf", "");
+        row("missing sheet", "missing", "out.pdf", "missing.t09: cannot read the sheet");
+        row("no sheet", "month 255", "out.pdf", "not a sheet");
+        row("output folder missing", "example", "nowhere/out.pdf", "nowhere/out.pdf: cannot write");
+        row("output is the sheet", "example", "sheet", "is the sheet itself");
     }
 
     void outcomes() {
@@ -179,54 +177,29 @@ private Q_SLOTS:
         QVERIFY(bytes.contains("LiberationSans"));
     }
 
-    void writesNothingElse() {
-        const QString home = dir_->filePath(QStringLiteral("home"));
-        QVERIFY(QDir().mkpath(home));
-        const QString sheetPath = dir_->filePath(QStringLiteral("sheet.t09"));
-        QVERIFY(QFile::copy(QStringLiteral(FYN_EXAMPLE_SHEET), sheetPath));
-        QProcess fyn;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), home);
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        fyn.setProcessEnvironment(environment);
-        fyn.start(QStringLiteral(FYN_PROGRAM),
-                  {QStringLiteral("--pdf"), dir_->filePath(QStringLiteral("out.pdf")), sheetPath});
-        QVERIFY(fyn.waitForFinished(30000));
-        QCOMPARE(fyn.exitCode(), 0);
-        QCOMPARE(TestFiles::entries(home), QStringList());
-        QCOMPARE(TestFiles::read(sheetPath), TestFiles::read(QStringLiteral(FYN_EXAMPLE_SHEET)));
-    }
-
     void builtProgram_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
 
-        const QString example = QStringLiteral(FYN_EXAMPLE_SHEET);
-        QTest::newRow("exported") << QStringList{QStringLiteral("--pdf"), QStringLiteral("out.pdf"),
-                                                 example}
-                                  << 0 << QString();
+        const auto row = [](const char* name, const QStringList& sheet, int exitCode,
+                            const char* message) {
+            QTest::newRow(name) << QStringList{QStringLiteral("--pdf")} + sheet << exitCode
+                                << QString::fromLatin1(message);
+        };
+        const QString out = QStringLiteral("out.pdf"), example = QStringLiteral(FYN_EXAMPLE_SHEET);
+        row("exported", {out, example}, 0, "");
         // Qt takes "-reverse" for itself when it sees it; the output path must not be lost.
-        QTest::newRow("output named like a Qt option")
-            << QStringList{QStringLiteral("--pdf"), QStringLiteral("-reverse"), example} << 0
-            << QString();
-        QTest::newRow("missing sheet")
-            << QStringList{QStringLiteral("--pdf"), QStringLiteral("out.pdf"),
-                           QStringLiteral("missing.t09")}
-            << 1 << QStringLiteral("fyn: missing.t09: cannot read the sheet: ");
-        QTest::newRow("no sheet") << QStringList{QStringLiteral("--pdf"), QStringLiteral("out.pdf"),
-                                                 QStringLiteral(FYN_FIXTURES_DIR
-                                                                "/report-month-255.t09")}
-                                  << 1
-                                  << QStringLiteral("not a sheet from the secretary's program");
-        QTest::newRow("sheet missing from the arguments")
-            << QStringList{QStringLiteral("--pdf"), QStringLiteral("out.pdf")} << 1
-            << QStringLiteral("Usage: fyn --pdf OUT.pdf SHEET.t09");
+        row("output named like a Qt option", {QStringLiteral("-reverse"), example}, 0, "");
+        row("missing sheet", {out, QStringLiteral("missing.t09")}, 1,
+            "fyn: missing.t09: cannot read the sheet: ");
+        row("no sheet", {out, QStringLiteral(FYN_FIXTURES_DIR "/report-month-255.t09")}, 1,
+            "not a sheet from the secretary's program");
+        row("sheet missing from the arguments", {out}, 1, "Usage: fyn --pdf OUT.pdf SHEET.t09");
     }
 
+    // The program runs without a display and writes nothing beside its output, not even
+    // settings in the home folder.
     void builtProgram() {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
@@ -234,12 +207,19 @@ private Q_SLOTS:
 
         QProcess fyn;
         fyn.setWorkingDirectory(dir_->path());
+        const QString home = dir_->filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(home));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
         environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
         fyn.setProcessEnvironment(environment);
         fyn.start(QStringLiteral(FYN_PROGRAM), arguments);
         QVERIFY(fyn.waitForFinished(30000));
         QCOMPARE(fyn.exitCode(), exitCode);
+        QCOMPARE(TestFiles::entries(home), QStringList());
         const QString errors = QString::fromLocal8Bit(fyn.readAllStandardError());
         if (message.isEmpty()) {
             QVERIFY(!errors.contains(QStringLiteral("fyn:")));
