@@ -533,8 +533,7 @@ private Q_SLOTS:
     }
 
     void okWhileRemarksAreOpenNeedsASecondClick() {
-        QVERIFY(load(group()));
-        QVERIFY(open());
+        QVERIFY(load(group()) && open());
         QVERIFY(openRemarks());
         KeyboardUser::type(QStringLiteral("neskoro"));
         click(ReportControl::Ok);
@@ -547,8 +546,7 @@ private Q_SLOTS:
     }
 
     void cancelKeepsTheRemarkButNotTheRecord() {
-        QVERIFY(load(group()));
-        QVERIFY(open());
+        QVERIFY(load(group()) && open());
         KeyboardUser::press(Qt::Key_Space);
         QVERIFY(openRemarks());
         KeyboardUser::type(QStringLiteral("Chýbal"));
@@ -564,8 +562,7 @@ private Q_SLOTS:
     }
 
     void aClearedRemarkStaysClearedAfterAMonthRoundTrip() {
-        QVERIFY(load(group()));
-        QVERIFY(open());
+        QVERIFY(load(group()) && open());
         QVERIFY(openRemarks());
         KeyboardUser::type(QStringLiteral("abc"));
         KeyboardUser::press(Qt::Key_Return);
@@ -587,8 +584,7 @@ private Q_SLOTS:
     }
 
     void eachMonthShownReservesOneEntry() {
-        QVERIFY(load(group()));
-        QVERIFY(open());
+        QVERIFY(load(group()) && open());
         QVERIFY(openRemarks());
         KeyboardUser::type(QStringLiteral("abc"));
         KeyboardUser::press(Qt::Key_Return);
@@ -640,8 +636,7 @@ private Q_SLOTS:
         QFETCH(QString, how);
         QFETCH(QString, input);
         QFETCH(QString, kept);
-        QVERIFY(load(group()));
-        QVERIFY(open());
+        QVERIFY(load(group()) && open());
         QVERIFY(openRemarks());
         QLineEdit* field = edit(ReportControl::RemarksField);
         if (how == QStringLiteral("typed")) {
