@@ -135,18 +135,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("loadPath");
         QTest::addColumn<QString>("opened");
         QTest::addColumn<int>("listed");
-        QTest::newRow("command line of any case") << "G.T09"
-                                                  << ""
-                                                  << "G.T09" << 5;
-        QTest::newRow("other text falls back") << "something else"
-                                               << "g.t09"
-                                               << "g.t09" << 5;
-        QTest::newRow("setting not a sheet") << ""
-                                             << "g.t19"
-                                             << "g.t19" << 0;
-        QTest::newRow("setting names nothing") << ""
-                                               << "gone.t09"
-                                               << "gone.t09" << 0;
+        const auto row = [](const char* name, const char* line, const char* load,
+                            const char* opened, int listed) {
+            QTest::newRow(name) << QString::fromLatin1(line) << QString::fromLatin1(load)
+                                << QString::fromLatin1(opened) << listed;
+        };
+        row("command line of any case", "G.T09", "", "G.T09", 5);
+        row("other text falls back", "something else", "g.t09", "g.t09", 5);
+        row("setting not a sheet", "", "g.t19", "g.t19", 0);
+        row("setting names nothing", "", "gone.t09", "gone.t09", 0);
     }
 
     void opensTheSheetOfTheCommandLineOrOfTheSettings() {
@@ -419,21 +416,18 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("lastEntry");
         QTest::addColumn<QString>("message");
-        QTest::newRow("cancelled") << "-"
-                                   << "first.t09" << kGroupThree << "X"
-                                   << "";
-        QTest::newRow("wrong extension") << "two.txt"
-                                         << "first.t09" << kGroupThree << "X"
-                                         << "";
-        QTest::newRow("another sheet") << "two.T09"
-                                       << "two.T09" << kTwo << ""
-                                       << "";
-        QTest::newRow("no such file") << "gone.t09"
-                                      << "first.t09" << QStringList{} << ""
-                                      << "";
-        QTest::newRow("not a sheet") << "bad.t09"
-                                     << "first.t09" << kGroupThree << "X"
-                                     << "Súbor %1 nie je platný list od tajomníka.";
+        const QString bad = QStringLiteral("Súbor %1 nie je platný list od tajomníka.");
+        const auto row = [](const char* name, const char* chosen, const char* opened,
+                            const QStringList& names, const char* lastEntry,
+                            const QString& message) {
+            QTest::newRow(name) << QString::fromLatin1(chosen) << QString::fromLatin1(opened)
+                                << names << QString::fromLatin1(lastEntry) << message;
+        };
+        row("cancelled", "-", "first.t09", kGroupThree, "X", {});
+        row("wrong extension", "two.txt", "first.t09", kGroupThree, "X", {});
+        row("another sheet", "two.T09", "two.T09", kTwo, "", {});
+        row("no such file", "gone.t09", "first.t09", {}, "", {});
+        row("not a sheet", "bad.t09", "first.t09", kGroupThree, "X", bad);
     }
 
     void loadingAnotherSheet() {

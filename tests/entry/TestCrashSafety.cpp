@@ -59,149 +59,148 @@ class TestCrashSafety : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void acceptedReportsAreOnDiskWhileTheWindowIsOpen();
-};
 
-void TestCrashSafety::acceptedReportsAreOnDiskWhileTheWindowIsOpen() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Skupina3.t09"));
-    QVERIFY(QFile::copy(QStringLiteral(FYN_EXAMPLE_SHEET), path));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    void acceptedReportsAreOnDiskWhileTheWindowIsOpen() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Skupina3.t09"));
+        QVERIFY(QFile::copy(QStringLiteral(FYN_EXAMPLE_SHEET), path));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 
-    RecordingMessageBoxes messages;
-    ScriptedFilePicker files;
-    FixedClock clock(QDate(2026, 12, 10));
-    Settings settings(dir.filePath(QStringLiteral("fyn.ini")));
-    SheetBackup backup(dir.filePath(QStringLiteral("backups")));
-    ScriptedPrinterAccess printers;
-    fyn::test::MailSeams mail(settings, messages);
-    MainDialog window(MainDialog::Services{messages, files, clock, settings, backup,
-                                           StringTable::slovak(), printers, mail.mailers,
-                                           mail.dialer},
-                      path);
-    window.OpenWindow();
-    window.show();
-    QVERIFY(KeyboardUser::activate(window));
+        RecordingMessageBoxes messages;
+        ScriptedFilePicker files;
+        FixedClock clock(QDate(2026, 12, 10));
+        Settings settings(dir.filePath(QStringLiteral("fyn.ini")));
+        SheetBackup backup(dir.filePath(QStringLiteral("backups")));
+        ScriptedPrinterAccess printers;
+        test::MailSeams mail(settings, messages);
+        MainDialog window(MainDialog::Services{messages, files, clock, settings, backup,
+                                               StringTable::slovak(), printers, mail.mailers,
+                                               mail.dialer},
+                          path);
+        window.OpenWindow();
+        window.show();
+        QVERIFY(KeyboardUser::activate(window));
 
-    GroupSheet original;
-    QVERIFY(original.Load(QStringLiteral(FYN_EXAMPLE_SHEET)));
-    QCOMPARE(window.sheet().reportMonth, kNovember);
-    QCOMPARE(window.sheet().yearSlot, kSlot);
+        GroupSheet original;
+        QVERIFY(original.Load(QStringLiteral(FYN_EXAMPLE_SHEET)));
+        QCOMPARE(window.sheet().reportMonth, kNovember);
+        QCOMPARE(window.sheet().yearSlot, kSlot);
 
-    using K = KeyboardUser;
-    const Report reports[] = {
-        // The carried bits of his status byte make the hours field appear.
-        {2,
-         "Peter Ďurica",
-         {3, kNovember, kSlot},
-         [] {
-             K::press(Qt::Key_Space);
-             K::press(Qt::Key_Return);
-             expectFocus(141);
-             K::type(QStringLiteral("3"));
-             K::press(Qt::Key_Return);
-             expectFocus(143);
-             K::type(QStringLiteral("2"));
-             K::press(Qt::Key_Return);
-         }},
-        {19,
-         "Oľga Blahová",
-         {20, kNovember, kSlot},
-         [] {
-             K::press(Qt::Key_Space);
-             K::press(Qt::Key_Return);
-             K::type(QStringLiteral("72"));
-             K::press(Qt::Key_Return);
-             K::type(QStringLiteral("1"));
-             K::press(Qt::Key_Return);
-         }},
-        // A zero report.
-        {7,
-         "Eva Horváthová",
-         {8, kNovember, kSlot},
-         [] {
-             K::press(Qt::Key_P, Qt::AltModifier);
-             QTRY_COMPARE(K::focusName(), QStringLiteral("ctl163"));
-             K::type(QStringLiteral("0"));
-             K::press(Qt::Key_Return);
-             K::press(Qt::Key_Return);
-             expectFocus(1);
-             K::press(Qt::Key_Return);
-         }},
-        // October, handed in late without changes.
-        {9,
-         "Anna Szabová",
-         {10, kOctober, kSlot, true},
-         [] {
-             K::press(Qt::Key_M, Qt::AltModifier);
-             QTRY_COMPARE(K::focusName(), QStringLiteral("ctl158"));
-             K::press(Qt::Key_Up);
-             K::press(Qt::Key_Return);
-             QTRY_COMPARE(K::focusName(), QStringLiteral("ctl1126"));
-             K::press(Qt::Key_Return);
-             expectFocus(1);
-             K::press(Qt::Key_Return);
-         }},
-    };
+        using K = KeyboardUser;
+        const Report reports[] = {
+            // The carried bits of his status byte make the hours field appear.
+            {2,
+             "Peter Ďurica",
+             {3, kNovember, kSlot},
+             [] {
+                 K::press(Qt::Key_Space);
+                 K::press(Qt::Key_Return);
+                 expectFocus(141);
+                 K::type(QStringLiteral("3"));
+                 K::press(Qt::Key_Return);
+                 expectFocus(143);
+                 K::type(QStringLiteral("2"));
+                 K::press(Qt::Key_Return);
+             }},
+            {19,
+             "Oľga Blahová",
+             {20, kNovember, kSlot},
+             [] {
+                 K::press(Qt::Key_Space);
+                 K::press(Qt::Key_Return);
+                 K::type(QStringLiteral("72"));
+                 K::press(Qt::Key_Return);
+                 K::type(QStringLiteral("1"));
+                 K::press(Qt::Key_Return);
+             }},
+            // A zero report.
+            {7,
+             "Eva Horváthová",
+             {8, kNovember, kSlot},
+             [] {
+                 K::press(Qt::Key_P, Qt::AltModifier);
+                 QTRY_COMPARE(K::focusName(), QStringLiteral("ctl163"));
+                 K::type(QStringLiteral("0"));
+                 K::press(Qt::Key_Return);
+                 K::press(Qt::Key_Return);
+                 expectFocus(1);
+                 K::press(Qt::Key_Return);
+             }},
+            // October, handed in late without changes.
+            {9,
+             "Anna Szabová",
+             {10, kOctober, kSlot, true},
+             [] {
+                 K::press(Qt::Key_M, Qt::AltModifier);
+                 QTRY_COMPARE(K::focusName(), QStringLiteral("ctl158"));
+                 K::press(Qt::Key_Up);
+                 K::press(Qt::Key_Return);
+                 QTRY_COMPARE(K::focusName(), QStringLiteral("ctl1126"));
+                 K::press(Qt::Key_Return);
+                 expectFocus(1);
+                 K::press(Qt::Key_Return);
+             }},
+        };
 
-    QList<EditedEntry> edits;
-    for (const Report& report : reports) {
-        // The offscreen platform has no window manager to activate the window again after
-        // the report dialog closed.
-        QVERIFY(K::activate(window));
-        K::press(Qt::Key_Home);
-        for (int row = 0; row < report.row; ++row) {
-            K::press(Qt::Key_Down);
+        QList<EditedEntry> edits;
+        for (const Report& report : reports) {
+            // The offscreen platform has no window manager to activate the window again after
+            // the report dialog closed.
+            QVERIFY(K::activate(window));
+            K::press(Qt::Key_Home);
+            for (int row = 0; row < report.row; ++row) {
+                K::press(Qt::Key_Down);
+            }
+            K::onNextModalDialog([&report](QDialog&) { report.keys(); });
+            K::press(Qt::Key_Return);
+            if (QTest::currentTestFailed()) {
+                return;
+            }
+            QCOMPARE(window.lastEntryName(), QString::fromUtf8(report.name));
+            edits.append(report.entry);
+
+            GroupSheet onDisk;
+            QVERIFY(onDisk.Load(path));
+            const int index = report.entry.index;
+            QCOMPARE(QByteArray(reinterpret_cast<const char*>(onDisk.Record(index)), kRecordSize),
+                     QByteArray(reinterpret_cast<const char*>(window.sheet().Record(index)),
+                                kRecordSize));
+            const QStringList differences = unexpectedDifferences(original, onDisk, edits);
+            QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
         }
-        K::onNextModalDialog([&report](QDialog&) { report.keys(); });
-        K::press(Qt::Key_Return);
-        if (QTest::currentTestFailed()) {
-            return;
-        }
-        QCOMPARE(window.lastEntryName(), QString::fromUtf8(report.name));
-        edits.append(report.entry);
 
         GroupSheet onDisk;
         QVERIFY(onDisk.Load(path));
-        const int index = report.entry.index;
-        QCOMPARE(
-            QByteArray(reinterpret_cast<const char*>(onDisk.Record(index)), kRecordSize),
-            QByteArray(reinterpret_cast<const char*>(window.sheet().Record(index)), kRecordSize));
-        const QStringList differences = unexpectedDifferences(original, onDisk, edits);
-        QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
-    }
+        const auto carried = [&original](int index, int month) {
+            return valueAt(original, index, kStudiesAndFlags, month) & kCarriedFlagsMask;
+        };
+        QCOMPARE(valueAt(onDisk, 3, kHours, kNovember), 3);
+        QCOMPARE(valueAt(onDisk, 3, kStudiesAndFlags, kNovember), carried(3, kNovember) | 0x802);
+        QCOMPARE(valueAt(onDisk, 20, kHours, kNovember), 72);
+        QCOMPARE(valueAt(onDisk, 20, kStudiesAndFlags, kNovember), carried(20, kNovember) | 0x801);
+        QCOMPARE(valueAt(onDisk, 20, kCreditHours, kNovember), 0);
+        QCOMPARE(valueAt(onDisk, 8, kStudiesAndFlags, kNovember), carried(8, kNovember));
+        QVERIFY(!onDisk.IsReportMissing(8, kNovember, kSlot));
+        QVERIFY(onDisk.IsMarkedLate(10, kOctober));
+        for (const std::size_t array : {kPublications, kVideos, kHours, kReturnVisits,
+                                        kStudiesAndFlags, kRemarkEntry, kCreditHours}) {
+            QCOMPARE(valueAt(onDisk, 10, array, kOctober), valueAt(original, 10, array, kOctober));
+        }
+        QCOMPARE(onDisk.Record(10)[kPioneerStatus + monthSlot(kOctober, kSlot)],
+                 original.Record(10)[kPioneerStatus + monthSlot(kOctober, kSlot)]);
 
-    GroupSheet onDisk;
-    QVERIFY(onDisk.Load(path));
-    const auto carried = [&original](int index, int month) {
-        return valueAt(original, index, kStudiesAndFlags, month) & kCarriedFlagsMask;
-    };
-    QCOMPARE(valueAt(onDisk, 3, kHours, kNovember), 3);
-    QCOMPARE(valueAt(onDisk, 3, kStudiesAndFlags, kNovember), carried(3, kNovember) | 0x802);
-    QCOMPARE(valueAt(onDisk, 20, kHours, kNovember), 72);
-    QCOMPARE(valueAt(onDisk, 20, kStudiesAndFlags, kNovember), carried(20, kNovember) | 0x801);
-    QCOMPARE(valueAt(onDisk, 20, kCreditHours, kNovember), 0);
-    QCOMPARE(valueAt(onDisk, 8, kStudiesAndFlags, kNovember), carried(8, kNovember));
-    QVERIFY(!onDisk.IsReportMissing(8, kNovember, kSlot));
-    QVERIFY(onDisk.IsMarkedLate(10, kOctober));
-    for (const std::size_t array : {kPublications, kVideos, kHours, kReturnVisits, kStudiesAndFlags,
-                                    kRemarkEntry, kCreditHours}) {
-        QCOMPARE(valueAt(onDisk, 10, array, kOctober), valueAt(original, 10, array, kOctober));
+        // Each month shown reserved one entry: Peter, Oľga, Eva, and Anna's November and October.
+        QCOMPARE(onDisk.remarkCount(), original.remarkCount() + 5);
+        const int zeroReport = valueAt(onDisk, 8, kRemarkEntry, kNovember);
+        QCOMPARE(zeroReport, original.remarkCount() + 3);
+        for (int number = original.remarkCount() + 1; number <= onDisk.remarkCount(); ++number) {
+            QCOMPARE(QByteArray(reinterpret_cast<const char*>(onDisk.RemarkEntry(number))),
+                     number == zeroReport ? QByteArray("0") : QByteArray());
+        }
+        QVERIFY(window.isVisible());
+        QVERIFY(messages.texts().isEmpty());
     }
-    QCOMPARE(onDisk.Record(10)[kPioneerStatus + monthSlot(kOctober, kSlot)],
-             original.Record(10)[kPioneerStatus + monthSlot(kOctober, kSlot)]);
-
-    // Each month shown reserved one entry: Peter, Oľga, Eva, and Anna's November and October.
-    QCOMPARE(onDisk.remarkCount(), original.remarkCount() + 5);
-    const int zeroReport = valueAt(onDisk, 8, kRemarkEntry, kNovember);
-    QCOMPARE(zeroReport, original.remarkCount() + 3);
-    for (int number = original.remarkCount() + 1; number <= onDisk.remarkCount(); ++number) {
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(onDisk.RemarkEntry(number))),
-                 number == zeroReport ? QByteArray("0") : QByteArray());
-    }
-    QVERIFY(window.isVisible());
-    QVERIFY(messages.texts().isEmpty());
-}
+};
 
 QTEST_MAIN(TestCrashSafety)
 #include "TestCrashSafety.moc"

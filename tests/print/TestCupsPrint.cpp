@@ -51,96 +51,94 @@ class TestCupsPrint : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void printedThroughTheQueue_data();
-    void printedThroughTheQueue();
+    void initTestCase() {
+        queue_ = qEnvironmentVariable("FYN_CUPS_QUEUE");
+        output_ = qEnvironmentVariable("FYN_CUPS_OUTPUT");
+        int status = -1;
+        if (!queue_.isEmpty()) {
+            run(QStringLiteral("lpstat"), {QStringLiteral("-p"), queue_}, &status);
+        }
+        if (status != 0 || output_.isEmpty()) {
+            const QByteArray why =
+                "no CUPS print queue: FYN_CUPS_QUEUE and FYN_CUPS_OUTPUT must name "
+                "a running queue with a file device, as .ci/run sets up";
+            if (qEnvironmentVariable("CI") == QStringLiteral("true")) {
+                QFAIL(why.constData());
+            }
+            QSKIP(why.constData());
+        }
+    }
+
+    void printedThroughTheQueue_data() {
+        QTest::addColumn<bool>("printerVariable");
+        QTest::newRow("PRINTER names the queue") << true;
+        QTest::newRow("no default: the first printer") << false;
+    }
+
+    void printedThroughTheQueue() {
+        QFETCH(bool, printerVariable);
+        QFile::remove(output_);
+        const int completedBefore = completedJobs(queue_);
+        if (printerVariable) {
+            // The queue becomes the default as a user's PRINTER makes it.
+            qputenv("PRINTER", queue_.toLocal8Bit());
+        } else {
+            qunsetenv("PRINTER");
+            qunsetenv("LPDEST");
+            const QStringList names = QPrinterInfo::availablePrinterNames();
+            if (!QPrinterInfo::defaultPrinter().isNull() || names.value(0) != queue_) {
+                QSKIP("this machine has a default printer or lists another printer first");
+            }
+        }
+
+        PrintTestSheet sheet(PrintTestSheet::numbered(33));
+        QtPrinterAccess printers;
+        RecordingMessageBoxes messages;
+        SheetPrinter printer(printers, messages, StringTable::slovak());
+        PreviewDialog dialog(sheet.source(), printer);
+        dialog.show();
+        QTest::mouseClick(DialogBuilder::control<QPushButton>(dialog, PreviewControl::Print),
+                          Qt::LeftButton);
+        QCOMPARE(messages.texts(), QStringList());
+
+        // Done is when CUPS says the job completed, not when the file first appears.
+        const QDeadlineTimer deadline(60000);
+        while (completedJobs(queue_) <= completedBefore && !deadline.hasExpired()) {
+            QTest::qWait(200);
+        }
+        QVERIFY2(completedJobs(queue_) > completedBefore,
+                 "the job did not complete within a minute");
+
+        QString error;
+        const QList<PdfWord> words = PdfWords::read(output_, &error);
+        QVERIFY2(!words.isEmpty(), qPrintable(error));
+        QCOMPARE(PdfWords::pageCount(words), 2);
+        const PdfWord* name = PdfWords::find(words, QStringLiteral("Meno"));
+        const PdfWord* phone = PdfWords::find(words, QStringLiteral("Telefón"));
+        const PdfWord* first = PdfWords::find(words, QStringLiteral("Meno01"));
+        const PdfWord* second = PdfWords::find(words, QStringLiteral("Meno02"));
+        const PdfWord* last = PdfWords::find(words, QStringLiteral("Meno32"));
+        const PdfWord* nextPage = PdfWords::find(words, QStringLiteral("Meno33"), 1);
+        QVERIFY(name && phone && first && second && last && nextPage);
+        QVERIFY(!PdfWords::find(words, QStringLiteral("Meno33"), 0));
+        // Two inches from "Meno" to "Telefón", rows 18 points apart, 32 rows a page.
+        QVERIFY2(qAbs(phone->xMin - name->xMin - 144) < kTolerance,
+                 qPrintable(QString::number(phone->xMin - name->xMin)));
+        QVERIFY(qAbs(second->yMin - first->yMin - 18) < kTolerance);
+        QVERIFY(qAbs(last->yMin - first->yMin - 31 * 18) < kTolerance);
+        QVERIFY(qAbs(nextPage->yMin - first->yMin) < kTolerance);
+        QVERIFY(qAbs(first->xMin - name->xMin) < kTolerance);
+        // The heading line 4 lines of H0 = 1/6 in below the title, the first row 1.53 in below it.
+        const PdfWord* title = PdfWords::find(words, QStringLiteral("Kontakty"));
+        QVERIFY(title);
+        QVERIFY(qAbs(name->yMin - title->yMin - 48) < kTolerance);
+        QVERIFY(qAbs(first->yMin - title->yMin - 74.16) < kTolerance);
+    }
 
 private:
     QString queue_;
     QString output_;
 };
-
-void TestCupsPrint::initTestCase() {
-    queue_ = qEnvironmentVariable("FYN_CUPS_QUEUE");
-    output_ = qEnvironmentVariable("FYN_CUPS_OUTPUT");
-    int status = -1;
-    if (!queue_.isEmpty()) {
-        run(QStringLiteral("lpstat"), {QStringLiteral("-p"), queue_}, &status);
-    }
-    if (status != 0 || output_.isEmpty()) {
-        const QByteArray why = "no CUPS print queue: FYN_CUPS_QUEUE and FYN_CUPS_OUTPUT must name "
-                               "a running queue with a file device, as .ci/run sets up";
-        if (qEnvironmentVariable("CI") == QStringLiteral("true")) {
-            QFAIL(why.constData());
-        }
-        QSKIP(why.constData());
-    }
-}
-
-void TestCupsPrint::printedThroughTheQueue_data() {
-    QTest::addColumn<bool>("printerVariable");
-    QTest::newRow("PRINTER names the queue") << true;
-    QTest::newRow("no default: the first printer") << false;
-}
-
-void TestCupsPrint::printedThroughTheQueue() {
-    QFETCH(bool, printerVariable);
-    QFile::remove(output_);
-    const int completedBefore = completedJobs(queue_);
-    if (printerVariable) {
-        // The queue becomes the default as a user's PRINTER makes it.
-        qputenv("PRINTER", queue_.toLocal8Bit());
-    } else {
-        qunsetenv("PRINTER");
-        qunsetenv("LPDEST");
-        const QStringList names = QPrinterInfo::availablePrinterNames();
-        if (!QPrinterInfo::defaultPrinter().isNull() || names.value(0) != queue_) {
-            QSKIP("this machine has a default printer or lists another printer first");
-        }
-    }
-
-    PrintTestSheet sheet(PrintTestSheet::numbered(33));
-    QtPrinterAccess printers;
-    RecordingMessageBoxes messages;
-    SheetPrinter printer(printers, messages, StringTable::slovak());
-    PreviewDialog dialog(sheet.source(), printer);
-    dialog.show();
-    QTest::mouseClick(DialogBuilder::control<QPushButton>(dialog, PreviewControl::Print),
-                      Qt::LeftButton);
-    QCOMPARE(messages.texts(), QStringList());
-
-    // Done is when CUPS says the job completed, not when the file first appears.
-    const QDeadlineTimer deadline(60000);
-    while (completedJobs(queue_) <= completedBefore && !deadline.hasExpired()) {
-        QTest::qWait(200);
-    }
-    QVERIFY2(completedJobs(queue_) > completedBefore, "the job did not complete within a minute");
-
-    QString error;
-    const QList<PdfWord> words = PdfWords::read(output_, &error);
-    QVERIFY2(!words.isEmpty(), qPrintable(error));
-    QCOMPARE(PdfWords::pageCount(words), 2);
-    const PdfWord* name = PdfWords::find(words, QStringLiteral("Meno"));
-    const PdfWord* phone = PdfWords::find(words, QStringLiteral("Telefón"));
-    const PdfWord* first = PdfWords::find(words, QStringLiteral("Meno01"));
-    const PdfWord* second = PdfWords::find(words, QStringLiteral("Meno02"));
-    const PdfWord* last = PdfWords::find(words, QStringLiteral("Meno32"));
-    const PdfWord* nextPage = PdfWords::find(words, QStringLiteral("Meno33"), 1);
-    QVERIFY(name && phone && first && second && last && nextPage);
-    QVERIFY(!PdfWords::find(words, QStringLiteral("Meno33"), 0));
-    // Two inches from "Meno" to "Telefón", rows 18 points apart, 32 rows a page.
-    QVERIFY2(qAbs(phone->xMin - name->xMin - 144) < kTolerance,
-             qPrintable(QString::number(phone->xMin - name->xMin)));
-    QVERIFY(qAbs(second->yMin - first->yMin - 18) < kTolerance);
-    QVERIFY(qAbs(last->yMin - first->yMin - 31 * 18) < kTolerance);
-    QVERIFY(qAbs(nextPage->yMin - first->yMin) < kTolerance);
-    QVERIFY(qAbs(first->xMin - name->xMin) < kTolerance);
-    // The heading line 4 lines of H0 = 1/6 in below the title, the first row 1.53 in below it.
-    const PdfWord* title = PdfWords::find(words, QStringLiteral("Kontakty"));
-    QVERIFY(title);
-    QVERIFY(qAbs(name->yMin - title->yMin - 48) < kTolerance);
-    QVERIFY(qAbs(first->yMin - title->yMin - 74.16) < kTolerance);
-}
 
 QTEST_MAIN(TestCupsPrint)
 #include "TestCupsPrint.moc"

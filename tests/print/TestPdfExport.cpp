@@ -33,26 +33,208 @@ class TestPdfExport : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void outcomes_data();
-    void outcomes();
-    void positionsInPoints_data();
-    void positionsInPoints();
-    void pages_data();
-    void pages();
-    void writesNothingElse();
-    void builtProgram_data();
-    void builtProgram();
+    void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+
+    void outcomes_data() {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("error");
+
+        const auto row = [](const char* name, const char* sheet, const char* output,
+                            const char* error) {
+            QTest::newRow(name) << QString::fromLatin1(sheet) << QString::fromLatin1(output)
+                                << QString::fromLatin1(error);
+        };
+        row("example sheet", "example", "out.pdf", "");
+        row("sheet without publishers", "empty", "out.pdf", "");
+        row("missing sheet", "missing", "out.pdf", "missing.t09: cannot read the sheet");
+        row("no sheet", "month 255", "out.pdf", "not a sheet");
+        row("output folder missing", "example", "nowhere/out.pdf", "nowhere/out.pdf: cannot write");
+        row("output is the sheet", "example", "sheet", "is the sheet itself");
+    }
+
+    void outcomes() {
+        QFETCH(QString, sheet);
+        QFETCH(QString, output);
+        QFETCH(QString, error);
+
+        QString sheetPath = dir_->filePath(QStringLiteral("sheet.t09"));
+        if (sheet == QStringLiteral("example")) {
+            QVERIFY(QFile::copy(QStringLiteral(FYN_EXAMPLE_SHEET), sheetPath));
+        } else if (sheet == QStringLiteral("empty")) {
+            SheetBuilder builder;
+            builder.setGroupNumber(4);
+            QVERIFY(builder.writeTo(sheetPath));
+        } else if (sheet == QStringLiteral("month 255")) {
+            QVERIFY(
+                QFile::copy(QStringLiteral(FYN_FIXTURES_DIR "/report-month-255.t09"), sheetPath));
+        } else {
+            sheetPath = dir_->filePath(QStringLiteral("missing.t09"));
+        }
+        const QByteArray sheetBefore = TestFiles::read(sheetPath);
+        const QString outputPath =
+            output == QStringLiteral("sheet") ? sheetPath : dir_->filePath(output);
+
+        const QString result =
+            PdfExport::Run(outputPath, sheetPath, FixedClock(), StringTable::slovak());
+        if (error.isEmpty()) {
+            QVERIFY2(result.isEmpty(), qPrintable(result));
+            QCOMPARE(PdfWords::pageCount(PdfWords::read(outputPath)), 1);
+        } else {
+            QVERIFY2(result.contains(error), qPrintable(result));
+            QVERIFY(!result.contains(QLatin1Char('\n')));
+        }
+        QCOMPARE(TestFiles::read(sheetPath), sheetBefore);
+        // Nothing is left behind but the sheet and a finished PDF.
+        QStringList expected;
+        if (QFile::exists(sheetPath)) {
+            expected.append(QStringLiteral("sheet.t09"));
+        }
+        if (error.isEmpty()) {
+            expected.append(QStringLiteral("out.pdf"));
+        }
+        expected.sort();
+        QCOMPARE(TestFiles::entries(dir_->path()), expected);
+    }
+
+    void positionsInPoints_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<double>("xMin");
+        QTest::addColumn<double>("yMin");
+
+        // 600 dots make 72 points: L = 300 dots = 36 pt, P = 1500 dots = 180 pt (2 in right of
+        // "Meno"), the headings at 700 dots = 84 pt, the row on line 4 at 918 dots = 110.16 pt and
+        // each further row 150 dots = 18 pt lower.
+        QTest::newRow("title") << QStringLiteral("Kontakty") << 36.0 << 36.0;
+        QTest::newRow("group line") << QStringLiteral("Skupina") << 36.0 << 60.0;
+        QTest::newRow("Meno") << QStringLiteral("Meno") << 36.0 << 84.0;
+        QTest::newRow("Telefón") << QStringLiteral("Telefón") << 180.0 << 84.0;
+        QTest::newRow("v službe") << QStringLiteral("službe") << -1.0 << 84.0;
+        QTest::newRow("first row") << QStringLiteral("Ján") << 36.0 << 110.16;
+        QTest::newRow("second row") << QStringLiteral("Mária") << 36.0 << 128.16;
+        QTest::newRow("third row") << QStringLiteral("Peter") << 36.0 << 146.16;
+        QTest::newRow("single number") << QStringLiteral("0905") << 180.0 << -1.0;
+        QTest::newRow("second of two numbers") << QStringLiteral("033/551") << 194.4 << 114.0;
+        QTest::newRow("hours end at 3540 dots") << QStringLiteral("64") << -1.0 << 110.16;
+        QTest::newRow("remark at C4 + D/20") << QStringLiteral("5") << 442.8 << 110.16;
+    }
+
+    void positionsInPoints() {
+        QFETCH(QString, word);
+        QFETCH(double, xMin);
+        QFETCH(double, yMin);
+
+        QString error;
+        const QString pdf = exportSheet(QStringLiteral(FYN_EXAMPLE_SHEET), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const auto words = PdfWords::read(pdf, &error);
+        QVERIFY2(!words.isEmpty(), qPrintable(error));
+        const fyn::test::PdfWord* found = PdfWords::find(words, word);
+        QVERIFY2(found, qPrintable(word));
+        if (xMin >= 0) {
+            QVERIFY2(qAbs(found->xMin - xMin) < kTolerance,
+                     qPrintable(QString::number(found->xMin)));
+        }
+        if (yMin >= 0) {
+            QVERIFY2(qAbs(found->yMin - yMin) < kTolerance,
+                     qPrintable(QString::number(found->yMin)));
+        }
+        if (word == QStringLiteral("64")) {
+            QVERIFY2(qAbs(found->xMax - 3540 * 72.0 / 600) < kTolerance,
+                     qPrintable(QString::number(found->xMax)));
+        }
+    }
+
+    void pages_data() {
+        QTest::addColumn<int>("publishers");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("0") << 0 << 1;
+        QTest::newRow("32") << 32 << 1;
+        QTest::newRow("33") << 33 << 2;
+        QTest::newRow("65") << 65 << 3;
+    }
+
+    // Qt opens the first page itself and adds a blank one for a page started after the last one.
+    void pages() {
+        QFETCH(int, publishers);
+        QFETCH(int, pages);
+        PrintTestSheet sheet(PrintTestSheet::numbered(publishers));
+        QString error;
+        const QString pdf = exportSheet(sheet.path(), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const auto words = PdfWords::read(pdf);
+        QCOMPARE(PdfWords::pageCount(words), pages);
+        if (publishers > 32) {
+            // A later page starts with the 33rd publisher where the first page started.
+            const auto* first = PdfWords::find(words, QStringLiteral("Meno01"), 0);
+            const auto* later = PdfWords::find(words, QStringLiteral("Meno33"), 1);
+            QVERIFY(first && later);
+            QCOMPARE(later->yMin, first->yMin);
+            QVERIFY(PdfWords::find(words, QStringLiteral("Meno32"), 0));
+        }
+        // The fonts are Liberation Sans, embedded, never a silent substitute.
+        const QByteArray bytes = TestFiles::read(pdf);
+        QVERIFY(bytes.contains("LiberationSans"));
+    }
+
+    void builtProgram_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+
+        const auto row = [](const char* name, const QStringList& sheet, int exitCode,
+                            const char* message) {
+            QTest::newRow(name) << QStringList{QStringLiteral("--pdf")} + sheet << exitCode
+                                << QString::fromLatin1(message);
+        };
+        const QString out = QStringLiteral("out.pdf"), example = QStringLiteral(FYN_EXAMPLE_SHEET);
+        row("exported", {out, example}, 0, "");
+        // Qt takes "-reverse" for itself when it sees it; the output path must not be lost.
+        row("output named like a Qt option", {QStringLiteral("-reverse"), example}, 0, "");
+        row("missing sheet", {out, QStringLiteral("missing.t09")}, 1,
+            "fyn: missing.t09: cannot read the sheet: ");
+        row("no sheet", {out, QStringLiteral(FYN_FIXTURES_DIR "/report-month-255.t09")}, 1,
+            "not a sheet from the secretary's program");
+        row("sheet missing from the arguments", {out}, 1, "Usage: fyn --pdf OUT.pdf SHEET.t09");
+    }
+
+    // The program runs without a display and writes nothing beside its output, not even
+    // settings in the home folder.
+    void builtProgram() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+
+        QProcess fyn;
+        fyn.setWorkingDirectory(dir_->path());
+        const QString home = dir_->filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(home));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        fyn.setProcessEnvironment(environment);
+        fyn.start(QStringLiteral(FYN_PROGRAM), arguments);
+        QVERIFY(fyn.waitForFinished(30000));
+        QCOMPARE(fyn.exitCode(), exitCode);
+        QCOMPARE(TestFiles::entries(home), QStringList());
+        const QString errors = QString::fromLocal8Bit(fyn.readAllStandardError());
+        if (message.isEmpty()) {
+            QVERIFY(!errors.contains(QStringLiteral("fyn:")));
+            QVERIFY(QFile::exists(dir_->filePath(arguments[1])));
+        } else {
+            QVERIFY2(errors.contains(message), qPrintable(errors));
+            QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("out.pdf"))));
+        }
+    }
 
 private:
     QString exportSheet(const QString& sheetPath, QString* error = nullptr);
 
     std::unique_ptr<QTemporaryDir> dir_;
 };
-
-void TestPdfExport::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-}
 
 QString TestPdfExport::exportSheet(const QString& sheetPath, QString* error) {
     const QString output = dir_->filePath(QStringLiteral("out.pdf"));
@@ -61,217 +243,6 @@ QString TestPdfExport::exportSheet(const QString& sheetPath, QString* error) {
         *error = result;
     }
     return output;
-}
-
-void TestPdfExport::outcomes_data() {
-    QTest::addColumn<QString>("sheet");
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<QString>("error");
-
-    QTest::newRow("example sheet")
-        << QStringLiteral("example") << QStringLiteral("out.pdf") << QString();
-    QTest::newRow("sheet without publishers")
-        << QStringLiteral("empty") << QStringLiteral("out.pdf") << QString();
-    QTest::newRow("missing sheet") << QStringLiteral("missing") << QStringLiteral("out.pdf")
-                                   << QStringLiteral("missing.t09: cannot read the sheet");
-    QTest::newRow("no sheet") << QStringLiteral("month 255") << QStringLiteral("out.pdf")
-                              << QStringLiteral("not a sheet");
-    QTest::newRow("output folder missing")
-        << QStringLiteral("example") << QStringLiteral("nowhere/out.pdf")
-        << QStringLiteral("nowhere/out.pdf: cannot write");
-    QTest::newRow("output is the sheet") << QStringLiteral("example") << QStringLiteral("sheet")
-                                         << QStringLiteral("is the sheet itself");
-}
-
-void TestPdfExport::outcomes() {
-    QFETCH(QString, sheet);
-    QFETCH(QString, output);
-    QFETCH(QString, error);
-
-    QString sheetPath = dir_->filePath(QStringLiteral("sheet.t09"));
-    if (sheet == QStringLiteral("example")) {
-        QVERIFY(QFile::copy(QStringLiteral(FYN_EXAMPLE_SHEET), sheetPath));
-    } else if (sheet == QStringLiteral("empty")) {
-        SheetBuilder builder;
-        builder.setGroupNumber(4);
-        QVERIFY(builder.writeTo(sheetPath));
-    } else if (sheet == QStringLiteral("month 255")) {
-        QVERIFY(QFile::copy(QStringLiteral(FYN_FIXTURES_DIR "/report-month-255.t09"), sheetPath));
-    } else {
-        sheetPath = dir_->filePath(QStringLiteral("missing.t09"));
-    }
-    const QByteArray sheetBefore = TestFiles::read(sheetPath);
-    const QString outputPath =
-        output == QStringLiteral("sheet") ? sheetPath : dir_->filePath(output);
-
-    const QString result =
-        PdfExport::Run(outputPath, sheetPath, FixedClock(), StringTable::slovak());
-    if (error.isEmpty()) {
-        QVERIFY2(result.isEmpty(), qPrintable(result));
-        QCOMPARE(PdfWords::pageCount(PdfWords::read(outputPath)), 1);
-    } else {
-        QVERIFY2(result.contains(error), qPrintable(result));
-        QVERIFY(!result.contains(QLatin1Char('\n')));
-    }
-    QCOMPARE(TestFiles::read(sheetPath), sheetBefore);
-    // Nothing is left behind but the sheet and a finished PDF.
-    QStringList expected;
-    if (QFile::exists(sheetPath)) {
-        expected.append(QStringLiteral("sheet.t09"));
-    }
-    if (error.isEmpty()) {
-        expected.append(QStringLiteral("out.pdf"));
-    }
-    expected.sort();
-    QCOMPARE(TestFiles::entries(dir_->path()), expected);
-}
-
-void TestPdfExport::positionsInPoints_data() {
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<double>("xMin");
-    QTest::addColumn<double>("yMin");
-
-    // 600 dots make 72 points: L = 300 dots = 36 pt, P = 1500 dots = 180 pt (2 in right of
-    // "Meno"), the headings at 700 dots = 84 pt, the row on line 4 at 918 dots = 110.16 pt and
-    // each further row 150 dots = 18 pt lower.
-    QTest::newRow("title") << QStringLiteral("Kontakty") << 36.0 << 36.0;
-    QTest::newRow("group line") << QStringLiteral("Skupina") << 36.0 << 60.0;
-    QTest::newRow("Meno") << QStringLiteral("Meno") << 36.0 << 84.0;
-    QTest::newRow("Telefón") << QStringLiteral("Telefón") << 180.0 << 84.0;
-    QTest::newRow("v službe") << QStringLiteral("službe") << -1.0 << 84.0;
-    QTest::newRow("first row") << QStringLiteral("Ján") << 36.0 << 110.16;
-    QTest::newRow("second row") << QStringLiteral("Mária") << 36.0 << 128.16;
-    QTest::newRow("third row") << QStringLiteral("Peter") << 36.0 << 146.16;
-    QTest::newRow("single number") << QStringLiteral("0905") << 180.0 << -1.0;
-    QTest::newRow("second of two numbers") << QStringLiteral("033/551") << 194.4 << 114.0;
-    QTest::newRow("hours end at 3540 dots") << QStringLiteral("64") << -1.0 << 110.16;
-    QTest::newRow("remark at C4 + D/20") << QStringLiteral("5") << 442.8 << 110.16;
-}
-
-void TestPdfExport::positionsInPoints() {
-    QFETCH(QString, word);
-    QFETCH(double, xMin);
-    QFETCH(double, yMin);
-
-    QString error;
-    const QString pdf = exportSheet(QStringLiteral(FYN_EXAMPLE_SHEET), &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-    const auto words = PdfWords::read(pdf, &error);
-    QVERIFY2(!words.isEmpty(), qPrintable(error));
-    const fyn::test::PdfWord* found = PdfWords::find(words, word);
-    QVERIFY2(found, qPrintable(word));
-    if (xMin >= 0) {
-        QVERIFY2(qAbs(found->xMin - xMin) < kTolerance, qPrintable(QString::number(found->xMin)));
-    }
-    if (yMin >= 0) {
-        QVERIFY2(qAbs(found->yMin - yMin) < kTolerance, qPrintable(QString::number(found->yMin)));
-    }
-    if (word == QStringLiteral("64")) {
-        QVERIFY2(qAbs(found->xMax - 3540 * 72.0 / 600) < kTolerance,
-                 qPrintable(QString::number(found->xMax)));
-    }
-}
-
-void TestPdfExport::pages_data() {
-    QTest::addColumn<int>("publishers");
-    QTest::addColumn<int>("pages");
-    QTest::newRow("0") << 0 << 1;
-    QTest::newRow("32") << 32 << 1;
-    QTest::newRow("33") << 33 << 2;
-    QTest::newRow("65") << 65 << 3;
-}
-
-// Qt opens the first page itself and adds a blank one for a page started after the last one.
-void TestPdfExport::pages() {
-    QFETCH(int, publishers);
-    QFETCH(int, pages);
-    PrintTestSheet sheet(PrintTestSheet::numbered(publishers));
-    QString error;
-    const QString pdf = exportSheet(sheet.path(), &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-    const auto words = PdfWords::read(pdf);
-    QCOMPARE(PdfWords::pageCount(words), pages);
-    if (publishers > 32) {
-        // A later page starts with the 33rd publisher where the first page started.
-        const auto* first = PdfWords::find(words, QStringLiteral("Meno01"), 0);
-        const auto* later = PdfWords::find(words, QStringLiteral("Meno33"), 1);
-        QVERIFY(first && later);
-        QCOMPARE(later->yMin, first->yMin);
-        QVERIFY(PdfWords::find(words, QStringLiteral("Meno32"), 0));
-    }
-    // The fonts are Liberation Sans, embedded, never a silent substitute.
-    const QByteArray bytes = TestFiles::read(pdf);
-    QVERIFY(bytes.contains("LiberationSans"));
-}
-
-void TestPdfExport::writesNothingElse() {
-    const QString home = dir_->filePath(QStringLiteral("home"));
-    QVERIFY(QDir().mkpath(home));
-    const QString sheetPath = dir_->filePath(QStringLiteral("sheet.t09"));
-    QVERIFY(QFile::copy(QStringLiteral(FYN_EXAMPLE_SHEET), sheetPath));
-    QProcess fyn;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    fyn.setProcessEnvironment(environment);
-    fyn.start(QStringLiteral(FYN_PROGRAM),
-              {QStringLiteral("--pdf"), dir_->filePath(QStringLiteral("out.pdf")), sheetPath});
-    QVERIFY(fyn.waitForFinished(30000));
-    QCOMPARE(fyn.exitCode(), 0);
-    QCOMPARE(TestFiles::entries(home), QStringList());
-    QCOMPARE(TestFiles::read(sheetPath), TestFiles::read(QStringLiteral(FYN_EXAMPLE_SHEET)));
-}
-
-void TestPdfExport::builtProgram_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("message");
-
-    const QString example = QStringLiteral(FYN_EXAMPLE_SHEET);
-    QTest::newRow("exported") << QStringList{QStringLiteral("--pdf"), QStringLiteral("out.pdf"),
-                                             example}
-                              << 0 << QString();
-    // Qt takes "-reverse" for itself when it sees it; the output path must not be lost.
-    QTest::newRow("output named like a Qt option")
-        << QStringList{QStringLiteral("--pdf"), QStringLiteral("-reverse"), example} << 0
-        << QString();
-    QTest::newRow("missing sheet")
-        << QStringList{QStringLiteral("--pdf"), QStringLiteral("out.pdf"),
-                       QStringLiteral("missing.t09")}
-        << 1 << QStringLiteral("fyn: missing.t09: cannot read the sheet: ");
-    QTest::newRow("no sheet") << QStringList{QStringLiteral("--pdf"), QStringLiteral("out.pdf"),
-                                             QStringLiteral(FYN_FIXTURES_DIR
-                                                            "/report-month-255.t09")}
-                              << 1 << QStringLiteral("not a sheet from the secretary's program");
-    QTest::newRow("sheet missing from the arguments")
-        << QStringList{QStringLiteral("--pdf"), QStringLiteral("out.pdf")} << 1
-        << QStringLiteral("Usage: fyn --pdf OUT.pdf SHEET.t09");
-}
-
-void TestPdfExport::builtProgram() {
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, message);
-
-    QProcess fyn;
-    fyn.setWorkingDirectory(dir_->path());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    fyn.setProcessEnvironment(environment);
-    fyn.start(QStringLiteral(FYN_PROGRAM), arguments);
-    QVERIFY(fyn.waitForFinished(30000));
-    QCOMPARE(fyn.exitCode(), exitCode);
-    const QString errors = QString::fromLocal8Bit(fyn.readAllStandardError());
-    if (message.isEmpty()) {
-        QVERIFY(!errors.contains(QStringLiteral("fyn:")));
-        QVERIFY(QFile::exists(dir_->filePath(arguments[1])));
-    } else {
-        QVERIFY2(errors.contains(message), qPrintable(errors));
-        QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("out.pdf"))));
-    }
 }
 
 QTEST_MAIN(TestPdfExport)

@@ -137,28 +137,368 @@ class TestGroupSheet : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void loadThenWriteGivesTheFileBack();
-    void monthsFromDateAndJanuaryRule_data();
-    void monthsFromDateAndJanuaryRule();
-    void yearSlotIsDecidedForEverySheet();
-    void shortFileReadsAsZeros();
-    void sheetWithoutPublishersKeepsThePath();
-    void missingFileGivesAnEmptySheet();
-    void writeRefusesFewerThanTwoPublishers_data();
-    void writeRefusesFewerThanTwoPublishers();
-    void writeOfTwoPublishers();
-    void writeKeepsTheSheetPlainAndScramblesTheFile();
-    void reservedRemarksRaiseTheStoredCount();
-    void foreignFileIsRefused_data();
-    void foreignFileIsRefused();
-    void releasedSheetIsEmpty();
-    void monthValue_data();
-    void monthValue();
-    void markLate_data();
-    void markLate();
-    void isMarkedLateOnlyForOne_data();
-    void isMarkedLateOnlyForOne();
+    void init() {
+        QVERIFY(dir_.isValid());
+        boxes_.clear();
+    }
+
+    void loadThenWriteGivesTheFileBack() {
+        // Everything the program only carries is random here, names are full of the skip byte and
+        // of bytes that scrambling turns into 0; the file must come back byte for byte, except
+        // that remarks reserved in between are appended blank and counted in the header.
+        QRandomGenerator random(kPropertySeed);
+        const QString input = dir_.filePath(QStringLiteral("in.t09"));
+        const QString output = dir_.filePath(QStringLiteral("out.t09"));
+        for (int round = 0; round < kPropertySheets; ++round) {
+            boxes_.clear();
+            const QByteArray file = randomSheet(random).build();
+            QVERIFY(TestFiles::write(input, file));
+
+            GroupSheet sheet;
+            QVERIFY(sheet.Load(input));
+            QVERIFY(boxes_.texts().isEmpty());
+            const QByteArray loaded = records(sheet);
+            const int remarksRead = sheet.remarkCount();
+
+            for (auto reserve = random.bounded(4); reserve > 0; --reserve) {
+                QByteArray text;
+                ReadRemark(sheet, 1 + static_cast<int>(random.bounded(sheet.publisherCount())),
+                           static_cast<int>(random.bounded(kMonths)),
+                           static_cast<int>(random.bounded(2)), text, false);
+            }
+            const int reserved = sheet.remarkCount() - remarksRead;
+            QByteArray expected =
+                file + QByteArray(reserved * static_cast<qsizetype>(kRemarkSize), '\0');
+            writeU16(reinterpret_cast<std::uint8_t*>(expected.data()) + kRemarkCount,
+                     static_cast<std::uint16_t>(sheet.remarkCount()));
+
+            const QString target = random.bounded(4) == 0 ? input : output;
+            QVERIFY(sheet.Write(target));
+            const QByteArray written = TestFiles::read(target);
+            QVERIFY2(written == expected,
+                     qPrintable(QStringLiteral("sheet %1 of seed %2: %3 publishers, first "
+                                               "difference at byte %4")
+                                    .arg(round)
+                                    .arg(kPropertySeed)
+                                    .arg(sheet.publisherCount())
+                                    .arg(firstDifference(written, expected))));
+            QByteArray expectedMemory = loaded;
+            writeU16(reinterpret_cast<std::uint8_t*>(expectedMemory.data()) + kRemarkCount,
+                     static_cast<std::uint16_t>(sheet.remarkCount()));
+            QVERIFY2(records(sheet) == expectedMemory,
+                     qPrintable(QStringLiteral("sheet %1: records changed by writing").arg(round)));
+        }
+    }
+
+    void monthsFromDateAndJanuaryRule_data() {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("sheetMonth");
+        QTest::addColumn<int>("startMonth");
+        QTest::addColumn<int>("slotAtStart");
+        QTest::addColumn<int>("slotAfterLoad");
+
+        QTest::newRow("15 Jan 2027, sheet of January") << QDate(2027, 1, 15) << 0 << 11 << 0 << 1;
+        QTest::newRow("15 Jan 2027, sheet of December") << QDate(2027, 1, 15) << 11 << 11 << 0 << 0;
+        QTest::newRow("15 Jan 2027, sheet of November") << QDate(2027, 1, 15) << 10 << 11 << 0 << 0;
+        QTest::newRow("1 Jan 2026, sheet of January") << QDate(2026, 1, 1) << 0 << 11 << 1 << 0;
+        QTest::newRow("3 Feb 2027, sheet of January") << QDate(2027, 2, 3) << 0 << 0 << 1 << 1;
+        QTest::newRow("20 Mar 2026, sheet of February") << QDate(2026, 3, 20) << 1 << 1 << 0 << 0;
+        QTest::newRow("10 Dec 2026, sheet of January") << QDate(2026, 12, 10) << 0 << 10 << 0 << 0;
+        QTest::newRow("31 Dec 2026, sheet of November")
+            << QDate(2026, 12, 31) << 10 << 10 << 0 << 0;
+    }
+
+    void monthsFromDateAndJanuaryRule() {
+        QFETCH(QDate, today);
+        QFETCH(int, sheetMonth);
+        QFETCH(int, startMonth);
+        QFETCH(int, slotAtStart);
+        QFETCH(int, slotAfterLoad);
+
+        GroupSheet sheet;
+        sheet.SetMonthsFromDate(today);
+        QCOMPARE(sheet.startMonth, startMonth);
+        QCOMPARE(sheet.reportMonth, startMonth);
+        QCOMPARE(sheet.yearSlot, slotAtStart);
+
+        SheetBuilder builder = threePublishers();
+        builder.setReportMonth(static_cast<std::uint8_t>(sheetMonth));
+        QVERIFY(sheet.Load(put(QStringLiteral("month.t09"), builder.build())));
+        QCOMPARE(sheet.startMonth, startMonth);
+        QCOMPARE(sheet.reportMonth, sheetMonth);
+        QCOMPARE(sheet.yearSlot, slotAfterLoad);
+    }
+
+    void yearSlotIsDecidedForEverySheet() {
+        // A January sheet loaded first must not leave its slot to the December sheet loaded next:
+        // December 2026 would then overwrite December 2024.
+        GroupSheet sheet;
+        sheet.SetMonthsFromDate(QDate(2027, 1, 15));
+        SheetBuilder january = threePublishers();
+        january.setReportMonth(0);
+        QVERIFY(sheet.Load(put(QStringLiteral("january.t09"), january.build())));
+        QCOMPARE(sheet.yearSlot, 1);
+        SheetBuilder december = threePublishers();
+        december.setReportMonth(11);
+        QVERIFY(sheet.Load(put(QStringLiteral("december.t09"), december.build())));
+        QCOMPARE(sheet.yearSlot, 0);
+    }
+
+    void shortFileReadsAsZeros() {
+        const SheetBuilder builder = threePublishers();
+        const QByteArray whole = builder.build();
+        const auto cut = static_cast<qsizetype>(kRecordSize + kRecordSize + kRecordSize / 2);
+        GroupSheet sheet;
+        QVERIFY(sheet.Load(put(QStringLiteral("short.t09"), whole.left(cut))));
+
+        QCOMPARE(sheet.publisherCount(), 3);
+        QCOMPARE(sheet.remarkCount(), 3);
+        auto recordBytes = [&sheet](int index) {
+            return QByteArray(reinterpret_cast<const char*>(sheet.Record(index)),
+                              static_cast<qsizetype>(kRecordSize));
+        };
+        const QByteArray half(static_cast<qsizetype>(kRecordSize / 2), '\0');
+        QCOMPARE(recordBytes(1), builder.plainRecord(1));
+        QCOMPARE(recordBytes(2).left(half.size()), builder.plainRecord(2).left(half.size()));
+        QCOMPARE(recordBytes(2).mid(half.size()), half);
+        QCOMPARE(recordBytes(3), QByteArray(static_cast<qsizetype>(kRecordSize), '\0'));
+        for (int n = 1; n <= sheet.remarkCount(); ++n) {
+            QCOMPARE(QByteArray(reinterpret_cast<const char*>(sheet.RemarkEntry(n)),
+                                static_cast<qsizetype>(kRemarkSize)),
+                     QByteArray(static_cast<qsizetype>(kRemarkSize), '\0'));
+        }
+        QVERIFY(boxes_.texts().isEmpty());
+    }
+
+    void sheetWithoutPublishersKeepsThePath() {
+        SheetBuilder builder;
+        builder.setReportMonth(3);
+        builder.addRemark("kept");
+        GroupSheet sheet;
+        sheet.setSheetPath(QStringLiteral("/before/Skupina1.t09"));
+        QVERIFY(sheet.Load(put(QStringLiteral("none.t09"), builder.build())));
+        QCOMPARE(sheet.publisherCount(), 0);
+        QVERIFY(sheet.buffersAllocated());
+        QCOMPARE(sheet.reportMonth, 3);
+        QCOMPARE(sheet.sheetPath(), QStringLiteral("/before/Skupina1.t09"));
+        QVERIFY(boxes_.texts().isEmpty());
+    }
+
+    void missingFileGivesAnEmptySheet() {
+        GroupSheet sheet;
+        const QString first = put(QStringLiteral("first.t09"), threePublishers().build());
+        QVERIFY(sheet.Load(first));
+        const int month = sheet.reportMonth;
+
+        QVERIFY(sheet.Load(dir_.filePath(QStringLiteral("absent.t09"))));
+        QCOMPARE(sheet.publisherCount(), 0);
+        QCOMPARE(sheet.remarkCount(), 0);
+        QVERIFY(!sheet.buffersAllocated());
+        QCOMPARE(sheet.sheetPath(), first);
+        QCOMPARE(sheet.reportMonth, month);
+        QVERIFY(boxes_.texts().isEmpty());
+    }
+
+    // A sheet is a group only from two publishers on; anything less is not written at all.
+    void writeNeedsTwoPublishers_data() {
+        QTest::addColumn<int>("publishers");
+        QTest::newRow("none") << 0;
+        QTest::newRow("one") << 1;
+        QTest::newRow("two") << 2;
+    }
+
+    void writeNeedsTwoPublishers() {
+        QFETCH(int, publishers);
+        SheetBuilder builder;
+        for (int p = 0; p < publishers; ++p) {
+            builder.addPublisher("J\xE1n", "Samotn\xFD");
+        }
+        for (int n = 0; n < 7; ++n) {
+            builder.addRemark("r");
+        }
+        GroupSheet sheet;
+        QVERIFY(sheet.Load(put(QStringLiteral("small.t09"), builder.build())));
+        QCOMPARE(sheet.publisherCount(), publishers);
+
+        const QString target = dir_.filePath(QStringLiteral("small.t19"));
+        const SheetResult result = sheet.Write(target);
+        if (publishers < 2) {
+            QCOMPARE(result.kind, SheetResult::Kind::TooFewPublishers);
+            QVERIFY(!QFileInfo::exists(target));
+        } else {
+            QVERIFY(result);
+            QCOMPARE(QFileInfo(target).size(), qint64(816 * 3 + 48 * 7));
+        }
+        QVERIFY(boxes_.texts().isEmpty());
+    }
+
+    void writeKeepsTheSheetPlainAndScramblesTheFile() {
+        GroupSheet sheet;
+        QVERIFY(sheet.Load(put(QStringLiteral("plain.t09"), threePublishers().build())));
+        const QByteArray before = records(sheet);
+        const QString target = dir_.filePath(QStringLiteral("plain.t19"));
+        QVERIFY(sheet.Write(target));
+        QCOMPARE(records(sheet), before);
+        QCOMPARE(field(sheet, 1, kSurname), QByteArray("Nov\xE1k"));
+
+        const QByteArray file = TestFiles::read(target);
+        QVERIFY(file.contains("tajomnik@example.com"));
+        QVERIFY(file.contains("chor\xFD"));
+        QVERIFY(!file.contains("Nov\xE1k"));
+        QVERIFY(!file.contains("jan@example.com"));
+        QVERIFY(!file.contains("0905 111 222"));
+    }
+
+    void reservedRemarksRaiseTheStoredCount() {
+        const QByteArray original = threePublishers().build();
+        GroupSheet sheet;
+        QVERIFY(sheet.Load(put(QStringLiteral("reserve.t09"), original)));
+        QByteArray text;
+        QCOMPARE(ReadRemark(sheet, 2, 0, 0, text, false), std::uint16_t(4));
+        QCOMPARE(ReadRemark(sheet, 3, 7, 1, text, false), std::uint16_t(5));
+
+        const QString target = dir_.filePath(QStringLiteral("reserve.t19"));
+        QVERIFY(sheet.Write(target));
+        const QByteArray written = TestFiles::read(target);
+        QCOMPARE(readU16(reinterpret_cast<const std::uint8_t*>(written.constData()) + kRemarkCount),
+                 std::uint16_t(5));
+        QCOMPARE(written.size(), original.size() + 2 * 48);
+        QCOMPARE(written.right(96), QByteArray(96, '\0'));
+        QCOMPARE(readU16(sheet.Record(0) + kRemarkCount), std::uint16_t(5));
+    }
+
+    void foreignFileIsRefused_data() {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("value");
+        QTest::newRow("publisher count 0x80") << int(kPublisherCount) << 0x80;
+        QTest::newRow("publisher count 0xFF") << int(kPublisherCount) << 0xFF;
+        QTest::newRow("report month 12") << int(kReportMonth) << 12;
+        QTest::newRow("report month 0xFF") << int(kReportMonth) << 0xFF;
+    }
+
+    void foreignFileIsRefused() {
+        QFETCH(int, offset);
+        QFETCH(int, value);
+        GroupSheet sheet;
+        const QString good = put(QStringLiteral("good.t09"), threePublishers().build());
+        QVERIFY(sheet.Load(good));
+        const QByteArray before = records(sheet);
+        const int month = sheet.reportMonth;
+
+        QByteArray foreign = threePublishers().build();
+        foreign[offset] = static_cast<char>(value);
+        const QString path = put(QStringLiteral("foreign.t09"), foreign);
+        const SheetResult refused = sheet.Load(path);
+        QCOMPARE(refused.kind, SheetResult::Kind::NotASheet);
+        QCOMPARE(refused.path, path);
+        QCOMPARE(sheet.publisherCount(), 3);
+        QCOMPARE(sheet.remarkCount(), 3);
+        QCOMPARE(sheet.reportMonth, month);
+        QCOMPARE(sheet.sheetPath(), good);
+        QCOMPARE(records(sheet), before);
+    }
+
+    void releasedSheetIsEmpty() {
+        GroupSheet sheet;
+        QVERIFY(sheet.Load(put(QStringLiteral("release.t09"), threePublishers().build())));
+        sheet.ReleaseBuffers();
+        QVERIFY(!sheet.buffersAllocated());
+        QCOMPARE(sheet.publisherCount(), 0);
+        QCOMPARE(sheet.remarkCount(), 0);
+
+        const QString target = dir_.filePath(QStringLiteral("release.t19"));
+        QCOMPARE(sheet.Write(target).kind, SheetResult::Kind::TooFewPublishers);
+        QVERIFY(!QFileInfo::exists(target));
+    }
+
+    void monthValue_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("arrayOffset");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("expected");
+
+        QTest::newRow("publications")
+            << int(MonthField::Publications) << int(kPublications) << 4095 << 4095;
+        QTest::newRow("videos") << int(MonthField::Videos) << int(kVideos) << 258 << 258;
+        QTest::newRow("hours") << int(MonthField::Hours) << int(kHours) << 65535 << 65535;
+        QTest::newRow("return visits")
+            << int(MonthField::ReturnVisits) << int(kReturnVisits) << 511 << 511;
+        QTest::newRow("studies without flags")
+            << int(MonthField::BibleStudies) << int(kStudiesAndFlags) << 0xF80A << 10;
+        QTest::newRow("studies all ten bits")
+            << int(MonthField::BibleStudies) << int(kStudiesAndFlags) << 0x07FF << 1023;
+    }
+
+    void monthValue() {
+        QFETCH(int, field);
+        QFETCH(int, arrayOffset);
+        QFETCH(int, stored);
+        QFETCH(int, expected);
+
+        SheetBuilder builder = threePublishers();
+        QRandomGenerator random(field);
+        builder.fillCarried(random); // the third slot of every month is random
+        const auto offset = static_cast<std::size_t>(arrayOffset);
+        builder.setMonthValue(2, offset, 7, 1, static_cast<std::uint16_t>(stored));
+        builder.setMonthValue(2, offset, 7, 0, 3);
+        builder.setMonthValue(2, offset, 8, 1, 4);
+        GroupSheet sheet;
+        QVERIFY(sheet.Load(put(QStringLiteral("values.t09"), builder.build())));
+
+        const auto which = static_cast<MonthField>(field);
+        QCOMPARE(int(sheet.MonthValue(2, 7, 1, which)), expected);
+        QCOMPARE(int(sheet.MonthValue(2, 7, 0, which)), 3);
+        QCOMPARE(int(sheet.MonthValue(2, 8, 1, which)), 4);
+        QCOMPARE(int(sheet.MonthValue(1, 7, 1, which)), 0);
+    }
+
+    void markLate_data() {
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("offset");
+        const int offsets[] = {152, 153, 154, 155, 156, 157, 161, 162, 163, 164, 165, 166};
+        for (int month = 0; month < kMonths; ++month) {
+            QTest::addRow("month %d", month) << month << offsets[month];
+        }
+    }
+
+    void markLate() {
+        QFETCH(int, month);
+        QFETCH(int, offset);
+        SheetBuilder builder = threePublishers();
+        QRandomGenerator random(static_cast<quint32>(month));
+        builder.fillCarried(random);
+        GroupSheet sheet;
+        QVERIFY(sheet.Load(put(QStringLiteral("late.t09"), builder.build())));
+        QByteArray expected = records(sheet);
+        expected[static_cast<qsizetype>(2 * kRecordSize) + offset] = 1;
+
+        sheet.MarkLate(2, month);
+        QCOMPARE(records(sheet).toHex(), expected.toHex());
+        for (int other = 0; other < kMonths; ++other) {
+            QCOMPARE(sheet.IsMarkedLate(2, other), other == month);
+        }
+    }
+
+    void isMarkedLateOnlyForOne_data() {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<bool>("late");
+        QTest::newRow("0") << 0 << false;
+        QTest::newRow("1") << 1 << true;
+        QTest::newRow("2") << 2 << false;
+        QTest::newRow("62, as stored") << 62 << false;
+        QTest::newRow("0xFF") << 0xFF << false;
+    }
+
+    void isMarkedLateOnlyForOne() {
+        QFETCH(int, byte);
+        QFETCH(bool, late);
+        GroupSheet sheet;
+        QVERIFY(sheet.Load(put(QStringLiteral("flag.t09"), threePublishers().build())));
+        sheet.Record(1)[kLateMarksFirstHalf + 4] = static_cast<std::uint8_t>(byte);
+        sheet.Record(1)[kLateMarkSecondHalfBase + 10] = static_cast<std::uint8_t>(byte);
+        QCOMPARE(sheet.IsMarkedLate(1, 4), late);
+        QCOMPARE(sheet.IsMarkedLate(1, 10), late);
+    }
 
 private:
     QString put(const QString& name, const QByteArray& bytes);
@@ -167,377 +507,12 @@ private:
     RecordingMessageBoxes boxes_;
 };
 
-void TestGroupSheet::init() {
-    QVERIFY(dir_.isValid());
-    boxes_.clear();
-}
-
 QString TestGroupSheet::put(const QString& name, const QByteArray& bytes) {
     const QString path = dir_.filePath(name);
     if (!TestFiles::write(path, bytes)) {
         qFatal("cannot write %s", qPrintable(path));
     }
     return path;
-}
-
-void TestGroupSheet::loadThenWriteGivesTheFileBack() {
-    // Everything the program only carries is random here, names are full of the skip byte and
-    // of bytes that scrambling turns into 0; the file must come back byte for byte, except
-    // that remarks reserved in between are appended blank and counted in the header.
-    QRandomGenerator random(kPropertySeed);
-    const QString input = dir_.filePath(QStringLiteral("in.t09"));
-    const QString output = dir_.filePath(QStringLiteral("out.t09"));
-    for (int round = 0; round < kPropertySheets; ++round) {
-        boxes_.clear();
-        const QByteArray file = randomSheet(random).build();
-        QVERIFY(TestFiles::write(input, file));
-
-        GroupSheet sheet;
-        QVERIFY(sheet.Load(input));
-        QVERIFY(boxes_.texts().isEmpty());
-        const QByteArray loaded = records(sheet);
-        const int remarksRead = sheet.remarkCount();
-
-        for (auto reserve = random.bounded(4); reserve > 0; --reserve) {
-            QByteArray text;
-            ReadRemark(sheet, 1 + static_cast<int>(random.bounded(sheet.publisherCount())),
-                       static_cast<int>(random.bounded(kMonths)),
-                       static_cast<int>(random.bounded(2)), text, false);
-        }
-        const int reserved = sheet.remarkCount() - remarksRead;
-        QByteArray expected =
-            file + QByteArray(reserved * static_cast<qsizetype>(kRemarkSize), '\0');
-        writeU16(reinterpret_cast<std::uint8_t*>(expected.data()) + kRemarkCount,
-                 static_cast<std::uint16_t>(sheet.remarkCount()));
-
-        const QString target = random.bounded(4) == 0 ? input : output;
-        QVERIFY(sheet.Write(target));
-        const QByteArray written = TestFiles::read(target);
-        QVERIFY2(written == expected,
-                 qPrintable(QStringLiteral("sheet %1 of seed %2: %3 publishers, first "
-                                           "difference at byte %4")
-                                .arg(round)
-                                .arg(kPropertySeed)
-                                .arg(sheet.publisherCount())
-                                .arg(firstDifference(written, expected))));
-        QByteArray expectedMemory = loaded;
-        writeU16(reinterpret_cast<std::uint8_t*>(expectedMemory.data()) + kRemarkCount,
-                 static_cast<std::uint16_t>(sheet.remarkCount()));
-        QVERIFY2(records(sheet) == expectedMemory,
-                 qPrintable(QStringLiteral("sheet %1: records changed by writing").arg(round)));
-    }
-}
-
-void TestGroupSheet::monthsFromDateAndJanuaryRule_data() {
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<int>("sheetMonth");
-    QTest::addColumn<int>("startMonth");
-    QTest::addColumn<int>("slotAtStart");
-    QTest::addColumn<int>("slotAfterLoad");
-
-    QTest::newRow("15 Jan 2027, sheet of January") << QDate(2027, 1, 15) << 0 << 11 << 0 << 1;
-    QTest::newRow("15 Jan 2027, sheet of December") << QDate(2027, 1, 15) << 11 << 11 << 0 << 0;
-    QTest::newRow("15 Jan 2027, sheet of November") << QDate(2027, 1, 15) << 10 << 11 << 0 << 0;
-    QTest::newRow("1 Jan 2026, sheet of January") << QDate(2026, 1, 1) << 0 << 11 << 1 << 0;
-    QTest::newRow("3 Feb 2027, sheet of January") << QDate(2027, 2, 3) << 0 << 0 << 1 << 1;
-    QTest::newRow("20 Mar 2026, sheet of February") << QDate(2026, 3, 20) << 1 << 1 << 0 << 0;
-    QTest::newRow("10 Dec 2026, sheet of January") << QDate(2026, 12, 10) << 0 << 10 << 0 << 0;
-    QTest::newRow("31 Dec 2026, sheet of November") << QDate(2026, 12, 31) << 10 << 10 << 0 << 0;
-}
-
-void TestGroupSheet::monthsFromDateAndJanuaryRule() {
-    QFETCH(QDate, today);
-    QFETCH(int, sheetMonth);
-    QFETCH(int, startMonth);
-    QFETCH(int, slotAtStart);
-    QFETCH(int, slotAfterLoad);
-
-    GroupSheet sheet;
-    sheet.SetMonthsFromDate(today);
-    QCOMPARE(sheet.startMonth, startMonth);
-    QCOMPARE(sheet.reportMonth, startMonth);
-    QCOMPARE(sheet.yearSlot, slotAtStart);
-
-    SheetBuilder builder = threePublishers();
-    builder.setReportMonth(static_cast<std::uint8_t>(sheetMonth));
-    QVERIFY(sheet.Load(put(QStringLiteral("month.t09"), builder.build())));
-    QCOMPARE(sheet.startMonth, startMonth);
-    QCOMPARE(sheet.reportMonth, sheetMonth);
-    QCOMPARE(sheet.yearSlot, slotAfterLoad);
-}
-
-void TestGroupSheet::yearSlotIsDecidedForEverySheet() {
-    // A January sheet loaded first must not leave its slot to the December sheet loaded next:
-    // December 2026 would then overwrite December 2024.
-    GroupSheet sheet;
-    sheet.SetMonthsFromDate(QDate(2027, 1, 15));
-    SheetBuilder january = threePublishers();
-    january.setReportMonth(0);
-    QVERIFY(sheet.Load(put(QStringLiteral("january.t09"), january.build())));
-    QCOMPARE(sheet.yearSlot, 1);
-    SheetBuilder december = threePublishers();
-    december.setReportMonth(11);
-    QVERIFY(sheet.Load(put(QStringLiteral("december.t09"), december.build())));
-    QCOMPARE(sheet.yearSlot, 0);
-}
-
-void TestGroupSheet::shortFileReadsAsZeros() {
-    const SheetBuilder builder = threePublishers();
-    const QByteArray whole = builder.build();
-    const auto cut = static_cast<qsizetype>(kRecordSize + kRecordSize + kRecordSize / 2);
-    GroupSheet sheet;
-    QVERIFY(sheet.Load(put(QStringLiteral("short.t09"), whole.left(cut))));
-
-    QCOMPARE(sheet.publisherCount(), 3);
-    QCOMPARE(sheet.remarkCount(), 3);
-    auto recordBytes = [&sheet](int index) {
-        return QByteArray(reinterpret_cast<const char*>(sheet.Record(index)),
-                          static_cast<qsizetype>(kRecordSize));
-    };
-    const QByteArray half(static_cast<qsizetype>(kRecordSize / 2), '\0');
-    QCOMPARE(recordBytes(1), builder.plainRecord(1));
-    QCOMPARE(recordBytes(2).left(half.size()), builder.plainRecord(2).left(half.size()));
-    QCOMPARE(recordBytes(2).mid(half.size()), half);
-    QCOMPARE(recordBytes(3), QByteArray(static_cast<qsizetype>(kRecordSize), '\0'));
-    for (int n = 1; n <= sheet.remarkCount(); ++n) {
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(sheet.RemarkEntry(n)),
-                            static_cast<qsizetype>(kRemarkSize)),
-                 QByteArray(static_cast<qsizetype>(kRemarkSize), '\0'));
-    }
-    QVERIFY(boxes_.texts().isEmpty());
-}
-
-void TestGroupSheet::sheetWithoutPublishersKeepsThePath() {
-    SheetBuilder builder;
-    builder.setReportMonth(3);
-    builder.addRemark("kept");
-    GroupSheet sheet;
-    sheet.setSheetPath(QStringLiteral("/before/Skupina1.t09"));
-    QVERIFY(sheet.Load(put(QStringLiteral("none.t09"), builder.build())));
-    QCOMPARE(sheet.publisherCount(), 0);
-    QVERIFY(sheet.buffersAllocated());
-    QCOMPARE(sheet.reportMonth, 3);
-    QCOMPARE(sheet.sheetPath(), QStringLiteral("/before/Skupina1.t09"));
-    QVERIFY(boxes_.texts().isEmpty());
-}
-
-void TestGroupSheet::missingFileGivesAnEmptySheet() {
-    GroupSheet sheet;
-    const QString first = put(QStringLiteral("first.t09"), threePublishers().build());
-    QVERIFY(sheet.Load(first));
-    const int month = sheet.reportMonth;
-
-    QVERIFY(sheet.Load(dir_.filePath(QStringLiteral("absent.t09"))));
-    QCOMPARE(sheet.publisherCount(), 0);
-    QCOMPARE(sheet.remarkCount(), 0);
-    QVERIFY(!sheet.buffersAllocated());
-    QCOMPARE(sheet.sheetPath(), first);
-    QCOMPARE(sheet.reportMonth, month);
-    QVERIFY(boxes_.texts().isEmpty());
-}
-
-void TestGroupSheet::writeRefusesFewerThanTwoPublishers_data() {
-    QTest::addColumn<int>("publishers");
-    QTest::newRow("none") << 0;
-    QTest::newRow("one") << 1;
-}
-
-void TestGroupSheet::writeRefusesFewerThanTwoPublishers() {
-    QFETCH(int, publishers);
-    SheetBuilder builder;
-    for (int p = 0; p < publishers; ++p) {
-        builder.addPublisher("J\xE1n", "Samotn\xFD");
-    }
-    GroupSheet sheet;
-    QVERIFY(sheet.Load(put(QStringLiteral("small.t09"), builder.build())));
-    QCOMPARE(sheet.publisherCount(), publishers);
-
-    const QString target = dir_.filePath(QStringLiteral("small.t19"));
-    QCOMPARE(sheet.Write(target).kind, SheetResult::Kind::TooFewPublishers);
-    QVERIFY(!QFileInfo::exists(target));
-}
-
-void TestGroupSheet::writeOfTwoPublishers() {
-    SheetBuilder builder;
-    builder.addPublisher("J\xE1n", "Prv\xFD");
-    builder.addPublisher("Eva", "Druh\xE1");
-    for (int n = 0; n < 7; ++n) {
-        builder.addRemark("r");
-    }
-    GroupSheet sheet;
-    QVERIFY(sheet.Load(put(QStringLiteral("two.t09"), builder.build())));
-    const QString target = dir_.filePath(QStringLiteral("two.t19"));
-    QVERIFY(sheet.Write(target));
-    QCOMPARE(QFileInfo(target).size(), qint64(816 * 3 + 48 * 7));
-    QVERIFY(boxes_.texts().isEmpty());
-}
-
-void TestGroupSheet::writeKeepsTheSheetPlainAndScramblesTheFile() {
-    GroupSheet sheet;
-    QVERIFY(sheet.Load(put(QStringLiteral("plain.t09"), threePublishers().build())));
-    const QByteArray before = records(sheet);
-    const QString target = dir_.filePath(QStringLiteral("plain.t19"));
-    QVERIFY(sheet.Write(target));
-    QCOMPARE(records(sheet), before);
-    QCOMPARE(field(sheet, 1, kSurname), QByteArray("Nov\xE1k"));
-
-    const QByteArray file = TestFiles::read(target);
-    QVERIFY(file.contains("tajomnik@example.com"));
-    QVERIFY(file.contains("chor\xFD"));
-    QVERIFY(!file.contains("Nov\xE1k"));
-    QVERIFY(!file.contains("jan@example.com"));
-    QVERIFY(!file.contains("0905 111 222"));
-}
-
-void TestGroupSheet::reservedRemarksRaiseTheStoredCount() {
-    const QByteArray original = threePublishers().build();
-    GroupSheet sheet;
-    QVERIFY(sheet.Load(put(QStringLiteral("reserve.t09"), original)));
-    QByteArray text;
-    QCOMPARE(ReadRemark(sheet, 2, 0, 0, text, false), std::uint16_t(4));
-    QCOMPARE(ReadRemark(sheet, 3, 7, 1, text, false), std::uint16_t(5));
-
-    const QString target = dir_.filePath(QStringLiteral("reserve.t19"));
-    QVERIFY(sheet.Write(target));
-    const QByteArray written = TestFiles::read(target);
-    QCOMPARE(readU16(reinterpret_cast<const std::uint8_t*>(written.constData()) + kRemarkCount),
-             std::uint16_t(5));
-    QCOMPARE(written.size(), original.size() + 2 * 48);
-    QCOMPARE(written.right(96), QByteArray(96, '\0'));
-    QCOMPARE(readU16(sheet.Record(0) + kRemarkCount), std::uint16_t(5));
-}
-
-void TestGroupSheet::foreignFileIsRefused_data() {
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<int>("value");
-    QTest::newRow("publisher count 0x80") << int(kPublisherCount) << 0x80;
-    QTest::newRow("publisher count 0xFF") << int(kPublisherCount) << 0xFF;
-    QTest::newRow("report month 12") << int(kReportMonth) << 12;
-    QTest::newRow("report month 0xFF") << int(kReportMonth) << 0xFF;
-}
-
-void TestGroupSheet::foreignFileIsRefused() {
-    QFETCH(int, offset);
-    QFETCH(int, value);
-    GroupSheet sheet;
-    const QString good = put(QStringLiteral("good.t09"), threePublishers().build());
-    QVERIFY(sheet.Load(good));
-    const QByteArray before = records(sheet);
-    const int month = sheet.reportMonth;
-
-    QByteArray foreign = threePublishers().build();
-    foreign[offset] = static_cast<char>(value);
-    const QString path = put(QStringLiteral("foreign.t09"), foreign);
-    const SheetResult refused = sheet.Load(path);
-    QCOMPARE(refused.kind, SheetResult::Kind::NotASheet);
-    QCOMPARE(refused.path, path);
-    QCOMPARE(sheet.publisherCount(), 3);
-    QCOMPARE(sheet.remarkCount(), 3);
-    QCOMPARE(sheet.reportMonth, month);
-    QCOMPARE(sheet.sheetPath(), good);
-    QCOMPARE(records(sheet), before);
-}
-
-void TestGroupSheet::releasedSheetIsEmpty() {
-    GroupSheet sheet;
-    QVERIFY(sheet.Load(put(QStringLiteral("release.t09"), threePublishers().build())));
-    sheet.ReleaseBuffers();
-    QVERIFY(!sheet.buffersAllocated());
-    QCOMPARE(sheet.publisherCount(), 0);
-    QCOMPARE(sheet.remarkCount(), 0);
-
-    const QString target = dir_.filePath(QStringLiteral("release.t19"));
-    QCOMPARE(sheet.Write(target).kind, SheetResult::Kind::TooFewPublishers);
-    QVERIFY(!QFileInfo::exists(target));
-}
-
-void TestGroupSheet::monthValue_data() {
-    QTest::addColumn<int>("field");
-    QTest::addColumn<int>("arrayOffset");
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("publications") << int(MonthField::Publications) << int(kPublications) << 4095
-                                  << 4095;
-    QTest::newRow("videos") << int(MonthField::Videos) << int(kVideos) << 258 << 258;
-    QTest::newRow("hours") << int(MonthField::Hours) << int(kHours) << 65535 << 65535;
-    QTest::newRow("return visits")
-        << int(MonthField::ReturnVisits) << int(kReturnVisits) << 511 << 511;
-    QTest::newRow("studies without flags")
-        << int(MonthField::BibleStudies) << int(kStudiesAndFlags) << 0xF80A << 10;
-    QTest::newRow("studies all ten bits")
-        << int(MonthField::BibleStudies) << int(kStudiesAndFlags) << 0x07FF << 1023;
-}
-
-void TestGroupSheet::monthValue() {
-    QFETCH(int, field);
-    QFETCH(int, arrayOffset);
-    QFETCH(int, stored);
-    QFETCH(int, expected);
-
-    SheetBuilder builder = threePublishers();
-    QRandomGenerator random(field);
-    builder.fillCarried(random); // the third slot of every month is random
-    const auto offset = static_cast<std::size_t>(arrayOffset);
-    builder.setMonthValue(2, offset, 7, 1, static_cast<std::uint16_t>(stored));
-    builder.setMonthValue(2, offset, 7, 0, 3);
-    builder.setMonthValue(2, offset, 8, 1, 4);
-    GroupSheet sheet;
-    QVERIFY(sheet.Load(put(QStringLiteral("values.t09"), builder.build())));
-
-    const auto which = static_cast<MonthField>(field);
-    QCOMPARE(int(sheet.MonthValue(2, 7, 1, which)), expected);
-    QCOMPARE(int(sheet.MonthValue(2, 7, 0, which)), 3);
-    QCOMPARE(int(sheet.MonthValue(2, 8, 1, which)), 4);
-    QCOMPARE(int(sheet.MonthValue(1, 7, 1, which)), 0);
-}
-
-void TestGroupSheet::markLate_data() {
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("offset");
-    const int offsets[] = {152, 153, 154, 155, 156, 157, 161, 162, 163, 164, 165, 166};
-    for (int month = 0; month < kMonths; ++month) {
-        QTest::addRow("month %d", month) << month << offsets[month];
-    }
-}
-
-void TestGroupSheet::markLate() {
-    QFETCH(int, month);
-    QFETCH(int, offset);
-    SheetBuilder builder = threePublishers();
-    QRandomGenerator random(static_cast<quint32>(month));
-    builder.fillCarried(random);
-    GroupSheet sheet;
-    QVERIFY(sheet.Load(put(QStringLiteral("late.t09"), builder.build())));
-    QByteArray expected = records(sheet);
-    expected[static_cast<qsizetype>(2 * kRecordSize) + offset] = 1;
-
-    sheet.MarkLate(2, month);
-    QCOMPARE(records(sheet).toHex(), expected.toHex());
-    for (int other = 0; other < kMonths; ++other) {
-        QCOMPARE(sheet.IsMarkedLate(2, other), other == month);
-    }
-}
-
-void TestGroupSheet::isMarkedLateOnlyForOne_data() {
-    QTest::addColumn<int>("byte");
-    QTest::addColumn<bool>("late");
-    QTest::newRow("0") << 0 << false;
-    QTest::newRow("1") << 1 << true;
-    QTest::newRow("2") << 2 << false;
-    QTest::newRow("62, as stored") << 62 << false;
-    QTest::newRow("0xFF") << 0xFF << false;
-}
-
-void TestGroupSheet::isMarkedLateOnlyForOne() {
-    QFETCH(int, byte);
-    QFETCH(bool, late);
-    GroupSheet sheet;
-    QVERIFY(sheet.Load(put(QStringLiteral("flag.t09"), threePublishers().build())));
-    sheet.Record(1)[kLateMarksFirstHalf + 4] = static_cast<std::uint8_t>(byte);
-    sheet.Record(1)[kLateMarkSecondHalfBase + 10] = static_cast<std::uint8_t>(byte);
-    QCOMPARE(sheet.IsMarkedLate(1, 4), late);
-    QCOMPARE(sheet.IsMarkedLate(1, 10), late);
 }
 
 QTEST_GUILESS_MAIN(TestGroupSheet)

@@ -62,11 +62,121 @@ class TestWriteFailures : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void writeInChildWithoutFault();
-    void failedWriteLeavesEverythingAsItWas_data();
-    void failedWriteLeavesEverythingAsItWas();
+    void init() {
+        dir_.emplace();
+        QVERIFY(dir_->isValid());
+        // The child may run as nobody, who must reach the folder.
+        QVERIFY(QFile::setPermissions(dir_->path(), kOpen));
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("sheets")));
+        oldPath_ = QDir(sheetsFolder()).filePath(QStringLiteral("Skupina4.t09"));
+        oldFile_ = sheetOf("Star\xFD", "Z\xE1znam", 1).build();
+        newFile_ = sheetOf("J\xE1n", "\x8Eilinsk\xFD", 2).build();
+        QVERIFY(TestFiles::write(oldPath_, oldFile_));
+        QVERIFY(TestFiles::write(dir_->filePath(QStringLiteral("new.t09")), newFile_));
+        boxes_.clear();
+        savedCurrentPath_ = QDir::currentPath();
+    }
+
+    void cleanup() {
+        QDir::setCurrent(savedCurrentPath_);
+        QFile::setPermissions(sheetsFolder(), kOpen);
+        dir_.reset();
+    }
+
+    void writeInChildWithoutFault() {
+        GroupSheet sheet;
+        QVERIFY(sheet.Load(dir_->filePath(QStringLiteral("new.t09"))));
+        const auto outcome = ForkedWrite::run(sheet, boxes_, oldPath_, {});
+        QVERIFY(outcome.has_value());
+        QVERIFY(outcome->written);
+        QVERIFY(outcome->texts.isEmpty());
+        QCOMPARE(TestFiles::read(oldPath_), newFile_);
+    }
+
+    void failedWriteLeavesEverythingAsItWas_data() {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<qint64>("sizeLimit");
+        QTest::addColumn<bool>("relative");
+
+        const auto size = static_cast<qint64>(sheetOf("", "", 0).build().size());
+        QTest::newRow("disk full at once") << Fault::DiskFull << qint64(0) << false;
+        QTest::newRow("disk full inside the header") << Fault::DiskFull << qint64(500) << false;
+        QTest::newRow("disk full after two records") << Fault::DiskFull << qint64(2 * 816) << false;
+        QTest::newRow("disk full at the last byte") << Fault::DiskFull << size - 1 << false;
+        QTest::newRow("disk full, relative path") << Fault::DiskFull << qint64(1000) << true;
+        QTest::newRow("read-only folder") << Fault::ReadOnlyFolder << qint64(-1) << false;
+        QTest::newRow("read-only folder, new file")
+            << Fault::ReadOnlyFolderNewFile << qint64(-1) << false;
+        QTest::newRow("read-only file") << Fault::ReadOnlyFile << qint64(-1) << false;
+        QTest::newRow("read-only file, relative path") << Fault::ReadOnlyFile << qint64(-1) << true;
+        QTest::newRow("missing folder") << Fault::MissingFolder << qint64(-1) << false;
+        QTest::newRow("missing folder, relative path")
+            << Fault::MissingFolder << qint64(-1) << true;
+        QTest::newRow("folder in the way") << Fault::FolderInTheWay << qint64(-1) << false;
+    }
+
+    void failedWriteLeavesEverythingAsItWas() {
+        QFETCH(Fault, fault);
+        QFETCH(qint64, sizeLimit);
+        QFETCH(bool, relative);
+
+        GroupSheet sheet;
+        QVERIFY(sheet.Load(dir_->filePath(QStringLiteral("new.t09"))));
+        const QByteArrayList names = ForkedWrite::names(sheet);
+        QCOMPARE(names.first(), QByteArray("J\xE1n \x8Eilinsk\xFD"));
+
+        QString path = oldPath_;
+        ChildLimits limits;
+        limits.fileSizeLimit = sizeLimit;
+        switch (fault) {
+        case Fault::DiskFull:
+            break;
+        case Fault::ReadOnlyFolder:
+            // Only the folder stands in the way: the file itself could be written.
+            QVERIFY(QFile::setPermissions(oldPath_, kWritableByAll));
+            QVERIFY(QFile::setPermissions(sheetsFolder(), kReadOnlyFolder));
+            limits.dropRoot = true;
+            break;
+        case Fault::ReadOnlyFolderNewFile:
+            QVERIFY(QFile::setPermissions(sheetsFolder(), kReadOnlyFolder));
+            path = QDir(sheetsFolder()).filePath(QStringLiteral("Nova.t09"));
+            limits.dropRoot = true;
+            break;
+        case Fault::ReadOnlyFile:
+            // Root may write anything, but a read-only file is still not replaced.
+            QVERIFY(QFile::setPermissions(oldPath_, kReadOnlyFile));
+            break;
+        case Fault::MissingFolder:
+            path = dir_->filePath(QStringLiteral("missing/Skupina4.t09"));
+            break;
+        case Fault::FolderInTheWay:
+            path = QDir(sheetsFolder()).filePath(QStringLiteral("Priecinok.t09"));
+            QVERIFY(QDir(sheetsFolder()).mkdir(QStringLiteral("Priecinok.t09")));
+            break;
+        }
+        QString fullPath = path;
+        if (relative) {
+            QVERIFY(QDir::setCurrent(dir_->path()));
+            path = QDir(dir_->path()).relativeFilePath(path);
+            QVERIFY(QDir::isRelativePath(path));
+            fullPath = QDir::currentPath() + QLatin1Char('/') + path;
+        }
+        const QStringList entriesBefore = TestFiles::entries(sheetsFolder());
+        const QStringList topBefore = TestFiles::entries(dir_->path());
+
+        const auto outcome = ForkedWrite::run(sheet, boxes_, path, limits);
+        QVERIFY2(outcome.has_value(), "the child process did not report back");
+        QVERIFY(!outcome->written);
+        QCOMPARE(outcome->texts, QStringList{StringTable::slovak()
+                                                 .text(text::kCannotCreateFile)
+                                                 .replace(QStringLiteral("%1"), fullPath)});
+        QVERIFY(outcome->recordsUnchanged);
+        QCOMPARE(outcome->names, names);
+
+        QCOMPARE(TestFiles::read(oldPath_), oldFile_);
+        QCOMPARE(TestFiles::entries(sheetsFolder()), entriesBefore);
+        QCOMPARE(TestFiles::entries(dir_->path()), topBefore);
+    }
 
 private:
     QString sheetsFolder() const { return dir_->filePath(QStringLiteral("sheets")); }
@@ -78,121 +188,6 @@ private:
     RecordingMessageBoxes boxes_;
     QString savedCurrentPath_;
 };
-
-void TestWriteFailures::init() {
-    dir_.emplace();
-    QVERIFY(dir_->isValid());
-    // The child may run as nobody, who must reach the folder.
-    QVERIFY(QFile::setPermissions(dir_->path(), kOpen));
-    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("sheets")));
-    oldPath_ = QDir(sheetsFolder()).filePath(QStringLiteral("Skupina4.t09"));
-    oldFile_ = sheetOf("Star\xFD", "Z\xE1znam", 1).build();
-    newFile_ = sheetOf("J\xE1n", "\x8Eilinsk\xFD", 2).build();
-    QVERIFY(TestFiles::write(oldPath_, oldFile_));
-    QVERIFY(TestFiles::write(dir_->filePath(QStringLiteral("new.t09")), newFile_));
-    boxes_.clear();
-    savedCurrentPath_ = QDir::currentPath();
-}
-
-void TestWriteFailures::cleanup() {
-    QDir::setCurrent(savedCurrentPath_);
-    QFile::setPermissions(sheetsFolder(), kOpen);
-    dir_.reset();
-}
-
-void TestWriteFailures::writeInChildWithoutFault() {
-    GroupSheet sheet;
-    QVERIFY(sheet.Load(dir_->filePath(QStringLiteral("new.t09"))));
-    const auto outcome = ForkedWrite::run(sheet, boxes_, oldPath_, {});
-    QVERIFY(outcome.has_value());
-    QVERIFY(outcome->written);
-    QVERIFY(outcome->texts.isEmpty());
-    QCOMPARE(TestFiles::read(oldPath_), newFile_);
-}
-
-void TestWriteFailures::failedWriteLeavesEverythingAsItWas_data() {
-    QTest::addColumn<Fault>("fault");
-    QTest::addColumn<qint64>("sizeLimit");
-    QTest::addColumn<bool>("relative");
-
-    const auto size = static_cast<qint64>(sheetOf("", "", 0).build().size());
-    QTest::newRow("disk full at once") << Fault::DiskFull << qint64(0) << false;
-    QTest::newRow("disk full inside the header") << Fault::DiskFull << qint64(500) << false;
-    QTest::newRow("disk full after two records") << Fault::DiskFull << qint64(2 * 816) << false;
-    QTest::newRow("disk full at the last byte") << Fault::DiskFull << size - 1 << false;
-    QTest::newRow("disk full, relative path") << Fault::DiskFull << qint64(1000) << true;
-    QTest::newRow("read-only folder") << Fault::ReadOnlyFolder << qint64(-1) << false;
-    QTest::newRow("read-only folder, new file")
-        << Fault::ReadOnlyFolderNewFile << qint64(-1) << false;
-    QTest::newRow("read-only file") << Fault::ReadOnlyFile << qint64(-1) << false;
-    QTest::newRow("read-only file, relative path") << Fault::ReadOnlyFile << qint64(-1) << true;
-    QTest::newRow("missing folder") << Fault::MissingFolder << qint64(-1) << false;
-    QTest::newRow("missing folder, relative path") << Fault::MissingFolder << qint64(-1) << true;
-    QTest::newRow("folder in the way") << Fault::FolderInTheWay << qint64(-1) << false;
-}
-
-void TestWriteFailures::failedWriteLeavesEverythingAsItWas() {
-    QFETCH(Fault, fault);
-    QFETCH(qint64, sizeLimit);
-    QFETCH(bool, relative);
-
-    GroupSheet sheet;
-    QVERIFY(sheet.Load(dir_->filePath(QStringLiteral("new.t09"))));
-    const QByteArrayList names = ForkedWrite::names(sheet);
-    QCOMPARE(names.first(), QByteArray("J\xE1n \x8Eilinsk\xFD"));
-
-    QString path = oldPath_;
-    ChildLimits limits;
-    limits.fileSizeLimit = sizeLimit;
-    switch (fault) {
-    case Fault::DiskFull:
-        break;
-    case Fault::ReadOnlyFolder:
-        // Only the folder stands in the way: the file itself could be written.
-        QVERIFY(QFile::setPermissions(oldPath_, kWritableByAll));
-        QVERIFY(QFile::setPermissions(sheetsFolder(), kReadOnlyFolder));
-        limits.dropRoot = true;
-        break;
-    case Fault::ReadOnlyFolderNewFile:
-        QVERIFY(QFile::setPermissions(sheetsFolder(), kReadOnlyFolder));
-        path = QDir(sheetsFolder()).filePath(QStringLiteral("Nova.t09"));
-        limits.dropRoot = true;
-        break;
-    case Fault::ReadOnlyFile:
-        // Root may write anything, but a read-only file is still not replaced.
-        QVERIFY(QFile::setPermissions(oldPath_, kReadOnlyFile));
-        break;
-    case Fault::MissingFolder:
-        path = dir_->filePath(QStringLiteral("missing/Skupina4.t09"));
-        break;
-    case Fault::FolderInTheWay:
-        path = QDir(sheetsFolder()).filePath(QStringLiteral("Priecinok.t09"));
-        QVERIFY(QDir(sheetsFolder()).mkdir(QStringLiteral("Priecinok.t09")));
-        break;
-    }
-    QString fullPath = path;
-    if (relative) {
-        QVERIFY(QDir::setCurrent(dir_->path()));
-        path = QDir(dir_->path()).relativeFilePath(path);
-        QVERIFY(QDir::isRelativePath(path));
-        fullPath = QDir::currentPath() + QLatin1Char('/') + path;
-    }
-    const QStringList entriesBefore = TestFiles::entries(sheetsFolder());
-    const QStringList topBefore = TestFiles::entries(dir_->path());
-
-    const auto outcome = ForkedWrite::run(sheet, boxes_, path, limits);
-    QVERIFY2(outcome.has_value(), "the child process did not report back");
-    QVERIFY(!outcome->written);
-    QCOMPARE(outcome->texts, QStringList{StringTable::slovak()
-                                             .text(text::kCannotCreateFile)
-                                             .replace(QStringLiteral("%1"), fullPath)});
-    QVERIFY(outcome->recordsUnchanged);
-    QCOMPARE(outcome->names, names);
-
-    QCOMPARE(TestFiles::read(oldPath_), oldFile_);
-    QCOMPARE(TestFiles::entries(sheetsFolder()), entriesBefore);
-    QCOMPARE(TestFiles::entries(dir_->path()), topBefore);
-}
 
 QTEST_GUILESS_MAIN(TestWriteFailures)
 #include "TestWriteFailures.moc"

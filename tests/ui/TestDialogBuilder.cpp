@@ -61,16 +61,10 @@ class TestDialogBuilder : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyControlOnceWithItsKind_data() { addTemplateRows(); }
-    void everyControlOnceWithItsKind();
-    void hiddenControlsStartHidden_data() { addTemplateRows(); }
-    void hiddenControlsStartHidden();
-    void onlyButtonOneIsDefault_data() { addTemplateRows(); }
-    void onlyButtonOneIsDefault();
+    void everyControlOnceAsItsTemplateSays_data() { addTemplateRows(); }
+    void everyControlOnceAsItsTemplateSays();
     void templateTextsFitTheirControls_data() { addTemplateRows(); }
     void templateTextsFitTheirControls();
-    void dialogIsFixedAndHoldsItsControls_data() { addTemplateRows(); }
-    void dialogIsFixedAndHoldsItsControls();
     void tabWalksVisibleControlsInTemplateOrder_data();
     void tabWalksVisibleControlsInTemplateOrder();
     void keysPressTheRightButton_data();
@@ -93,14 +87,19 @@ void TestDialogBuilder::addTemplateRows() {
     QTest::newRow("115 preview") << DialogTemplates::kPreviewId;
 }
 
-void TestDialogBuilder::everyControlOnceWithItsKind() {
+// Each control once, of its kind, hidden and default as its template says, inside a dialog of
+// fixed size.
+void TestDialogBuilder::everyControlOnceAsItsTemplateSays() {
     QFETCH(int, templateId);
     const BuiltDialog built = buildDialog(templateId);
+    QCOMPARE(built.dialog->minimumSize(), built.dialog->maximumSize());
+    const QRect client(QPoint(0, 0), built.dialog->minimumSize());
     const DialogTemplate& dialogTemplate = *DialogTemplates::byId(templateId);
 
     std::multiset<int> namedIds;
     for (const QWidget* child :
          built.dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(client.contains(child->geometry()), qPrintable(child->objectName()));
         if (const int id = controlId(child))
             namedIds.insert(id);
     }
@@ -140,30 +139,16 @@ void TestDialogBuilder::everyControlOnceWithItsKind() {
             break;
         }
         QVERIFY2(rightKind, qPrintable(widget->objectName()));
+        QCOMPARE(widget->isHidden(), control.has(fyn::ControlFlag::Hidden));
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            QCOMPARE(button->isDefault(), control.kind == ControlKind::DefaultPushButton);
     }
     QCOMPARE(namedIds, templateIds);
-}
-
-void TestDialogBuilder::hiddenControlsStartHidden() {
-    QFETCH(int, templateId);
-    BuiltDialog built = buildDialog(templateId);
-    built.dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(built.dialog.get()));
-    for (const ControlTemplate& control : DialogTemplates::byId(templateId)->controls) {
-        if (control.id == fyn::kNoControlId)
-            continue;
-        QCOMPARE(built.control(control.id)->isVisible(), !control.has(fyn::ControlFlag::Hidden));
-    }
-}
-
-void TestDialogBuilder::onlyButtonOneIsDefault() {
-    QFETCH(int, templateId);
-    const BuiltDialog built = buildDialog(templateId);
-    const DialogTemplate& dialogTemplate = *DialogTemplates::byId(templateId);
-    for (QPushButton* button : built.dialog->findChildren<QPushButton*>()) {
-        const ControlTemplate* control = dialogTemplate.find(controlId(button));
-        QVERIFY(control);
-        QCOMPARE(button->isDefault(), control->kind == ControlKind::DefaultPushButton);
+    if (const QString folder = qEnvironmentVariable("FYN_SCREENSHOT_DIR"); !folder.isEmpty()) {
+        built.dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(built.dialog.get()));
+        built.dialog->grab().save(
+            QDir(folder).filePath(QStringLiteral("dialog-%1.png").arg(templateId)));
     }
 }
 
@@ -197,24 +182,6 @@ void TestDialogBuilder::templateTextsFitTheirControls() {
             QVERIFY2(needed.height() <= widget->height() && needed.width() <= widget->width(),
                      qPrintable(what));
         }
-    }
-}
-
-void TestDialogBuilder::dialogIsFixedAndHoldsItsControls() {
-    QFETCH(int, templateId);
-    BuiltDialog built = buildDialog(templateId);
-    QCOMPARE(built.dialog->minimumSize(), built.dialog->maximumSize());
-    // Every control lies inside the fixed client area.
-    const QRect client(QPoint(0, 0), built.dialog->minimumSize());
-    for (const QWidget* child :
-         built.dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        QVERIFY2(client.contains(child->geometry()), qPrintable(child->objectName()));
-
-    if (const QString folder = qEnvironmentVariable("FYN_SCREENSHOT_DIR"); !folder.isEmpty()) {
-        built.dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(built.dialog.get()));
-        built.dialog->grab().save(
-            QDir(folder).filePath(QStringLiteral("dialog-%1.png").arg(templateId)));
     }
 }
 

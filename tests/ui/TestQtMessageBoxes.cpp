@@ -51,111 +51,107 @@ class TestQtMessageBoxes : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void informShowsTextWithIconAndOk_data();
-    void informShowsTextWithIconAndOk();
-    void askYesNoAnswers_data();
-    void askYesNoAnswers();
-    void boxBelongsOverTheOpenDialog();
-};
 
-void TestQtMessageBoxes::informShowsTextWithIconAndOk_data() {
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<bool>("withParent");
-    QTest::addColumn<QString>("parentTitle");
-    QTest::addColumn<QMessageBox::Icon>("expectedIcon");
-    QTest::addColumn<QString>("expectedTitle");
-    QTest::newRow("information over a titled window")
-        << int(MessageBoxes::Icon::Information) << true
-        << QStringLiteral("Január - odovzdané správy") << QMessageBox::Information
-        << QStringLiteral("Január - odovzdané správy");
-    QTest::newRow("no icon, window without title")
-        << int(MessageBoxes::Icon::None) << true << QString() << QMessageBox::NoIcon
-        << QStringLiteral("Fyn");
-    QTest::newRow("warning without parent")
-        << int(MessageBoxes::Icon::Warning) << false << QStringLiteral("Náhľad")
-        << QMessageBox::Warning << QStringLiteral("Fyn");
-    QTest::newRow("question icon")
-        << int(MessageBoxes::Icon::Question) << true << QStringLiteral("Skupina 3")
-        << QMessageBox::Question << QStringLiteral("Skupina 3");
-}
+    void informShowsTextWithIconAndOk_data() {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<bool>("withParent");
+        QTest::addColumn<QString>("parentTitle");
+        QTest::addColumn<QMessageBox::Icon>("expectedIcon");
+        QTest::addColumn<QString>("expectedTitle");
+        QTest::newRow("information over a titled window")
+            << int(MessageBoxes::Icon::Information) << true
+            << QStringLiteral("Január - odovzdané správy") << QMessageBox::Information
+            << QStringLiteral("Január - odovzdané správy");
+        QTest::newRow("no icon, window without title")
+            << int(MessageBoxes::Icon::None) << true << QString() << QMessageBox::NoIcon
+            << QStringLiteral("Fyn");
+        QTest::newRow("warning without parent")
+            << int(MessageBoxes::Icon::Warning) << false << QStringLiteral("Náhľad")
+            << QMessageBox::Warning << QStringLiteral("Fyn");
+        QTest::newRow("question icon")
+            << int(MessageBoxes::Icon::Question) << true << QStringLiteral("Skupina 3")
+            << QMessageBox::Question << QStringLiteral("Skupina 3");
+    }
 
-void TestQtMessageBoxes::informShowsTextWithIconAndOk() {
-    QFETCH(int, icon);
-    QFETCH(bool, withParent);
-    QFETCH(QString, parentTitle);
-    QFETCH(QMessageBox::Icon, expectedIcon);
-    QFETCH(QString, expectedTitle);
-    QDialog window;
-    window.setWindowTitle(parentTitle);
-    QtMessageBoxes boxes(withParent ? &window : nullptr);
-    // A name from a sheet that looks like markup is shown as typed.
-    const QString text = QStringLiteral("<b>Novák</b> & syn\nďalší riadok");
+    void informShowsTextWithIconAndOk() {
+        QFETCH(int, icon);
+        QFETCH(bool, withParent);
+        QFETCH(QString, parentTitle);
+        QFETCH(QMessageBox::Icon, expectedIcon);
+        QFETCH(QString, expectedTitle);
+        QDialog window;
+        window.setWindowTitle(parentTitle);
+        QtMessageBoxes boxes(withParent ? &window : nullptr);
+        // A name from a sheet that looks like markup is shown as typed.
+        const QString text = QStringLiteral("<b>Novák</b> & syn\nďalší riadok");
 
-    ShownBox seen;
-    answerNextBox(this, seen, [](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); });
-    boxes.inform(text, MessageBoxes::Icon(icon));
-
-    QVERIFY(seen.shown);
-    QCOMPARE(seen.icon, expectedIcon);
-    QCOMPARE(seen.title, expectedTitle);
-    QCOMPARE(seen.text, text);
-    QCOMPARE(seen.textFormat, Qt::PlainText);
-    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(seen.parent, boxes.parentWidget());
-}
-
-void TestQtMessageBoxes::askYesNoAnswers_data() {
-    QTest::addColumn<QMessageBox::StandardButton>("clicked");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("Yes") << QMessageBox::Yes << 0 << true;
-    QTest::newRow("No") << QMessageBox::No << 0 << false;
-    QTest::newRow("Enter takes the default Yes")
-        << QMessageBox::NoButton << int(Qt::Key_Return) << true;
-    QTest::newRow("Esc answers No") << QMessageBox::NoButton << int(Qt::Key_Escape) << false;
-}
-
-void TestQtMessageBoxes::askYesNoAnswers() {
-    QFETCH(QMessageBox::StandardButton, clicked);
-    QFETCH(int, key);
-    QFETCH(bool, expected);
-    QDialog window;
-    window.setWindowTitle(QStringLiteral("Správy z kazateľskej služby"));
-    QtMessageBoxes boxes;
-    boxes.setParentWidget(&window);
-
-    ShownBox seen;
-    answerNextBox(this, seen, [clicked, key](QMessageBox& box) {
-        if (clicked != QMessageBox::NoButton)
-            box.button(clicked)->click();
-        else
-            QTest::keyClick(&box, Qt::Key(key));
-    });
-    const bool answer = boxes.askYesNo(QStringLiteral("Odoslať?"));
-
-    QVERIFY(seen.shown);
-    QCOMPARE(answer, expected);
-    QCOMPARE(seen.icon, QMessageBox::Question);
-    QCOMPARE(seen.title, QStringLiteral("Správy z kazateľskej služby"));
-    QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-    // The questions tell the user to click "Áno" or "Nie".
-    QCOMPARE(seen.buttonTexts, (QStringList{QStringLiteral("&Nie"), QStringLiteral("&Áno")}));
-}
-
-void TestQtMessageBoxes::boxBelongsOverTheOpenDialog() {
-    QDialog window;
-    QtMessageBoxes boxes(&window);
-    QDialog report(&window);
-    ShownBox seen;
-    QTimer::singleShot(0, this, [&] {
+        ShownBox seen;
         answerNextBox(this, seen, [](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); });
-        boxes.inform(QStringLiteral("Please enter a positive integer."));
-        report.accept();
-    });
-    report.exec();
-    QVERIFY(seen.shown);
-    QCOMPARE(seen.parent, &report);
-}
+        boxes.inform(text, MessageBoxes::Icon(icon));
+
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.icon, expectedIcon);
+        QCOMPARE(seen.title, expectedTitle);
+        QCOMPARE(seen.text, text);
+        QCOMPARE(seen.textFormat, Qt::PlainText);
+        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(seen.parent, boxes.parentWidget());
+    }
+
+    void askYesNoAnswers_data() {
+        QTest::addColumn<QMessageBox::StandardButton>("clicked");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("Yes") << QMessageBox::Yes << 0 << true;
+        QTest::newRow("No") << QMessageBox::No << 0 << false;
+        QTest::newRow("Enter takes the default Yes")
+            << QMessageBox::NoButton << int(Qt::Key_Return) << true;
+        QTest::newRow("Esc answers No") << QMessageBox::NoButton << int(Qt::Key_Escape) << false;
+    }
+
+    void askYesNoAnswers() {
+        QFETCH(QMessageBox::StandardButton, clicked);
+        QFETCH(int, key);
+        QFETCH(bool, expected);
+        QDialog window;
+        window.setWindowTitle(QStringLiteral("Správy z kazateľskej služby"));
+        QtMessageBoxes boxes;
+        boxes.setParentWidget(&window);
+
+        ShownBox seen;
+        answerNextBox(this, seen, [clicked, key](QMessageBox& box) {
+            if (clicked != QMessageBox::NoButton)
+                box.button(clicked)->click();
+            else
+                QTest::keyClick(&box, Qt::Key(key));
+        });
+        const bool answer = boxes.askYesNo(QStringLiteral("Odoslať?"));
+
+        QVERIFY(seen.shown);
+        QCOMPARE(answer, expected);
+        QCOMPARE(seen.icon, QMessageBox::Question);
+        QCOMPARE(seen.title, QStringLiteral("Správy z kazateľskej služby"));
+        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+        // The questions tell the user to click "Áno" or "Nie".
+        QCOMPARE(seen.buttonTexts, (QStringList{QStringLiteral("&Nie"), QStringLiteral("&Áno")}));
+    }
+
+    void boxBelongsOverTheOpenDialog() {
+        QDialog window;
+        QtMessageBoxes boxes(&window);
+        QDialog report(&window);
+        ShownBox seen;
+        QTimer::singleShot(0, this, [&] {
+            answerNextBox(this, seen,
+                          [](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); });
+            boxes.inform(QStringLiteral("Please enter a positive integer."));
+            report.accept();
+        });
+        report.exec();
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.parent, &report);
+    }
+};
 
 QTEST_MAIN(TestQtMessageBoxes)
 #include "TestQtMessageBoxes.moc"
