@@ -61,16 +61,16 @@ QString PainterSurface::installedFace(const QString& face) {
     return DialogFont::substituteFamily(face);
 }
 
-QFont PainterSurface::fontFor(const FontSpec& spec, int dpiY) {
-    if (spec.stock == FontSpec::Stock::VariablePitch) {
+QFont PainterSurface::fontFor(const FontSpec& wanted, int dpiY) {
+    if (wanted.stock == FontSpec::Stock::VariablePitch) {
         return DialogFont::variablePitch();
     }
     const QString face =
-        spec.stock == FontSpec::Stock::DeviceDefault ? QStringLiteral("Arial") : spec.face;
+        wanted.stock == FontSpec::Stock::DeviceDefault ? QStringLiteral("Arial") : wanted.face;
     QFont font(installedFace(face));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(spec.height != 0 ? std::abs(spec.height) : defaultPixelSize(dpiY));
-    font.setWeight(spec.weight >= FontSpec::kBold ? QFont::Bold : QFont::Normal);
+    font.setPixelSize(wanted.height != 0 ? std::abs(wanted.height) : defaultPixelSize(dpiY));
+    font.setWeight(wanted.weight >= FontSpec::kBold ? QFont::Bold : QFont::Normal);
     // Windows text output has no kerning; with it, numbers and names would shift.
     font.setKerning(false);
     return font;

@@ -21,8 +21,8 @@ public:
 
     // The face a font of the printed layout is drawn in; "Arial" maps to Liberation Sans.
     static QString installedFace(const QString& face);
-    // The font that spec describes on a device of dpiY dots per inch.
-    static QFont fontFor(const FontSpec& spec, int dpiY);
+    // The font described by wanted on a device of dpiY dots per inch.
+    static QFont fontFor(const FontSpec& wanted, int dpiY);
 
     int dpiX() const override;
     int dpiY() const override;

@@ -162,9 +162,9 @@ private Q_SLOTS:
     void printedFontIsLiberationSans() {
         QFETCH(int, tenths);
         QFETCH(bool, bold);
-        FontSpec spec = FontSpec::ofPointSize(600, tenths, QStringLiteral("Arial"));
-        SurfaceRoutines::ApplyFontLanguage(spec, bold, QStringLiteral("sk"));
-        const QFont font = PainterSurface::fontFor(spec, 600);
+        FontSpec wanted = FontSpec::ofPointSize(600, tenths, QStringLiteral("Arial"));
+        SurfaceRoutines::ApplyFontLanguage(wanted, bold, QStringLiteral("sk"));
+        const QFont font = PainterSurface::fontFor(wanted, 600);
         QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
         QCOMPARE(QFontInfo(font).pixelSize(), 600 * tenths / 720);
         QCOMPARE(QFontInfo(font).bold(), bold);
