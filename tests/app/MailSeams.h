@@ -2,6 +2,7 @@
 
 #include "Dialer.h"
 #include "MailerFactory.h"
+#include "MainDialog.h"
 #include "ProcessCommandRunner.h"
 #include "QtBusyIndicator.h"
 #include "ScriptedPrinterAccess.h"
@@ -10,12 +11,24 @@
 namespace fyn::test {
 
 // The real mail and telephone facilities, for windows whose tests do not send anything, and no
-// printer.
+// printer unless one is given; with the test's own seams they make the main window's services.
 struct MailSeams {
-    MailSeams(const Settings& settings, MessageBoxes& messages)
-        : mailers({commands, settings, messages, busy, StringTable::slovak()}),
+    MailSeams(Settings& settings, MessageBoxes& messages)
+        : settings_(settings), messages_(messages),
+          mailers({commands, settings, messages, busy, StringTable::slovak()}),
           dialer(commands, messages, StringTable::slovak()) {}
 
+    MainDialog::Services services(FilePicker& files, Clock& clock, SheetBackup& backup,
+                                  PrinterAccess& printerAccess) {
+        return {messages_,     files,   clock, settings_, backup, StringTable::slovak(),
+                printerAccess, mailers, dialer};
+    }
+    MainDialog::Services services(FilePicker& files, Clock& clock, SheetBackup& backup) {
+        return services(files, clock, backup, printers);
+    }
+
+    Settings& settings_;
+    MessageBoxes& messages_;
     ProcessCommandRunner commands;
     QtBusyIndicator busy;
     MailerFactory mailers;

@@ -4,7 +4,6 @@
 #include "MailSeams.h"
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
-#include "ScriptedPrinterAccess.h"
 #include "Settings.h"
 #include "SheetBackup.h"
 #include "SheetBuilder.h"
@@ -56,7 +55,6 @@ private:
     std::unique_ptr<FixedClock> clock_;
     std::unique_ptr<Settings> settings_;
     std::unique_ptr<SheetBackup> backup_;
-    std::unique_ptr<ScriptedPrinterAccess> printers_;
     std::unique_ptr<fyn::test::MailSeams> mail_;
     std::unique_ptr<MainDialog> window_;
 
@@ -72,10 +70,8 @@ private:
 
     void open(const QString& commandLine = {}) {
         mail_ = std::make_unique<fyn::test::MailSeams>(*settings_, *messages_);
-        window_ = std::make_unique<MainDialog>(
-            MainDialog::Services{*messages_, *files_, *clock_, *settings_, *backup_,
-                                 StringTable::slovak(), *printers_, mail_->mailers, mail_->dialer},
-            commandLine);
+        window_ =
+            std::make_unique<MainDialog>(mail_->services(*files_, *clock_, *backup_), commandLine);
         window_->OpenWindow();
         window_->show();
     }
@@ -101,7 +97,6 @@ private Q_SLOTS:
         clock_ = std::make_unique<FixedClock>(QDate(2027, 2, 10));
         settings_ = std::make_unique<Settings>(path(QStringLiteral("config/fyn.ini")));
         backup_ = std::make_unique<SheetBackup>(path(QStringLiteral("backups")));
-        printers_ = std::make_unique<ScriptedPrinterAccess>();
     }
 
     void cleanup() { window_.reset(); }

@@ -6,7 +6,6 @@
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
 #include "Remarks.h"
-#include "ScriptedPrinterAccess.h"
 #include "Settings.h"
 #include "SheetBackup.h"
 #include "SheetComparison.h"
@@ -25,7 +24,6 @@ using fyn::test::FixedClock;
 using fyn::test::KeyboardUser;
 using fyn::test::RecordingMessageBoxes;
 using fyn::test::ScriptedFilePicker;
-using fyn::test::ScriptedPrinterAccess;
 using fyn::test::unexpectedDifferences;
 
 namespace {
@@ -71,12 +69,8 @@ private Q_SLOTS:
         FixedClock clock(QDate(2026, 12, 10));
         Settings settings(dir.filePath(QStringLiteral("fyn.ini")));
         SheetBackup backup(dir.filePath(QStringLiteral("backups")));
-        ScriptedPrinterAccess printers;
         test::MailSeams mail(settings, messages);
-        MainDialog window(MainDialog::Services{messages, files, clock, settings, backup,
-                                               StringTable::slovak(), printers, mail.mailers,
-                                               mail.dialer},
-                          path);
+        MainDialog window(mail.services(files, clock, backup), path);
         window.OpenWindow();
         window.show();
         QVERIFY(KeyboardUser::activate(window));

@@ -8,7 +8,6 @@
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
 #include "ReportDialog.h"
-#include "ScriptedPrinterAccess.h"
 #include "Settings.h"
 #include "SheetBackup.h"
 #include "SheetBuilder.h"
@@ -34,7 +33,6 @@ using fyn::test::FixedClock;
 using fyn::test::KeyboardUser;
 using fyn::test::RecordingMessageBoxes;
 using fyn::test::ScriptedFilePicker;
-using fyn::test::ScriptedPrinterAccess;
 
 namespace {
 
@@ -774,12 +772,8 @@ private Q_SLOTS:
         FixedClock clock(QDate(2027, 2, 10)); // January 2027 is in year slot 1
         Settings settings(dir_.filePath(QStringLiteral("fyn.ini")));
         SheetBackup backup(dir_.filePath(QStringLiteral("backups")));
-        ScriptedPrinterAccess printers;
         test::MailSeams mail(settings, boxes_);
-        MainDialog window(MainDialog::Services{boxes_, files, clock, settings, backup,
-                                               StringTable::slovak(), printers, mail.mailers,
-                                               mail.dialer},
-                          path);
+        MainDialog window(mail.services(files, clock, backup), path);
         window.OpenWindow();
         window.show();
         QVERIFY(KeyboardUser::activate(window));

@@ -59,11 +59,8 @@ private:
         if (!groupThree(number).writeTo(sheetPath())) {
             qFatal("cannot write the test sheet");
         }
-        window_ = std::make_unique<MainDialog>(
-            MainDialog::Services{*messages_, *files_, *clock_, *settings_, *backup_,
-                                 StringTable::slovak(), mail_->printers, mail_->mailers,
-                                 mail_->dialer},
-            sheetPath());
+        window_ =
+            std::make_unique<MainDialog>(mail_->services(*files_, *clock_, *backup_), sheetPath());
         window_->OpenWindow();
         window_->show();
         DialogBuilder::control<QListWidget>(*window_, 138)->setCurrentRow(0);

@@ -95,11 +95,7 @@ private:
         if (!sheet.writeTo(path)) {
             qFatal("cannot write the test sheet");
         }
-        window_ = std::make_unique<MainDialog>(
-            MainDialog::Services{*messages_, *files_, *clock_, *settings_, *backup_,
-                                 StringTable::slovak(), mail_->printers, mail_->mailers,
-                                 mail_->dialer},
-            path);
+        window_ = std::make_unique<MainDialog>(mail_->services(*files_, *clock_, *backup_), path);
         window_->OpenWindow();
         window_->show();
         return *window_;

@@ -372,10 +372,7 @@ private Q_SLOTS:
         ScriptedPrinterAccess printers;
         printers.printer = &pdf.printer;
         test::MailSeams mail(settings, messages);
-        MainDialog window(MainDialog::Services{messages, files, clock, settings, backup,
-                                               StringTable::slovak(), printers, mail.mailers,
-                                               mail.dialer},
-                          path);
+        MainDialog window(mail.services(files, clock, backup, printers), path);
         window.OpenWindow();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
