@@ -13,6 +13,7 @@
 # Usage: tools/bench.sh [RUNS]   (default 11; the load and write figures take RUNS/2 runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/virtual-display.sh
 runs=${1:-11}
 
 echo "== release build with the benchmarks (build/bench)" >&2
@@ -30,10 +31,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [[ -s $work/display ]] && break || sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+start_virtual_display "$work"
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 unset QT_QPA_PLATFORM
 "$bin/tools/sheetgen/fyn-make-largest" "$work/largest.t09"

@@ -6,6 +6,7 @@
 # Needs Xvfb, xdotool, ImageMagick's import and poppler's pdftoppm (tools/install-dependencies.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/virtual-display.sh
 fyn=${1:-build/release/src/fyn}
 out=docs
 if [[ ! -x $fyn ]]; then
@@ -25,10 +26,7 @@ cleanup() {
 trap cleanup EXIT
 
 # A display of its own, and a fresh user whose settings and backups stay in the scratch folder.
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [[ -s $work/display ]] && break || sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+start_virtual_display "$work"
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data LC_ALL=C.UTF-8
 cp examples/Skupina3.t09 "$work/Skupina3.t09"
 
