@@ -4,19 +4,11 @@
 
 namespace fyn {
 
-namespace {
-constexpr qsizetype kShortestUsableNumber = 6;
-}
-
 PublisherContacts PublisherContacts::SelectPublisherContacts(const GroupSheet& sheet, int index) {
     PublisherContacts contacts;
     const PublisherView publisher = sheet.publisher(index);
-    for (int field = 0; field < PublisherView::kPhoneCount; ++field) {
-        QString number = publisher.phone(field);
-        contacts.phoneNumbers[static_cast<std::size_t>(contacts.phoneCount)] = number;
-        if (number.size() >= kShortestUsableNumber) {
-            ++contacts.phoneCount;
-        }
+    for (const QString& number : publisher.usablePhones()) {
+        contacts.phoneNumbers[static_cast<std::size_t>(contacts.phoneCount++)] = number;
     }
     if (publisher.isReportMissing(sheet.reportMonth, sheet.yearSlot)) {
         contacts.publisherEmail = publisher.email();

@@ -15,7 +15,6 @@ namespace fyn {
 
 namespace {
 
-constexpr int kShortestUsableNumber = 6;
 constexpr int kAuxiliaryPioneer = 1;
 constexpr int kCheckBoxDivisor = 7;
 
@@ -83,17 +82,6 @@ void drawColumnHeadings(DrawingSurface& surface, const PageMetrics& metrics, con
                      wording.LoadText(text::kRemarksHeading));
 }
 
-QStringList usablePhoneNumbers(const PublisherView& publisher) {
-    QStringList numbers;
-    for (int number = 0; number < PublisherView::kPhoneCount; ++number) {
-        const QString phone = publisher.phone(number);
-        if (phone.size() >= kShortestUsableNumber) {
-            numbers.append(phone);
-        }
-    }
-    return numbers;
-}
-
 struct RowFonts {
     FontSpec normal;
     FontSpec small;
@@ -141,7 +129,7 @@ void drawRow(DrawingSurface& surface, const PageMetrics& metrics, const Columns&
 
     surface.drawText(columns.left, y, source.wording.PublisherName(index, false));
 
-    const QStringList phones = usablePhoneNumbers(publisher);
+    const QStringList phones = publisher.usablePhones();
     if (phones.size() >= 2) {
         surface.selectFont(fonts.small);
         surface.drawText(columns.phone, n * r - r / 7 + t, phones[0]);

@@ -47,6 +47,18 @@ QString PublisherView::phone(int number) const {
     return field(record_, kPhoneFields[number], kPhoneWidth);
 }
 
+QStringList PublisherView::usablePhones() const {
+    constexpr qsizetype kShortestUsableNumber = 6;
+    QStringList numbers;
+    for (int number = 0; number < kPhoneCount; ++number) {
+        QString text = phone(number);
+        if (text.size() >= kShortestUsableNumber) {
+            numbers.append(std::move(text));
+        }
+    }
+    return numbers;
+}
+
 int PublisherView::groupNumber() const {
     return record_ ? static_cast<std::int8_t>(record_[kRecordGroupNumber]) : 0;
 }

@@ -4,6 +4,7 @@
 #include "SheetLayout.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -28,6 +29,8 @@ public:
     QString email() const;
     // Number 0 .. 2, at most the field's 15 bytes.
     QString phone(int number) const;
+    // The numbers worth showing, in record order: one of 5 characters or fewer is no number.
+    QStringList usablePhones() const;
     int groupNumber() const;
     // Bits 0 .. 1: none, ministerial servant, elder, baptized brother.
     int privilege() const;
