@@ -187,23 +187,6 @@ SheetHeaderView GroupSheet::header() const {
     return buffersAllocated_ ? SheetHeaderView(Record(0)) : SheetHeaderView();
 }
 
-std::uint16_t GroupSheet::MonthValue(int index, int month, int slot, MonthField field) const {
-    const MonthEntryView entry = publisher(index).month(month, slot);
-    switch (field) {
-    case MonthField::Publications:
-        return entry.publications();
-    case MonthField::Videos:
-        return entry.videos();
-    case MonthField::Hours:
-        return entry.hours();
-    case MonthField::ReturnVisits:
-        return entry.returnVisits();
-    case MonthField::BibleStudies:
-        return static_cast<std::uint16_t>(entry.studies());
-    }
-    return 0;
-}
-
 bool GroupSheet::IsReportMissing(int index, int month, int slot) const {
     return publisher(index).isReportMissing(month, slot);
 }

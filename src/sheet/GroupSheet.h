@@ -14,14 +14,6 @@
 
 namespace fyn {
 
-enum class MonthField {
-    Publications = 0,
-    Videos = 1,
-    Hours = 2,
-    ReturnVisits = 3,
-    BibleStudies = 4
-};
-
 // The one in-memory copy of a group's sheet: the header as record 0, the publisher records
 // 1 .. publisherCount with plain texts, and the remark table.
 class GroupSheet {
@@ -54,7 +46,6 @@ public:
     // Record 0 is the header. Null for an index outside 0 .. publisherCount.
     std::uint8_t* Record(int index);
     const std::uint8_t* Record(int index) const;
-    std::uint16_t MonthValue(int index, int month, int yearSlot, MonthField field) const;
     // The one test of a missing report: not in service and no remark for that month.
     bool IsReportMissing(int index, int month, int yearSlot) const;
     void MarkLate(int index, int month);

@@ -803,7 +803,7 @@ private Q_SLOTS:
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->currentRow(), 1);
         QCOMPARE(list->currentItem()->text(), QStringLiteral("Horváthová, Eva"));
-        QCOMPARE(window.sheet().MonthValue(3, 0, 1, MonthField::BibleStudies), 4);
+        QCOMPARE(window.sheet().publisher(3).month(0, 1).studies(), 4);
 
         // Already in the file, with the window still open.
         GroupSheet onDisk;

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 
 using namespace fyn;
 using namespace fyn::layout;
@@ -412,31 +413,38 @@ private Q_SLOTS:
     }
 
     void monthValue_data() {
-        QTest::addColumn<int>("field");
+        using Read = std::function<int(const MonthEntryView&)>;
+        QTest::addColumn<int>("seed");
+        QTest::addColumn<Read>("read");
         QTest::addColumn<int>("arrayOffset");
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("expected");
 
-        QTest::newRow("publications")
-            << int(MonthField::Publications) << int(kPublications) << 4095 << 4095;
-        QTest::newRow("videos") << int(MonthField::Videos) << int(kVideos) << 258 << 258;
-        QTest::newRow("hours") << int(MonthField::Hours) << int(kHours) << 65535 << 65535;
-        QTest::newRow("return visits")
-            << int(MonthField::ReturnVisits) << int(kReturnVisits) << 511 << 511;
+        const Read publications = [](const MonthEntryView& e) { return int(e.publications()); };
+        const Read videos = [](const MonthEntryView& e) { return int(e.videos()); };
+        const Read hours = [](const MonthEntryView& e) { return int(e.hours()); };
+        const Read visits = [](const MonthEntryView& e) { return int(e.returnVisits()); };
+        const Read studies = [](const MonthEntryView& e) { return e.studies(); };
+        QTest::newRow("publications") << 0 << publications << int(kPublications) << 4095 << 4095;
+        QTest::newRow("videos") << 1 << videos << int(kVideos) << 258 << 258;
+        QTest::newRow("hours") << 2 << hours << int(kHours) << 65535 << 65535;
+        QTest::newRow("return visits") << 3 << visits << int(kReturnVisits) << 511 << 511;
         QTest::newRow("studies without flags")
-            << int(MonthField::BibleStudies) << int(kStudiesAndFlags) << 0xF80A << 10;
+            << 4 << studies << int(kStudiesAndFlags) << 0xF80A << 10;
         QTest::newRow("studies all ten bits")
-            << int(MonthField::BibleStudies) << int(kStudiesAndFlags) << 0x07FF << 1023;
+            << 4 << studies << int(kStudiesAndFlags) << 0x07FF << 1023;
     }
 
     void monthValue() {
-        QFETCH(int, field);
+        using Read = std::function<int(const MonthEntryView&)>;
+        QFETCH(int, seed);
+        QFETCH(Read, read);
         QFETCH(int, arrayOffset);
         QFETCH(int, stored);
         QFETCH(int, expected);
 
         SheetBuilder builder = threePublishers();
-        QRandomGenerator random(field);
+        QRandomGenerator random(seed);
         builder.fillCarried(random); // the third slot of every month is random
         const auto offset = static_cast<std::size_t>(arrayOffset);
         builder.setMonthValue(2, offset, 7, 1, static_cast<std::uint16_t>(stored));
@@ -445,11 +453,10 @@ private Q_SLOTS:
         GroupSheet sheet;
         QVERIFY(sheet.Load(put(QStringLiteral("values.t09"), builder.build())));
 
-        const auto which = static_cast<MonthField>(field);
-        QCOMPARE(int(sheet.MonthValue(2, 7, 1, which)), expected);
-        QCOMPARE(int(sheet.MonthValue(2, 7, 0, which)), 3);
-        QCOMPARE(int(sheet.MonthValue(2, 8, 1, which)), 4);
-        QCOMPARE(int(sheet.MonthValue(1, 7, 1, which)), 0);
+        QCOMPARE(read(sheet.publisher(2).month(7, 1)), expected);
+        QCOMPARE(read(sheet.publisher(2).month(7, 0)), 3);
+        QCOMPARE(read(sheet.publisher(2).month(8, 1)), 4);
+        QCOMPARE(read(sheet.publisher(1).month(7, 1)), 0);
     }
 
     void markLate_data() {

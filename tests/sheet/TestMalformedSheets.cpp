@@ -36,7 +36,7 @@ void touchEverything(GroupSheet& sheet) {
                 QByteArray text;
                 ReadRemark(sheet, index, month, slot, text, true);
                 QVERIFY(text.size() <= qsizetype(kRemarkSize));
-                sheet.MonthValue(index, month, slot, MonthField::BibleStudies);
+                sheet.publisher(index).month(month, slot).studies();
                 sheet.IsMarkedLate(index, month);
             }
         }
