@@ -77,7 +77,15 @@ bool QtPrinterAccess::setUp(QWidget* parent) {
             cancel->setText(StringTable::slovak().text(text::kCancelButton));
         }
     }
+    // Qt's dialog switches the printer it is given as soon as another is picked in its list;
+    // cancelling must leave the chosen printer as it was.
+    const QString name = printer->printerName();
+    const QString file = printer->outputFileName();
+    const QPageLayout layout = printer->pageLayout();
     if (dialog.exec() != QDialog::Accepted) {
+        printer->setPrinterName(name);
+        printer->setOutputFileName(file);
+        printer->setPageLayout(layout);
         return false;
     }
     // Qt's dialog cannot hide its copies box; every print is one copy, as before the setup.

@@ -8,12 +8,19 @@
 #include "SheetPrinter.h"
 #include "StringTable.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 
 using namespace fyn;
 using fyn::test::PdfWord;
@@ -43,6 +50,26 @@ int completedJobs(const QString& queue) {
 
 constexpr double kTolerance = 0.5;
 
+// Answers the printer setup as a user does: picks a printer in Qt's dialog and clicks a button.
+void answerSetup(const QString& printerName, QDialogButtonBox::StandardButton button) {
+    QTimer::singleShot(0, [=] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        if (auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"))) {
+            printers->setCurrentIndex(printers->findText(printerName));
+        }
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(button), Qt::LeftButton);
+    });
+}
+
+// A part missing fails in CI and skips elsewhere; the caller returns after it.
+void failOrSkip(const char* why) {
+    if (qEnvironmentVariable("CI") == QStringLiteral("true")) {
+        QFAIL(why);
+    }
+    QSKIP(why);
+}
+
 } // namespace
 
 // Prints through a real CUPS queue whose device is a PDF file (set up by .ci/run, named in
@@ -59,13 +86,8 @@ private Q_SLOTS:
             run(QStringLiteral("lpstat"), {QStringLiteral("-p"), queue_}, &status);
         }
         if (status != 0 || output_.isEmpty()) {
-            const QByteArray why =
-                "no CUPS print queue: FYN_CUPS_QUEUE and FYN_CUPS_OUTPUT must name "
-                "a running queue with a file device, as .ci/run sets up";
-            if (qEnvironmentVariable("CI") == QStringLiteral("true")) {
-                QFAIL(why.constData());
-            }
-            QSKIP(why.constData());
+            failOrSkip("no CUPS print queue: FYN_CUPS_QUEUE and FYN_CUPS_OUTPUT must name "
+                       "a running queue with a file device, as .ci/run sets up");
         }
     }
 
@@ -133,6 +155,51 @@ private Q_SLOTS:
         QVERIFY(title);
         QVERIFY(qAbs(name->yMin - title->yMin - 48) < kTolerance);
         QVERIFY(qAbs(first->yMin - title->yMin - 74.16) < kTolerance);
+    }
+
+    void setupChoiceHoldsUntilItsQueueIsGone() {
+        // A second queue, which this test deletes; adding one needs the rights CI has.
+        const QString chosen = QStringLiteral("FynTestChosen");
+        int status = -1;
+        run(QStringLiteral("lpadmin"),
+            {QStringLiteral("-p"), chosen, QStringLiteral("-E"), QStringLiteral("-v"),
+             QStringLiteral("file:///dev/null"), QStringLiteral("-P"),
+             QStringLiteral("/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd")},
+            &status);
+        const auto removeChosen = qScopeGuard([&] {
+            run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), chosen});
+        });
+        if (status != 0) {
+            failOrSkip("lpadmin could not add a second CUPS queue");
+            return;
+        }
+        qputenv("PRINTER", queue_.toLocal8Bit());
+
+        PrintTestSheet sheet(PrintTestSheet::numbered(3));
+        QtPrinterAccess printers;
+        RecordingMessageBoxes messages;
+        SheetPrinter printer(printers, messages, StringTable::slovak());
+        PreviewDialog dialog(sheet.source(), printer);
+        dialog.show();
+        auto* setup = DialogBuilder::control<QPushButton>(dialog, PreviewControl::PrinterSetup);
+        const auto current = [&] {
+            const PrinterAccess::Current found = printers.currentPrinter();
+            return found.printer != nullptr ? found.printer->printerName() : QString();
+        };
+
+        answerSetup(chosen, QDialogButtonBox::Ok);
+        QTest::mouseClick(setup, Qt::LeftButton);
+        QCOMPARE(current(), chosen);
+        answerSetup(queue_, QDialogButtonBox::Cancel);
+        QTest::mouseClick(setup, Qt::LeftButton);
+        QCOMPARE(current(), chosen);
+
+        // Gone while Fyn runs: nothing goes to the default printer instead.
+        run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), chosen}, &status);
+        QCOMPARE(status, 0);
+        QTest::mouseClick(DialogBuilder::control<QPushButton>(dialog, PreviewControl::Print),
+                          Qt::LeftButton);
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("no hdc")});
     }
 
 private:

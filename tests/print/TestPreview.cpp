@@ -42,16 +42,16 @@ namespace {
 const QByteArray kLongRemark = "Prvych styridsat znakov jednej poznamky.";
 
 // Two publishers: the first in service with a 40-character remark and a telephone number, the
-// second a zero report.
-SheetBuilder remarkSheet() {
+// second a zero report; reported in one year slot, the other left empty.
+SheetBuilder remarkSheet(int yearSlot = 0) {
     SheetBuilder builder;
     builder.setReportMonth(PrintTestSheet::kOctober);
     builder.addPublisher("Jan", "Prvy", {}, "0905123456");
     builder.addPublisher("Eva", "Druha", {}, "0905654321");
-    builder.setReport(1, PrintTestSheet::kOctober, 0, MonthReport{0, 0, 7, 0, 2, true, 0});
-    builder.setRemarkEntry(1, PrintTestSheet::kOctober, 0,
+    builder.setReport(1, PrintTestSheet::kOctober, yearSlot, MonthReport{0, 0, 7, 0, 2, true, 0});
+    builder.setRemarkEntry(1, PrintTestSheet::kOctober, yearSlot,
                            static_cast<std::uint16_t>(builder.addRemark(kLongRemark)));
-    builder.setRemarkEntry(2, PrintTestSheet::kOctober, 0,
+    builder.setRemarkEntry(2, PrintTestSheet::kOctober, yearSlot,
                            static_cast<std::uint16_t>(builder.addRemark("0")));
     return builder;
 }
@@ -150,8 +150,15 @@ private Q_SLOTS:
         QCOMPARE(printers.lookups, 0);
     }
 
+    void drawingAt96Dpi_data() {
+        QTest::addColumn<int>("yearSlot");
+        QTest::newRow("year slot 0") << 0;
+        QTest::newRow("year slot 1") << 1;
+    }
+
     void drawingAt96Dpi() {
-        PrintTestSheet sheet(remarkSheet());
+        QFETCH(int, yearSlot);
+        PrintTestSheet sheet(remarkSheet(yearSlot), PrintTestSheet::kOctober, yearSlot);
         RecordingSurface surface(96, 96);
         const int width = 766;
         const int height = 351;
@@ -277,8 +284,6 @@ private Q_SLOTS:
 
         QTest::newRow("no printer")
             << QStringLiteral("none") << QStringLiteral("No Printer") << false;
-        QTest::newRow("chosen printer gone")
-            << QStringLiteral("gone") << QStringLiteral("no hdc") << false;
         QTest::newRow("painting cannot start")
             << QStringLiteral("unwritable") << QStringLiteral("no hdc") << false;
         QTest::newRow("printer") << QStringLiteral("pdf") << QString() << true;
@@ -298,7 +303,6 @@ private Q_SLOTS:
         const QByteArray before = sheet.bytes();
         ScriptedPrinterAccess printers;
         printers.printer = printerKind == QStringLiteral("none") ? nullptr : &pdf.printer;
-        printers.gone = printerKind == QStringLiteral("gone");
         RecordingMessageBoxes messages;
         SheetPrinter printer(printers, messages, StringTable::slovak());
         PreviewDialog dialog(sheet.source(), printer);
@@ -323,34 +327,6 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(sheet.bytes(), before);
-    }
-
-    void setupChoiceIsUsedByTheNextPrint() {
-        QTemporaryDir dir;
-        PdfPrinter first(dir.filePath(QStringLiteral("first.pdf")));
-        PdfPrinter chosen(dir.filePath(QStringLiteral("chosen.pdf")));
-        PrintTestSheet sheet(PrintTestSheet::numbered(3));
-        ScriptedPrinterAccess printers;
-        printers.printer = &first.printer;
-        RecordingMessageBoxes messages;
-        SheetPrinter printer(printers, messages, StringTable::slovak());
-        PreviewDialog dialog(sheet.source(), printer);
-        dialog.show();
-
-        // Cancelling the setup changes nothing; accepting it changes the printer.
-        printers.answerSetup = [](QPrinter*&) { return false; };
-        QTest::mouseClick(button(dialog, PreviewControl::PrinterSetup), Qt::LeftButton);
-        printers.answerSetup = [&](QPrinter*& current) {
-            current = &chosen.printer;
-            return true;
-        };
-        QTest::mouseClick(button(dialog, PreviewControl::PrinterSetup), Qt::LeftButton);
-        QCOMPARE(printers.setups, 2);
-        QTest::mouseClick(button(dialog, PreviewControl::Print), Qt::LeftButton);
-        QVERIFY(QFile::exists(chosen.printer.outputFileName()));
-        QVERIFY(!QFile::exists(first.printer.outputFileName()));
-        QVERIFY(messages.texts().isEmpty());
-        QVERIFY(dialog.isVisible());
     }
 
     void mainWindowIsLeftAsItWas() {

@@ -121,6 +121,11 @@ private Q_SLOTS:
         PageMetrics measured;
         SheetPage::MeasurePage(RecordingSurface(600, 600), measured);
         QTest::newRow("H0") << int(measured.lineHeight) << 100;
+        // A 12-point font's cell, 111 dots, is taller than a sixth of an inch.
+        RecordingSurface tall(600, 600);
+        tall.selectFont(FontSpec::ofPointSize(600, 120, QStringLiteral("Arial")));
+        SheetPage::MeasurePage(tall, measured);
+        QTest::newRow("H0, font taller than V/6") << int(measured.lineHeight) << 111;
         QTest::newRow("T (title)") << y(SheetPage::Title(sheet.source())) << 300;
         QTest::newRow("L (title)") << x(SheetPage::Title(sheet.source())) << 300;
         QTest::newRow("group line") << y(QStringLiteral("Skupina #0  ")) << 500;
@@ -154,8 +159,6 @@ private Q_SLOTS:
         QTest::newRow("title font") << height(SheetPage::Title(sheet.source())) << -116;
         QTest::newRow("title weight")
             << surface.texts(SheetPage::Title(sheet.source())).value(0).font.weight << 700;
-        QTest::newRow("title character set")
-            << surface.texts(SheetPage::Title(sheet.source())).value(0).font.charSet << 238;
         QTest::newRow("group line font") << height(QStringLiteral("Skupina #0  ")) << -100;
         QTest::newRow("name font") << height(QStringLiteral("Jan Novák")) << -83;
         QTest::newRow("name weight")
@@ -244,17 +247,21 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QList<QPoint>>("at");
         QTest::addColumn<int>("fontHeight");
+        QTest::addColumn<int>("yearSlot");
 
         const QByteArrayList none{"", "", ""};
-        const auto remark = [&](const char* name, const QString& text, const QStringList& lines) {
+        const auto remark = [&](const char* name, const QString& text, const QStringList& lines,
+                                int yearSlot = 0) {
             const QList<QPoint> at = lines.size() == 1 ? QList<QPoint>{{3690, 918}}
                                                        : QList<QPoint>{{3690, 893}, {3690, 955}};
             QTest::newRow(name) << none << text << lines << (lines.isEmpty() ? QList<QPoint>{} : at)
-                                << (lines.size() == 2 ? -66 : -83);
+                                << (lines.size() == 2 ? -66 : -83) << yearSlot;
         };
         remark("zero report", QStringLiteral("0"), {});
         remark("19 characters", QStringLiteral("abcdefghijklmnopqrs"),
                {QStringLiteral("abcdefghijklmnopqrs")});
+        remark("remark of year slot 1", QStringLiteral("Druhy rok"), {QStringLiteral("Druhy rok")},
+               1);
         remark("20 characters", QStringLiteral("abcdefghijklmnopqrst"),
                {QStringLiteral("abcdefghijklmnopqrs"), QStringLiteral("t")});
         remark("split at a blank", QStringLiteral("Bol chorý celý mesiac"),
@@ -271,16 +278,16 @@ private Q_SLOTS:
                       c = QStringLiteral("0905333333");
         const QList<QPoint> two{{1500, 879}, {1620, 950}};
         QTest::newRow("no numbers") << QByteArrayList{"", "12345", ""} << QString() << QStringList()
-                                    << QList<QPoint>() << 0;
+                                    << QList<QPoint>() << 0 << 0;
         QTest::newRow("one number") << QByteArrayList{a.toLatin1(), "", ""} << QString()
-                                    << QStringList{a} << QList<QPoint>{{1500, 918}} << -83;
+                                    << QStringList{a} << QList<QPoint>{{1500, 918}} << -83 << 0;
         QTest::newRow("one behind a short one")
             << QByteArrayList{"12345", "", c.toLatin1()} << QString() << QStringList{c}
-            << QList<QPoint>{{1500, 918}} << -83;
+            << QList<QPoint>{{1500, 918}} << -83 << 0;
         QTest::newRow("two numbers") << QByteArrayList{a.toLatin1(), b.toLatin1(), ""} << QString()
-                                     << QStringList{a, b} << two << -66;
+                                     << QStringList{a, b} << two << -66 << 0;
         QTest::newRow("three show two") << QByteArrayList{a.toLatin1(), b.toLatin1(), c.toLatin1()}
-                                        << QString() << QStringList{a, b} << two << -66;
+                                        << QString() << QStringList{a, b} << two << -66 << 0;
     }
 
     void cells() {
@@ -289,16 +296,17 @@ private Q_SLOTS:
         QFETCH(QStringList, shown);
         QFETCH(QList<QPoint>, at);
         QFETCH(int, fontHeight);
+        QFETCH(int, yearSlot);
 
         SheetBuilder builder;
         builder.setReportMonth(PrintTestSheet::kOctober);
         builder.addPublisher("Eva", "Test", {}, numbers[0], numbers[1], numbers[2]);
         builder.addPublisher("Jan", "Test");
         if (!remark.isEmpty()) {
-            builder.setRemarkEntry(1, PrintTestSheet::kOctober, 0,
+            builder.setRemarkEntry(1, PrintTestSheet::kOctober, yearSlot,
                                    static_cast<std::uint16_t>(builder.addRemark(cp1250(remark))));
         }
-        PrintTestSheet sheet(builder);
+        PrintTestSheet sheet(builder, PrintTestSheet::kOctober, yearSlot);
         const Rendered rendered = render(sheet);
         // The first row's cells from the telephone column on, between the rows' tops.
         const QList<Operation> drawn = textsRightOf(rendered.surface, 1500, 850, 1000);
@@ -318,11 +326,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("studies");
         QTest::addColumn<int>("ticks");
         QTest::addColumn<bool>("studiesShown");
+        QTest::addColumn<int>("yearSlot");
 
-        QTest::newRow("publisher, in service, no studies") << 0 << true << 0 << 1 << false;
-        QTest::newRow("auxiliary pioneer") << 1 << true << 2 << 2 << true;
-        QTest::newRow("regular pioneer") << 2 << true << 0 << 1 << false;
-        QTest::newRow("special pioneer") << 3 << false << 0 << 0 << false;
+        QTest::newRow("publisher, in service, no studies") << 0 << true << 0 << 1 << false << 0;
+        QTest::newRow("auxiliary pioneer") << 1 << true << 2 << 2 << true << 0;
+        QTest::newRow("auxiliary pioneer, year slot 1") << 1 << true << 2 << 2 << true << 1;
+        QTest::newRow("regular pioneer") << 2 << true << 0 << 1 << false << 0;
+        QTest::newRow("special pioneer") << 3 << false << 0 << 0 << false << 0;
     }
 
     void auxiliaryPioneerTick() {
@@ -331,14 +341,15 @@ private Q_SLOTS:
         QFETCH(int, studies);
         QFETCH(int, ticks);
         QFETCH(bool, studiesShown);
+        QFETCH(int, yearSlot);
 
         SheetBuilder builder = PrintTestSheet::numbered(1);
         builder.setReport(
-            1, PrintTestSheet::kOctober, 0,
+            1, PrintTestSheet::kOctober, yearSlot,
             MonthReport{0, 0, 0, 0, static_cast<std::uint16_t>(studies), inService, 0});
-        builder.setStatus(1, PrintTestSheet::kOctober, 0,
+        builder.setStatus(1, PrintTestSheet::kOctober, yearSlot,
                           static_cast<layout::PioneerStatus>(status));
-        PrintTestSheet sheet(builder);
+        PrintTestSheet sheet(builder, PrintTestSheet::kOctober, yearSlot);
         const Rendered rendered = render(sheet);
         int tickLines = 0;
         for (const Operation& line : rendered.surface.of(Kind::Line)) {

@@ -1,6 +1,5 @@
 #include "GroupSheet.h"
 #include "LittleEndian.h"
-#include "RecordingMessageBoxes.h"
 #include "Remarks.h"
 #include "SheetBuilder.h"
 #include "StringTable.h"
@@ -12,7 +11,6 @@
 
 using namespace fyn;
 using namespace fyn::layout;
-using fyn::test::RecordingMessageBoxes;
 using fyn::test::TestFiles;
 
 namespace {
@@ -41,10 +39,7 @@ class TestRemarks : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
-        QVERIFY(dir_.isValid());
-        boxes_.clear();
-    }
+    void init() { QVERIFY(dir_.isValid()); }
 
     void readRemark_data() {
         QTest::addColumn<int>("entry");
@@ -78,7 +73,6 @@ private Q_SLOTS:
         QCOMPARE(read, text);
         QCOMPARE(sheet.remarkCount(), countAfter);
         QCOMPARE(int(recordedEntry(sheet, 1)), entry); // the caller records the number
-        QVERIFY(boxes_.texts().isEmpty());
     }
 
     void reservedEntryIsWrittenBlank() {
@@ -133,7 +127,6 @@ private Q_SLOTS:
         for (int n = 4; n <= kMaxRemarks; ++n) {
             QCOMPARE(int(ReadRemark(sheet, 1 + n % 3, n % 12, n % 2, text, false)), n);
         }
-        QVERIFY(boxes_.texts().isEmpty());
         QVERIFY(StoreRemark(sheet, kMaxRemarks, "posledna"));
         for (int n = 4; n < kMaxRemarks; ++n) {
             QCOMPARE(entryBytes(sheet, n), QByteArray(48, '\0'));
@@ -179,7 +172,6 @@ private Q_SLOTS:
         }
         QCOMPARE(after, table);
         QCOMPARE(sheet.remarkCount(), remarks);
-        QVERIFY(boxes_.texts().isEmpty());
     }
 
     void zeroRemarkMarksTheMonthReported() {
@@ -274,7 +266,6 @@ private:
     bool load(GroupSheet& sheet, int remarks, std::uint16_t entryOfRecord1 = 0);
 
     QTemporaryDir dir_;
-    RecordingMessageBoxes boxes_;
 };
 
 bool TestRemarks::load(GroupSheet& sheet, int remarks, std::uint16_t entryOfRecord1) {

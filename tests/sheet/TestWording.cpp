@@ -1,5 +1,4 @@
 #include "GroupSheet.h"
-#include "RecordingMessageBoxes.h"
 #include "SheetBuilder.h"
 #include "StringTable.h"
 #include "TextIds.h"
@@ -9,7 +8,6 @@
 #include <QTest>
 
 using namespace fyn;
-using fyn::test::RecordingMessageBoxes;
 
 namespace {
 
@@ -152,7 +150,6 @@ private Q_SLOTS:
 
 private:
     QTemporaryDir dir_;
-    RecordingMessageBoxes boxes_;
     GroupSheet sheet_;
 };
 

@@ -2,12 +2,9 @@
 
 #include "PrinterAccess.h"
 
-#include <functional>
-
 namespace fyn::test {
 
-// Stands in for the system's printers: none, a given printer, or a chosen one that is gone.
-// The setup dialog is answered by a function that may change the printer it is given.
+// Stands in for the system's printers: none or a given printer. The setup is cancelled.
 class ScriptedPrinterAccess : public PrinterAccess {
 public:
     Current currentPrinter() override {
@@ -15,18 +12,12 @@ public:
         if (printer == nullptr) {
             return {State::NoPrinter, nullptr};
         }
-        return {gone ? State::ChosenPrinterGone : State::Ready, gone ? nullptr : printer};
+        return {State::Ready, printer};
     }
-    bool setUp(QWidget* /*parent*/) override {
-        ++setups;
-        return answerSetup ? answerSetup(printer) : false;
-    }
+    bool setUp(QWidget* /*parent*/) override { return false; }
 
     QPrinter* printer = nullptr;
-    bool gone = false;
-    std::function<bool(QPrinter*&)> answerSetup;
     int lookups = 0;
-    int setups = 0;
 };
 
 } // namespace fyn::test
