@@ -461,7 +461,7 @@ private Q_SLOTS:
             click(ReportControl::RemarksButton);
         }
         QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
-        QCOMPARE(dialog_->remarksMode(), 1);
+        QCOMPARE(dialog_->model().remarksMode(), 1);
         QVERIFY(control(ReportControl::ChangeMonth)->isHidden());
         KeyboardUser::type(remark);
         KeyboardUser::press(Qt::Key_Return);
@@ -469,7 +469,7 @@ private Q_SLOTS:
         QCOMPARE(remarkEntry(entry), cp1250(remark));
         QVERIFY(dialog_->isVisible());
         QCOMPARE(KeyboardUser::focusName(), QStringLiteral("ctl1126"));
-        QCOMPARE(dialog_->remarksMode(), 0);
+        QCOMPARE(dialog_->model().remarksMode(), 0);
         QVERIFY(control(ReportControl::RemarksField)->isHidden());
         QVERIFY(control(ReportControl::ChangeMonth)->isVisible());
         QCOMPARE(value(kRemarkEntry), 0); // the record waits for acceptance
@@ -518,7 +518,7 @@ private Q_SLOTS:
         KeyboardUser::type(typed);
         KeyboardUser::press(Qt::Key_Return);
         QCOMPARE(text(ReportControl::CreditLabel), label);
-        QCOMPARE(int(dialog_->credit()), credit);
+        QCOMPARE(int(dialog_->model().credit()), credit);
         QCOMPARE(sheet_->remarkCount(), remarksBefore_);
         QCOMPARE(remarkEntry(entry), stored ? cp1250(typed) : QByteArray("10 +H"));
 
@@ -568,7 +568,7 @@ private Q_SLOTS:
         QVERIFY(openRemarks());
         qobject_cast<QLineEdit*>(QApplication::focusWidget())->clear();
         KeyboardUser::press(Qt::Key_Return);
-        QCOMPARE(dialog_->remarkText(), QString());
+        QCOMPARE(dialog_->model().remarkText(), QString());
 
         KeyboardUser::press(Qt::Key_M, Qt::AltModifier);
         QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl158"));
@@ -576,7 +576,7 @@ private Q_SLOTS:
         KeyboardUser::press(Qt::Key_Down);
         KeyboardUser::press(Qt::Key_Return);
         QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl1126"));
-        QCOMPARE(dialog_->remarkText(), QString());
+        QCOMPARE(dialog_->model().remarkText(), QString());
         click(ReportControl::Ok);
         QVERIFY(accepted());
         QCOMPARE(value(kRemarkEntry), 0);
@@ -600,7 +600,7 @@ private Q_SLOTS:
             QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl1126"));
         }
         QCOMPARE(sheet_->remarkCount(), remarksBefore_ + 2);
-        QCOMPARE(dialog_->remarkText(), QStringLiteral("abc"));
+        QCOMPARE(dialog_->model().remarkText(), QStringLiteral("abc"));
 
         click(ReportControl::Ok);
         QVERIFY(accepted());
@@ -739,7 +739,7 @@ private Q_SLOTS:
         for (int step = 0; step < std::abs(moves); ++step) {
             KeyboardUser::press(moves < 0 ? Qt::Key_Up : Qt::Key_Down);
         }
-        QCOMPARE(dialog_->month(), month);
+        QCOMPARE(dialog_->model().month(), month);
         KeyboardUser::press(Qt::Key_Return);
         QTRY_VERIFY(control(ReportControl::MonthList)->isHidden());
         QCOMPARE(KeyboardUser::focusName(), QStringLiteral("ctl1126"));
