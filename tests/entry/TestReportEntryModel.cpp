@@ -151,13 +151,10 @@ private Q_SLOTS:
                                 << message << field;
         };
         using M = ReportEntryModel;
-        row("hidden publications 5000", 5000, 0, 0, "1", "1", between(4095), M::Publications);
-        row("hidden return visits 512", 0, 0, 512, "1", "1", between(511), M::ReturnVisits);
         row("videos before publications", 4096, 4096, 0, "1", "1", between(4095), M::Videos);
         row("publications before return visits", 4096, 0, 512, "1", "1", between(4095),
             M::Publications);
         row("return visits before studies", 0, 0, 600, "1", "2.5", between(511), M::ReturnVisits);
-        row("studies 64", 0, 0, 0, "1", "64", between(63), M::Studies);
         row("studies 2.5", 0, 0, 0, "1", "2.5", kPositive, M::Studies);
         row("studies before hours", 0, 0, 0, "70000", "64", between(63), M::Studies);
         row("hours 70000", 0, 0, 0, "70000", "1", between(65535), M::Hours);
@@ -308,6 +305,18 @@ private Q_SLOTS:
         QCOMPARE(value(kRemarkEntry), stored.isEmpty() ? 0 : remarksBefore_ + 1);
         QCOMPARE(value(kStudiesAndFlags) & kInServiceBit, 0);
         QCOMPARE(sheet_.IsReportMissing(1, kMay, kSlot), stored.isEmpty());
+    }
+
+    // Only the report month, when it comes back, recomputes the fields, from the month shown
+    // just before it.
+    void monthChangesKeepTheFields() {
+        SheetBuilder sheet = reportGroup();
+        setInService(sheet, kMay - 1);
+        QVERIFY(open(sheet));
+        run(u"months:3,2"_s);
+        QVERIFY(!model_->visibility().studies);
+        run(u"months:3,4"_s);
+        QVERIFY(model_->visibility().studies);
     }
 
     // August shown while September is the report month: the panel, and whether accepting
