@@ -94,14 +94,12 @@ void ReportEntryModel::ReadMonthRemark(const MonthEntryView& entry) {
     GroupSheet& sheet = context_.sheet;
     QByteArray remark;
     remarkNumber_ = ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, true);
-    // Once per dialog, not at every showing: entries are never freed, so browsing the months
-    // would use up the table, and a month shown again would hide the remark its copy keeps.
+    // Once per dialog: reserving at every showing fills a table whose entries are never freed.
     if (remarkNumber_ == 0) {
         const auto reserved = reservedEntries_.find(month_);
         if (reserved != reservedEntries_.end()) {
             remarkNumber_ = reserved->second;
-            // Its text counts only while this dialog's copy still refers to it: a remark that
-            // was cleared stays cleared.
+            // Shown again, a month keeps the remark its copy refers to; a cleared one stays empty.
             if (entry.remarkNumber() == remarkNumber_) {
                 remark = RemarkText(sheet, remarkNumber_);
             }

