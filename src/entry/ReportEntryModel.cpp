@@ -1,0 +1,326 @@
+#include "ReportEntryModel.h"
+
+#include "GroupSheet.h"
+#include "MessageBoxes.h"
+#include "MonthWarnings.h"
+#include "Remarks.h"
+#include "StringTable.h"
+#include "TextCodec.h"
+#include "TextIds.h"
+#include "ValueParsing.h"
+#include "Wording.h"
+
+namespace fyn {
+
+using namespace layout;
+
+namespace {
+
+struct Bounds {
+    ReportEntryModel::Field field;
+    std::uint32_t upper;
+};
+
+// The order in which the values are checked; only the first failure is reported.
+constexpr Bounds kChecks[] = {{ReportEntryModel::Videos, 4095},
+                              {ReportEntryModel::Publications, 4095},
+                              {ReportEntryModel::ReturnVisits, 511},
+                              {ReportEntryModel::Studies, 63},
+                              {ReportEntryModel::Hours, 65535}};
+
+} // namespace
+
+ReportEntryModel::ReportEntryModel(const Context& context, int publisherIndex)
+    : context_(context), publisherIndex_(publisherIndex) {
+    const GroupSheet& sheet = context_.sheet;
+    month_ = sheet.reportMonth;
+    yearSlot_ = sheet.yearSlot;
+    texts_.name = context_.wording.PublisherName(publisherIndex_, false);
+    workingRecord_ = sheet.CopyRecord(publisherIndex_);
+    pioneerFlag_ = working().month(month_, yearSlot_).statusByte();
+    inService_ = working().month(month_, yearSlot_).inService();
+    ShowFields();
+    LoadMonth();
+}
+
+QStringList ReportEntryModel::monthNames() const {
+    QStringList names;
+    for (int m = 0; m < kMonths; ++m) {
+        names << context_.wording.MonthName(m);
+    }
+    return names;
+}
+
+PublisherView ReportEntryModel::working() const {
+    return PublisherView(workingRecord_.data());
+}
+
+MonthEntry ReportEntryModel::workingMonth() {
+    return MutablePublisherView(workingRecord_.data()).editMonth(month_, yearSlot_);
+}
+
+int ReportEntryModel::hoursFieldValue() const {
+    return ValueParsing::leadingValue(fieldTexts_[Hours]);
+}
+
+void ReportEntryModel::setFieldValue(Field field, std::uint32_t value) {
+    values_[field] = value;
+    fieldTexts_[field] = QString::number(value);
+}
+
+void ReportEntryModel::EditField(Field field, const QString& text) {
+    fieldTexts_[field] = text;
+}
+
+void ReportEntryModel::LoadMonth() {
+    texts_.month = context_.wording.MonthName(month_);
+    const MonthEntryView entry = working().month(month_, yearSlot_);
+    inService_ = entry.inService();
+    creditState_.credit = entry.pioneerStatus() == RegularPioneer ? entry.creditHours() : 0;
+    ReadMonthRemark(entry);
+    UpdateCredit(entry.hours());
+    setFieldValue(Publications, entry.publications());
+    setFieldValue(Videos, entry.videos());
+    setFieldValue(Hours, entry.hours());
+    setFieldValue(ReturnVisits, entry.returnVisits());
+    setFieldValue(Studies, static_cast<std::uint32_t>(entry.studies()));
+    ++fieldsRevision_;
+    CheckHoursEntered();
+    ShowStatus();
+    ShowWarnings();
+}
+
+void ReportEntryModel::ReadMonthRemark(const MonthEntryView& entry) {
+    GroupSheet& sheet = context_.sheet;
+    QByteArray remark;
+    remarkNumber_ = ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, true);
+    // Once per dialog: reserving at every showing fills a table whose entries are never freed.
+    if (remarkNumber_ == 0) {
+        const auto reserved = reservedEntries_.find(month_);
+        if (reserved != reservedEntries_.end()) {
+            remarkNumber_ = reserved->second;
+            // Shown again, a month keeps the remark its copy refers to; a cleared one stays empty.
+            if (entry.remarkNumber() == remarkNumber_) {
+                remark = RemarkText(sheet, remarkNumber_);
+            }
+        } else {
+            const int countBefore = sheet.remarkCount();
+            bool tableFull = false;
+            remarkNumber_ =
+                ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, false, &tableFull);
+            if (tableFull) {
+                context_.messages.inform(context_.strings.text(text::kNoRemarkRoom));
+            }
+            if (sheet.remarkCount() > countBefore) {
+                reservedEntries_[month_] = remarkNumber_;
+            }
+        }
+    }
+    creditState_.remarkText = TextCodec::toUnicode(remark).trimmed();
+}
+
+void ReportEntryModel::ShowFields() {
+    visibility_.hours = inService_ && pioneerFlag_ != 0;
+    visibility_.studies = inService_;
+}
+
+void ReportEntryModel::ShowStatus() {
+    const int status = working().month(month_, yearSlot_).pioneerStatus();
+    const StringTable& strings = context_.strings;
+    texts_.status = status == Publisher ? QString() : strings.text(text::kStatusNames + status - 1);
+    // A regular or special pioneer's status cannot be changed here; after a month change both
+    // controls keep what an earlier month gave them.
+    if (status == Publisher || status == AuxiliaryPioneer) {
+        auxiliaryTicked_ = status == AuxiliaryPioneer;
+        visibility_.auxiliaryBox = true;
+        visibility_.statusLabel = false;
+    }
+    const int privilege = working().privilege();
+    texts_.privilege =
+        privilege == 0 ? QString() : strings.text(text::kPrivilegeNames + privilege - 1);
+    texts_.group = strings.text(text::kGroup) + QStringLiteral(" %1").arg(working().groupNumber());
+    visibility_.creditLabel = status == RegularPioneer;
+}
+
+void ReportEntryModel::ShowWarnings() {
+    const GroupSheet& sheet = context_.sheet;
+    MonthWarnings::Situation situation;
+    situation.month = month_;
+    situation.reportMonth = sheet.reportMonth;
+    situation.hours = static_cast<int>(values_[Hours]);
+    situation.statusInReportMonth = working().month(sheet.reportMonth, yearSlot_).pioneerStatus();
+    situation.statusInShownMonth = working().month(month_, yearSlot_).pioneerStatus();
+    situation.monthListOpen = visibility_.monthList;
+    situation.markedLate = sheet.IsMarkedLate(publisherIndex_, month_);
+    situation.shownMonthName = context_.wording.MonthName(month_, true);
+    situation.reportMonthName = context_.wording.MonthName(sheet.reportMonth, true);
+    situation.publisherName = texts_.name;
+    const MonthWarnings warnings = MonthWarnings::ShowWarnings(situation, context_.strings);
+    otherMonth_ = warnings.otherMonth;
+    notIncluded_ = warnings.notIncluded;
+    texts_.warnings = warnings.text;
+}
+
+void ReportEntryModel::CheckHoursEntered() {
+    // "00" and "0." count as entered hours too.
+    if (fieldTexts_[Hours].size() > 1 || hoursFieldValue() != 0) {
+        inService_ = true;
+    }
+}
+
+void ReportEntryModel::UpdateCredit(int hours) {
+    if (CreditRule::UpdateCredit(creditState_, working().month(month_, yearSlot_).pioneerStatus(),
+                                 hours, context_.strings.text(text::kHoursUnit))) {
+        texts_.credit = creditState_.creditText;
+    }
+}
+
+void ReportEntryModel::InServiceClicked(bool ticked) {
+    inService_ = ticked;
+    visibility_.hours = pioneerFlag_ != 0 && inService_;
+    visibility_.studies = inService_;
+    if (!inService_) {
+        setFieldValue(Hours, 0);
+        setFieldValue(Studies, 0);
+        ++fieldsRevision_;
+    }
+    remarksMode_ = 0;
+}
+
+void ReportEntryModel::AuxiliaryPioneerClicked(bool ticked) {
+    auxiliaryTicked_ = ticked;
+    pioneerFlag_ = ticked ? 1 : 0;
+    ShowFields();
+    CheckHoursEntered();
+    InServiceClicked(inService_);
+}
+
+void ReportEntryModel::HoursFieldLeft() {
+    UpdateCredit(hoursFieldValue());
+}
+
+// Mode 1 while the remarks field is open, 2 once the OK command has closed it, until the next
+// OK command or a click on the in-service box.
+ReportEntryModel::Step ReportEntryModel::OkCommand(bool atLastStop) {
+    switch (remarksMode_) {
+    case 0:
+        return Accept(atLastStop);
+    case 1:
+        remarksMode_ = 2;
+        UpdateCredit(hoursFieldValue());
+        workingMonth().setCreditHours(creditState_.credit);
+        return Step::FocusInService;
+    default:
+        remarksMode_ = 0;
+        return Step::Stay;
+    }
+}
+
+ReportEntryModel::Step ReportEntryModel::Accept(bool atLastStop) {
+    if (!atLastStop) {
+        return Step::FocusNext;
+    }
+    if (!ValidateValues()) {
+        return Step::FocusInvalidField;
+    }
+    StoreEntry();
+    CommitRecord();
+    return Step::Accepted;
+}
+
+bool ReportEntryModel::ValidateValues() {
+    std::array<std::uint32_t, FieldCount> values{};
+    for (const Bounds& check : kChecks) {
+        const std::optional<std::uint32_t> value =
+            ValueParsing::parseUnsigned(fieldTexts_[check.field]);
+        QString problem;
+        if (!value) {
+            problem = context_.strings.text(text::kPositiveInteger);
+        } else if (*value > check.upper) {
+            problem = context_.strings.text(text::kIntegerBetween,
+                                            {QStringLiteral("0"), QString::number(check.upper)});
+        }
+        if (!problem.isEmpty()) {
+            context_.messages.inform(problem, MessageBoxes::Icon::Warning);
+            invalidField_ = check.field;
+            return false;
+        }
+        values[check.field] = *value;
+    }
+    values_ = values;
+    return true;
+}
+
+void ReportEntryModel::StoreEntry() {
+    MonthEntry entry = workingMonth();
+    entry.setPublications(static_cast<std::uint16_t>(values_[Publications]));
+    entry.setVideos(static_cast<std::uint16_t>(values_[Videos]));
+    entry.setHours(static_cast<std::uint16_t>(values_[Hours]));
+    entry.setReturnVisits(static_cast<std::uint16_t>(values_[ReturnVisits]));
+    inService_ = inService_ || values_[Hours] != 0 || values_[Studies] != 0;
+    entry.setStudiesAndService(static_cast<int>(values_[Studies]), inService_);
+    const int status = entry.pioneerStatus();
+    if (status == Publisher || status == AuxiliaryPioneer) {
+        entry.setPioneerStatus(auxiliaryTicked_ ? AuxiliaryPioneer : Publisher);
+    }
+    entry.setCreditHours(creditState_.credit);
+}
+
+void ReportEntryModel::CommitRecord() {
+    GroupSheet& sheet = context_.sheet;
+    sheet.ReplaceRecord(publisherIndex_, workingRecord_);
+    if (otherMonth_ && !notIncluded_) {
+        sheet.MarkLate(publisherIndex_, month_);
+    }
+    if (context_.committed) {
+        context_.committed(texts_.name);
+    }
+}
+
+void ReportEntryModel::OpenMonthList() {
+    visibility_.monthList = true;
+    visibility_.changeMonth = false;
+    visibility_.creditLabel = false;
+}
+
+// The fields follow the month shown before when the report month comes back; any other month
+// keeps them as they are.
+void ReportEntryModel::SelectMonth(int month) {
+    month_ = month;
+    if (month_ == context_.sheet.reportMonth) {
+        ShowFields();
+    }
+    LoadMonth();
+}
+
+bool ReportEntryModel::CloseMonthList() {
+    if (!visibility_.monthList) {
+        return false;
+    }
+    visibility_.monthList = false;
+    visibility_.changeMonth = true;
+    LoadMonth();
+    return true;
+}
+
+void ReportEntryModel::OpenRemarks() {
+    remarksMode_ = 1;
+    visibility_.changeMonth = false;
+    visibility_.remarksField = true;
+}
+
+ReportEntryModel::Step ReportEntryModel::CloseRemarks(const QString& typed, bool atLastStop) {
+    visibility_.remarksField = false;
+    visibility_.changeMonth = true;
+    creditState_.remarkText = typed.left(kRemarkTextLimit);
+    const std::optional<QByteArray> bytes = TextCodec::fromUnicode(creditState_.remarkText);
+    const bool stored = bytes && StoreRemark(context_.sheet, remarkNumber_, *bytes);
+    workingMonth().setRemarkNumber(stored ? static_cast<std::uint16_t>(remarkNumber_) : 0);
+    if (typed.trimmed().isEmpty()) {
+        creditState_.credit = 0;
+    }
+    UpdateCredit(hoursFieldValue());
+    return OkCommand(atLastStop);
+}
+
+} // namespace fyn
