@@ -36,7 +36,7 @@ QString PdfExport::Run(const QString& outputPath, const QString& sheetPath, cons
 
     GroupSheet sheet;
     sheet.SetMonthsFromDate(clock.today());
-    switch (sheet.Read(input, sheetPath).kind) {
+    switch (sheet.ReadStrict(input, sheetPath).kind) {
     case SheetResult::Kind::Done:
         break;
     case SheetResult::Kind::OutOfMemory:
