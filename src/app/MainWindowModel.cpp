@@ -30,13 +30,22 @@ MainWindowModel::MainWindowModel(const Services& services)
     : services_(services), wording_(services.strings, sheet_) {}
 
 void MainWindowModel::OpenWindow(const QString& commandLine) {
+    startDirectory_ = QDir::currentPath();
     QString sheetPath = commandLine;
-    if (!endsWithSheetExtension(sheetPath)) {
+    if (endsWithSheetExtension(sheetPath)) {
+        // Typed in the sheet's folder, the name means that folder; the next start from the
+        // menu runs elsewhere and must still find the same file through "LoadPath".
+        sheetPath = QDir(startDirectory_).absoluteFilePath(sheetPath);
+    } else {
         sheetPath = services_.settings.ReadSetting(kSection, kLoadPathKey);
+        // Nothing says which folder a relative "LoadPath" meant; taking the working folder
+        // could open and write back another sheet of the same name.
+        if (QDir::isRelativePath(sheetPath)) {
+            sheetPath.clear();
+        }
     }
     sheet_.setSheetPath(sheetPath);
     lastEntryName_ = services_.settings.ReadSetting(kSection, kPostKey);
-    startDirectory_ = QDir::currentPath();
     wording_.setLanguageCode(services_.strings.text(text::kLanguageCode));
     sheet_.SetMonthsFromDate(services_.clock.today());
     status_ = Status{};

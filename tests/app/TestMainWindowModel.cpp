@@ -9,6 +9,7 @@
 #include "TextCodec.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -517,6 +518,34 @@ private Q_SLOTS:
         if (!switched) {
             QCOMPARE(model_->sheet().publisher(5).month(0, kSlot).hours(), std::uint16_t(42));
         }
+    }
+
+    // A sheet named relative to the working folder is opened and remembered by its full path,
+    // so a later start from elsewhere finds it; a relative "LoadPath" names no folder at all.
+    void relativeSheetPaths_data() {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("loadPath");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("command line") << QStringLiteral("g.t09") << QString() << true;
+        QTest::newRow("LoadPath") << QString() << QStringLiteral("g.t09") << false;
+    }
+
+    void relativeSheetPaths() {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, loadPath);
+        QFETCH(bool, opened);
+        writeSheet(QStringLiteral("g.t09"), groupThree());
+        setSetting("LoadPath", loadPath);
+        const QString started = QDir::currentPath();
+        const auto restore = qScopeGuard([&started] { QDir::setCurrent(started); });
+        QVERIFY(QDir::setCurrent(dir_->path()));
+        const QString full = opened ? QDir::currentPath() + QStringLiteral("/g.t09") : QString();
+        open(commandLine);
+        QVERIFY(QDir::setCurrent(started));
+        QCOMPARE(model_->sheet().sheetPath(), full);
+        QCOMPARE(listed().size(), opened ? kGroupThree.size() : 0);
+        QVERIFY(model_->CloseProgram());
+        QCOMPARE(setting("LoadPath"), full);
     }
 };
 
