@@ -227,8 +227,14 @@ bool MainWindowModel::WriteBack() {
     if (!endsWithSheetExtension(path) || sheet_.publisherCount() < 2) {
         return true;
     }
-    services_.backup.BackUpBeforeOverwrite(
+    // Without a copy the report just typed must still reach the file; the user is told once,
+    // as the backup is tried once per sheet and run.
+    const SheetBackup::Outcome backup = services_.backup.BackUpBeforeOverwrite(
         path, QDateTime(services_.clock.today(), QTime::currentTime()));
+    if (!backup) {
+        services_.messages.inform(services_.strings.text(
+            text::kBackupFailed, {services_.backup.folder(), backup.failure}));
+    }
     return SheetMessages::show(sheet_.Write(path), services_.messages, services_.strings);
 }
 

@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "FakeSeams.h"
 #include "MainWindowModel.h"
 #include "RecordingMessageBoxes.h"
@@ -7,6 +8,7 @@
 #include "StringTable.h"
 #include "TestFiles.h"
 #include "TextCodec.h"
+#include "TextIds.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -518,6 +520,37 @@ private Q_SLOTS:
         if (!switched) {
             QCOMPARE(model_->sheet().publisher(5).month(0, kSlot).hours(), std::uint16_t(42));
         }
+    }
+
+    // A backup that cannot be made (here: its folder's parent is read-only) is told once, and
+    // every report still reaches the file. As root would write anyway, it runs as nobody.
+    void aFailedBackupIsToldOnceAndTheWritesGoAhead() {
+        constexpr QFile::Permissions kReadable =
+            QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        constexpr QFile::Permissions kEnterable =
+            kReadable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+        constexpr QFile::Permissions kWritable =
+            kReadable | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+        QVERIFY(QFile::setPermissions(dir_->path(), kWritable | kEnterable));
+        const QString sheet = writeSheet(QStringLiteral("g.t09"), groupThree());
+        QVERIFY(QFile::setPermissions(sheet, kWritable));
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("locked")));
+        QVERIFY(QFile::setPermissions(path(QStringLiteral("locked")), kEnterable));
+        backup_ = std::make_unique<SheetBackup>(path(QStringLiteral("locked/backups")));
+
+        const std::optional<QByteArray> shown = ChildProcess::run({-1, true}, [this, &sheet] {
+            open(sheet);
+            for (const std::uint16_t hours : {42, 43}) {
+                model_->sheet().publisher(5).editMonth(0, kSlot).setHours(hours);
+                model_->WriteBack();
+            }
+            return messages_->texts().join(QLatin1Char('|')).toUtf8();
+        });
+        QVERIFY(shown.has_value());
+        QCOMPARE(QString::fromUtf8(*shown),
+                 StringTable::slovak().text(text::kBackupFailed,
+                                            {backup_->folder(), qt_error_string(EACCES)}));
+        QCOMPARE(hoursOnDisk(sheet, 5), 43);
     }
 
     // A sheet named relative to the working folder is opened and remembered by its full path,

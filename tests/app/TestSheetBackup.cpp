@@ -39,6 +39,14 @@ private Q_SLOTS:
         QCOMPARE(copies.size(), 1);
         QCOMPARE(readAll(backup.folder() + QLatin1Char('/') + copies.first()),
                  QByteArray("as the secretary sent it"));
+        // Personal data: the folder and the copy are the user's alone, whatever the sheet's.
+        const auto mode = [](const QString& file) {
+            return QFile::permissions(file) &
+                   ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+        };
+        constexpr QFile::Permissions kOwner = QFile::ReadOwner | QFile::WriteOwner;
+        QCOMPARE(mode(backup.folder()), kOwner | QFile::ExeOwner);
+        QCOMPARE(mode(backup.folder() + QLatin1Char('/') + copies.first()), kOwner);
     }
 
     void aMissingSheetNeedsNoCopy() {
