@@ -4,6 +4,7 @@
 #include "TextIds.h"
 
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -76,6 +77,11 @@ bool QtPrinterAccess::setUp(QWidget* parent) {
         if (QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel)) {
             cancel->setText(StringTable::slovak().text(text::kCancelButton));
         }
+    }
+    // Qt would propose print.pdf in the working folder, which every later print overwrites.
+    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (file != nullptr && printer->outputFileName().isEmpty() && !proposedFile_.isEmpty()) {
+        file->setText(proposedFile_);
     }
     if (dialog.exec() != QDialog::Accepted) {
         return false;

@@ -279,8 +279,11 @@ private Q_SLOTS:
             << QStringLiteral("none") << QStringLiteral("No Printer") << false;
         QTest::newRow("chosen printer gone")
             << QStringLiteral("gone") << QStringLiteral("no hdc") << false;
-        QTest::newRow("painting cannot start")
-            << QStringLiteral("unwritable") << QStringLiteral("no hdc") << false;
+        QTest::newRow("file cannot be written")
+            << QStringLiteral("unwritable")
+            << QStringLiteral(
+                   "Zoznam sa nepodarilo uložiť do súboru %1: No such file or directory.")
+            << false;
         QTest::newRow("printer") << QStringLiteral("pdf") << QString() << true;
     }
 
@@ -293,6 +296,7 @@ private Q_SLOTS:
         const QString output = printerKind == QStringLiteral("unwritable")
                                    ? dir.filePath(QStringLiteral("missing/out.pdf"))
                                    : dir.filePath(QStringLiteral("out.pdf"));
+        message.replace(QStringLiteral("%1"), output);
         PdfPrinter pdf(output);
         PrintTestSheet sheet(PrintTestSheet::numbered(33));
         const QByteArray before = sheet.bytes();
