@@ -68,6 +68,11 @@ bool QtPrinterAccess::setUp(QWidget* parent) {
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    // Qt would propose print.pdf in the working folder, which every later print overwrites.
+    auto* fileField = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (fileField != nullptr && printer->outputFileName().isEmpty() && !proposedFile_.isEmpty()) {
+        fileField->setText(proposedFile_);
+    }
     // Nothing is printed on accepting: the button only confirms the choice. Qt's Slovak texts
     // lack the cancel button's.
     for (auto* buttons : dialog.findChildren<QDialogButtonBox*>()) {
@@ -77,11 +82,6 @@ bool QtPrinterAccess::setUp(QWidget* parent) {
         if (QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel)) {
             cancel->setText(StringTable::slovak().text(text::kCancelButton));
         }
-    }
-    // Qt would propose print.pdf in the working folder, which every later print overwrites.
-    auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
-    if (file != nullptr && printer->outputFileName().isEmpty() && !proposedFile_.isEmpty()) {
-        file->setText(proposedFile_);
     }
     if (dialog.exec() != QDialog::Accepted) {
         return false;
