@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace fyn;
 using fyn::test::PdfWords;
@@ -182,11 +184,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("debug");
+        QTest::addColumn<qint64>("sizeLimit");
 
         const auto row = [](const char* name, const QStringList& sheet, int exitCode,
-                            const char* message, bool debug = false) {
+                            const char* message, bool debug = false, qint64 sizeLimit = -1) {
             QTest::newRow(name) << QStringList{QStringLiteral("--pdf")} + sheet << exitCode
-                                << QString::fromLatin1(message) << debug;
+                                << QString::fromLatin1(message) << debug << sizeLimit;
         };
         const QString out = QStringLiteral("out.pdf"), example = QStringLiteral(FYN_EXAMPLE_SHEET);
         row("exported", {out, example}, 0, "");
@@ -196,12 +199,13 @@ private Q_SLOTS:
             "fyn: missing.t09: cannot read the sheet: ");
         row("no sheet", {out, QStringLiteral(FYN_FIXTURES_DIR "/report-month-255.t09")}, 1,
             "not a sheet from the secretary's program");
-        row("empty file", {out, QStringLiteral("empty.t09")}, 1,
-            "fyn: empty.t09: not a sheet from the secretary's program");
         row("text shorter than the header", {out, QStringLiteral("short.t09")}, 1,
             "fyn: short.t09: not a sheet from the secretary's program");
         row("sheet missing from the arguments", {out}, 1, "Usage: fyn --pdf OUT.pdf SHEET.t09");
         row("Qt's warnings on request", {out, example}, 0, "XDG_RUNTIME_DIR not set", true);
+        // The disk fills up in the PDF's last writes, which the writer does not check.
+        row("disk full", {out, example}, 1, "fyn: out.pdf: cannot write: File too large", false,
+            18000);
     }
 
     // The program runs without a display and writes nothing beside its output, not even
@@ -212,8 +216,8 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         QFETCH(bool, debug);
+        QFETCH(qint64, sizeLimit);
 
-        QVERIFY(TestFiles::write(dir_->filePath(QStringLiteral("empty.t09")), {}));
         QVERIFY(TestFiles::write(dir_->filePath(QStringLiteral("short.t09")), "Skupina 3\n"));
         QProcess fyn;
         fyn.setWorkingDirectory(dir_->path());
@@ -231,6 +235,13 @@ private Q_SLOTS:
             environment.insert(QStringLiteral("FYN_DEBUG"), QStringLiteral("1"));
         }
         fyn.setProcessEnvironment(environment);
+        if (sizeLimit > 0) {
+            fyn.setChildProcessModifier([sizeLimit] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{rlim_t(sizeLimit), rlim_t(sizeLimit)};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            });
+        }
         fyn.start(QStringLiteral(FYN_PROGRAM), arguments);
         QVERIFY(fyn.waitForFinished(30000));
         QCOMPARE(fyn.exitCode(), exitCode);

@@ -10,6 +10,7 @@
 #include "PreviewPage.h"
 #include "PreviewPaging.h"
 #include "PrintTestSheet.h"
+#include "QtPrinterAccess.h"
 #include "RecordingMessageBoxes.h"
 #include "RecordingSurface.h"
 #include "ScriptedPrinterAccess.h"
@@ -23,6 +24,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -416,6 +418,24 @@ private Q_SLOTS:
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         }();
         QCOMPARE(fileAfter, fileBefore);
+    }
+
+    // Printing to a file: not print.pdf in whatever folder Fyn started in, but a name beside the
+    // sheet that says which list it holds.
+    void setupProposesAFileBesideTheSheet() {
+        PrintTestSheet sheet(PrintTestSheet::numbered(3));
+        QtPrinterAccess printers;
+        RecordingMessageBoxes messages;
+        SheetPrinter printer(printers, messages, StringTable::slovak());
+        QString proposed;
+        QTimer::singleShot(0, this, [&proposed] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                proposed = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
+                dialog->close();
+            }
+        });
+        QVERIFY(!printer.PrinterSetup(nullptr, sheet.source()));
+        QCOMPARE(proposed, sheet.path().chopped(4) + QStringLiteral("-Október.pdf"));
     }
 };
 
