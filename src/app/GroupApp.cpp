@@ -1,5 +1,6 @@
 #include "GroupApp.h"
 
+#include "CommandLineTool.h"
 #include "Dialer.h"
 #include "MailerFactory.h"
 #include "MainDialog.h"
@@ -18,7 +19,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -60,32 +60,17 @@ bool hasArgument(int argc, char** argv, const char* wanted) {
     return false;
 }
 
-constexpr const char* kCodePageMissing =
-    "Fyn cannot run: the ICU data for the windows-1250 code page is missing "
-    "(Debian package libicu72). No sheet was read or written.\n";
-
 int exportPdf(int argc, char** argv) {
     if (argc != 4 || std::strcmp(argv[1], "--pdf") != 0) {
         std::fputs("Usage: fyn --pdf OUT.pdf SHEET.t09\n", stderr);
         return 1;
     }
-    // The export draws no window, so it needs no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     // The paths are taken before Qt sees the arguments, as it removes those it knows.
     const QString output = QFile::decodeName(argv[2]);
     const QString sheet = QFile::decodeName(argv[3]);
-    QGuiApplication application(argc, argv);
-    if (!TextCodec::isAvailable()) {
-        std::fputs(kCodePageMissing, stderr);
-        return 1;
-    }
-    SystemClock clock;
-    const QString error = PdfExport::Run(output, sheet, clock, StringTable::slovak());
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "fyn: %s\n", error.toLocal8Bit().constData());
-        return 1;
-    }
-    return 0;
+    return CommandLineTool::run(argc, argv, [&output, &sheet] {
+        return PdfExport::Run(output, sheet, SystemClock(), StringTable::slovak());
+    });
 }
 
 } // namespace
@@ -138,7 +123,7 @@ int GroupApp::run(int argc, char** argv) {
     // Without the code page every name would be read and written as wrong bytes; better not
     // to touch the secretary's file at all.
     if (!TextCodec::isAvailable()) {
-        std::fputs(kCodePageMissing, stderr);
+        std::fprintf(stderr, "%s\n", CommandLineTool::kCodePageMissing);
         messages.inform(StringTable::slovak().text(text::kCodePageMissing),
                         MessageBoxes::Icon::Warning);
         return 1;

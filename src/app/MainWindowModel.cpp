@@ -30,13 +30,22 @@ MainWindowModel::MainWindowModel(const Services& services)
     : services_(services), wording_(services.strings, sheet_) {}
 
 void MainWindowModel::OpenWindow(const QString& commandLine) {
+    startDirectory_ = QDir::currentPath();
     QString sheetPath = commandLine;
-    if (!endsWithSheetExtension(sheetPath)) {
+    if (endsWithSheetExtension(sheetPath)) {
+        // Typed in the sheet's folder, the name means that folder; the next start from the
+        // menu runs elsewhere and must still find the same file through "LoadPath".
+        sheetPath = QDir(startDirectory_).absoluteFilePath(sheetPath);
+    } else {
         sheetPath = services_.settings.ReadSetting(kSection, kLoadPathKey);
+        // Nothing says which folder a relative "LoadPath" meant; taking the working folder
+        // could open and write back another sheet of the same name.
+        if (QDir::isRelativePath(sheetPath)) {
+            sheetPath.clear();
+        }
     }
     sheet_.setSheetPath(sheetPath);
     lastEntryName_ = services_.settings.ReadSetting(kSection, kPostKey);
-    startDirectory_ = QDir::currentPath();
     wording_.setLanguageCode(services_.strings.text(text::kLanguageCode));
     sheet_.SetMonthsFromDate(services_.clock.today());
     status_ = Status{};
@@ -218,8 +227,14 @@ bool MainWindowModel::WriteBack() {
     if (!endsWithSheetExtension(path) || sheet_.publisherCount() < 2) {
         return true;
     }
-    services_.backup.BackUpBeforeOverwrite(
+    // Without a copy the report just typed must still reach the file; the user is told once,
+    // as the backup is tried once per sheet and run.
+    const SheetBackup::Outcome backup = services_.backup.BackUpBeforeOverwrite(
         path, QDateTime(services_.clock.today(), QTime::currentTime()));
+    if (!backup) {
+        services_.messages.inform(services_.strings.text(
+            text::kBackupFailed, {services_.backup.folder(), backup.failure}));
+    }
     return SheetMessages::show(sheet_.Write(path), services_.messages, services_.strings);
 }
 

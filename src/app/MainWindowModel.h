@@ -67,7 +67,8 @@ public:
 
     explicit MainWindowModel(const Services& services);
 
-    // Months from today's date, then the sheet of the command line, else of "LoadPath".
+    // Months from today's date, then the sheet of the command line (a relative one made full
+    // against the working folder), else of "LoadPath" (a full path only).
     void OpenWindow(const QString& commandLine);
     void FillPublisherList();
     // row: the list position the user selected, -1 for none.

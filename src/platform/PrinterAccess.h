@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QPrinter;
 class QWidget;
 
@@ -30,6 +32,8 @@ public:
     // The printer-setup dialog over parent. Accepting makes its printer, with the paper,
     // orientation and other settings chosen, the current one; cancelling changes nothing.
     virtual bool setUp(QWidget* parent) = 0;
+    // The file the setup offers for printing to a PDF file until the user has chosen one.
+    virtual void proposeOutputFile(const QString& /*path*/) {}
 };
 
 } // namespace fyn

@@ -4,6 +4,7 @@
 #include "TextIds.h"
 
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -67,6 +68,11 @@ bool QtPrinterAccess::setUp(QWidget* parent) {
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    // Qt would propose print.pdf in the working folder, which every later print overwrites.
+    auto* fileField = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (fileField != nullptr && printer->outputFileName().isEmpty() && !proposedFile_.isEmpty()) {
+        fileField->setText(proposedFile_);
+    }
     // Nothing is printed on accepting: the button only confirms the choice. Qt's Slovak texts
     // lack the cancel button's.
     for (auto* buttons : dialog.findChildren<QDialogButtonBox*>()) {

@@ -15,6 +15,7 @@ public:
 
     Current currentPrinter() override;
     bool setUp(QWidget* parent) override;
+    void proposeOutputFile(const QString& path) override { proposedFile_ = path; }
 
     // The printable area's corner becomes the origin; Qt's own default margin is 10 points.
     static void useMinimumMargins(QPrinter& printer);
@@ -24,6 +25,7 @@ private:
 
     std::unique_ptr<QPrinter> chosen_;
     std::unique_ptr<QPrinter> lookedUp_;
+    QString proposedFile_;
 };
 
 } // namespace fyn

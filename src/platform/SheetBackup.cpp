@@ -5,19 +5,29 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace fyn {
 
+namespace {
+
+constexpr QFile::Permissions kOwnerOnlyFile = QFile::ReadOwner | QFile::WriteOwner;
+constexpr mode_t kOwnerOnlyFolder = 0700;
+
+} // namespace
+
 SheetBackup::SheetBackup(QString folder, int keep) : folder_(std::move(folder)), keep_(keep) {}
 
-bool SheetBackup::BackUpBeforeOverwrite(const QString& path, const QDateTime& now) {
+SheetBackup::Outcome SheetBackup::BackUpBeforeOverwrite(const QString& path, const QDateTime& now) {
     const QFileInfo info(path);
     const QString key = info.absoluteFilePath();
-    if (backedUp_.contains(key) || !info.exists()) {
-        return true;
+    if (tried_.contains(key) || !info.exists()) {
+        return {};
     }
-    if (!QDir().mkpath(folder_)) {
-        return false;
+    tried_.insert(key);
+    if (QString failure = makeFolder(); !failure.isEmpty()) {
+        return {failure};
     }
     const QString stamp = now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString copy;
@@ -27,12 +37,42 @@ bool SheetBackup::BackUpBeforeOverwrite(const QString& path, const QDateTime& no
                    .arg(attempt, 2, 10, QLatin1Char('0'))
                    .arg(info.suffix());
     }
-    if (!QFile::copy(path, copy)) {
-        return false;
+    QFile original(path);
+    if (!original.copy(copy)) {
+        return {original.errorString()};
     }
-    backedUp_.insert(key);
+    // A copy takes the sheet's own permissions, often readable by all.
+    QFile copied(copy);
+    if (!copied.setPermissions(kOwnerOnlyFile)) {
+        const QString failure = copied.errorString();
+        copied.remove();
+        return {failure};
+    }
     pruneOldCopies(info.completeBaseName());
-    return true;
+    return {};
+}
+
+QString SheetBackup::makeFolder() const {
+    // Created level by level, each missing one the user's alone; Qt's mkpath takes the umask.
+    const QString absolute = QDir::cleanPath(QDir(folder_).absolutePath());
+    QString made;
+    for (const QString& part : absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        made += QLatin1Char('/') + part;
+        const QByteArray name = QFile::encodeName(made);
+        struct stat status {};
+        if (::stat(name.constData(), &status) == 0 && S_ISDIR(status.st_mode)) {
+            continue;
+        }
+        if (::mkdir(name.constData(), kOwnerOnlyFolder) != 0 && errno != EEXIST) {
+            return qt_error_string(errno);
+        }
+    }
+    if (!QFileInfo(absolute).isDir()) {
+        return qt_error_string(ENOTDIR);
+    }
+    // A folder made by an earlier version may be open to others; the copies are not.
+    ::chmod(QFile::encodeName(absolute).constData(), kOwnerOnlyFolder);
+    return {};
 }
 
 void SheetBackup::pruneOldCopies(const QString& baseName) const {

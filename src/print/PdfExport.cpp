@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace fyn {
 
@@ -36,7 +35,7 @@ QString PdfExport::Run(const QString& outputPath, const QString& sheetPath, cons
 
     GroupSheet sheet;
     sheet.SetMonthsFromDate(clock.today());
-    switch (sheet.Read(input, sheetPath).kind) {
+    switch (sheet.ReadStrict(input, sheetPath).kind) {
     case SheetResult::Kind::Done:
         break;
     case SheetResult::Kind::OutOfMemory:
@@ -47,17 +46,9 @@ QString PdfExport::Run(const QString& outputPath, const QString& sheetPath, cons
     input.close();
     const Wording wording(strings, sheet);
 
-    QSaveFile file(outputPath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("%1: cannot write: %2").arg(outputPath, file.errorString());
-    }
-    if (!SheetPdf::Render(file, {sheet, wording, sheet.reportMonth})) {
-        file.cancelWriting();
-        return QStringLiteral("%1: cannot draw the PDF").arg(outputPath);
-    }
-    // The PDF writer does not check its writes; only a committed file is complete.
-    if (!file.commit()) {
-        return QStringLiteral("%1: cannot write: %2").arg(outputPath, file.errorString());
+    const QString failure = SheetPdf::WriteFile(outputPath, {sheet, wording, sheet.reportMonth});
+    if (!failure.isEmpty()) {
+        return QStringLiteral("%1: cannot write: %2").arg(outputPath, failure);
     }
     return {};
 }

@@ -72,7 +72,7 @@ void PreviewDialog::PrintSheet() {
 }
 
 void PreviewDialog::PrinterSetup() {
-    printer_.PrinterSetup(this);
+    printer_.PrinterSetup(this, source_);
 }
 
 } // namespace fyn

@@ -2,15 +2,27 @@
 
 #include "PrintSource.h"
 
+#include <QPageLayout>
+#include <QString>
+
 class QIODevice;
 
 namespace fyn {
 
-// The printed list as a PDF: A4 at the printers' resolution, the origin at the page's corner.
+// The printed list as a PDF at the printers' resolution: A4 with the origin at the page's
+// corner, or the page a printer setup chose.
 class SheetPdf {
 public:
-    // False when painting could not start; the device's own errors are its owner's to check.
-    static bool Render(QIODevice& device, const PrintSource& source);
+    static QPageLayout A4WithoutMargins();
+
+    // False when painting could not start or finish; the device's own errors are its owner's
+    // to check.
+    static bool Render(QIODevice& device, const PrintSource& source,
+                       const QPageLayout& page = A4WithoutMargins());
+    // The same into a file, which is replaced only once the new one is complete: answers why
+    // it could not be, or nothing.
+    static QString WriteFile(const QString& path, const PrintSource& source,
+                             const QPageLayout& page = A4WithoutMargins());
 };
 
 } // namespace fyn

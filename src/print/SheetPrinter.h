@@ -2,6 +2,9 @@
 
 #include "PrintSource.h"
 
+#include <QString>
+
+class QPrinter;
 class QWidget;
 
 namespace fyn {
@@ -19,11 +22,17 @@ public:
 
     SheetPrinter(PrinterAccess& printers, MessageBoxes& messages, const StringTable& strings);
 
-    // True when the job went to the printer; otherwise the user was told why.
+    // True when the job went to the printer or the file; otherwise the user was told why.
     bool PrintSheet(const PrintSource& source);
-    bool PrinterSetup(QWidget* parent);
+    // Proposes OutputFile(source) for printing to a file.
+    bool PrinterSetup(QWidget* parent, const PrintSource& source);
+
+    // <sheet folder>/<sheet name>-<month>.pdf; empty without a sheet file.
+    static QString OutputFile(const PrintSource& source);
 
 private:
+    bool printToFile(const QPrinter& printer, const PrintSource& source);
+
     PrinterAccess& printers_;
     MessageBoxes& messages_;
     const StringTable& strings_;

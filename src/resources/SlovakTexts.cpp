@@ -120,6 +120,11 @@ std::map<int, QString> slovakTexts() {
         {2061, QStringLiteral("V systéme chýbajú údaje ICU pre kódovanie windows-1250 (balík "
                               "libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto "
                               "sa ukončí.")},
+        // A backup that could not be made before the first write; a print to a file that
+        // failed.
+        {2062, QStringLiteral("Záložnú kópiu listu sa nepodarilo vytvoriť v adresári %1: %2.\n\n"
+                              "Správy sa do listu napriek tomu uložia.")},
+        {2063, QStringLiteral("Zoznam sa nepodarilo uložiť do súboru %1: %2.")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

@@ -55,6 +55,9 @@ inline constexpr int kNoButton = 2019;
 inline constexpr int kCheckAttachment = 2040;
 inline constexpr int kCancelButton = 2060;
 inline constexpr int kCodePageMissing = 2061;
+// The backup folder and the reason; a printed file and the reason.
+inline constexpr int kBackupFailed = 2062;
+inline constexpr int kPrintToFileFailed = 2063;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;

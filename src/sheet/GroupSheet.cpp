@@ -77,6 +77,14 @@ SheetResult GroupSheet::Read(QIODevice& device, const QString& path) {
     return Read(device.read(kLargestSheet), path);
 }
 
+SheetResult GroupSheet::ReadStrict(QIODevice& device, const QString& path) {
+    const QByteArray bytes = device.read(kLargestSheet);
+    if (bytes.size() < static_cast<qsizetype>(kRecordSize)) {
+        return {SheetResult::Kind::NotASheet, path};
+    }
+    return Read(bytes, path);
+}
+
 SheetResult GroupSheet::Read(QByteArrayView bytes, const QString& path) {
     std::uint8_t header[kRecordSize] = {};
     QByteArrayView rest = bytes;

@@ -25,6 +25,9 @@ public:
     // sheetPath().
     SheetResult Read(QIODevice& device, const QString& path);
     SheetResult Read(QByteArrayView bytes, const QString& path);
+    // The same for a caller that has no empty sheet to show in its place (the command line):
+    // a file shorter than the header is no sheet.
+    SheetResult ReadStrict(QIODevice& device, const QString& path);
     // Writes the whole sheet; refuses fewer than 2 publishers. The old file is replaced only
     // by complete new content, and the sheet in memory is never changed by a failed write.
     SheetResult Write(const QString& path);

@@ -9,6 +9,7 @@
 #include "TextCodec.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -521,6 +522,39 @@ private Q_SLOTS:
         if (!switched) {
             QCOMPARE(model_->sheet().publisher(5).month(0, kSlot).hours(), std::uint16_t(42));
         }
+    }
+
+    // A backup that cannot be made (here a file stands where its folder would be) is told once,
+    // and every report still reaches the file.
+    void aFailedBackupIsToldOnceAndTheWritesGoAhead() {
+        const QString sheet = writeSheet(QStringLiteral("g.t09"), groupThree());
+        backup_ = std::make_unique<SheetBackup>(sheet + QStringLiteral("/backups"));
+        open(sheet);
+        for (const std::uint16_t hours : {42, 43}) {
+            model_->sheet().publisher(5).editMonth(0, kSlot).setHours(hours);
+            QVERIFY(model_->WriteBack());
+        }
+        QCOMPARE(messages_->texts(),
+                 QStringList{QStringLiteral("Záložnú kópiu listu sa nepodarilo vytvoriť v adresári "
+                                            "%1/backups: Not a directory.\n\nSprávy sa do listu "
+                                            "napriek tomu uložia.")
+                                 .arg(sheet)});
+        QCOMPARE(hoursOnDisk(sheet, 5), 43);
+    }
+
+    // A sheet named relative to the working folder is remembered by its full path; a relative
+    // "LoadPath" names no folder, so it opens nothing.
+    void relativeSheetPaths() {
+        writeSheet(QStringLiteral("g.t09"), groupThree());
+        const auto restore =
+            qScopeGuard([started = QDir::currentPath()] { QDir::setCurrent(started); });
+        QVERIFY(QDir::setCurrent(dir_->path()));
+        open(QStringLiteral("g.t09"));
+        QVERIFY(model_->CloseProgram());
+        QCOMPARE(setting("LoadPath"), QDir::currentPath() + QStringLiteral("/g.t09"));
+        setSetting("LoadPath", QStringLiteral("g.t09"));
+        open();
+        QCOMPARE(model_->sheet().sheetPath(), QString());
     }
 };
 

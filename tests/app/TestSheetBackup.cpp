@@ -39,6 +39,11 @@ private Q_SLOTS:
         QCOMPARE(copies.size(), 1);
         QCOMPARE(readAll(backup.folder() + QLatin1Char('/') + copies.first()),
                  QByteArray("as the secretary sent it"));
+        // Personal data: whatever the sheet's permissions, the folder and the copy give the owner
+        // (Qt's 0x7000) and so this user (0x0700) access, and group and others (0x0077) none.
+        const QString copy = backup.folder() + QLatin1Char('/') + copies.first();
+        QCOMPARE(int(QFile::permissions(backup.folder()) & 0x7777), 0x7700);
+        QCOMPARE(int(QFile::permissions(copy) & 0x7777), 0x6600);
     }
 
     void aMissingSheetNeedsNoCopy() {

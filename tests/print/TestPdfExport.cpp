@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace fyn;
 using fyn::test::PdfWords;
@@ -181,11 +183,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("debug");
+        QTest::addColumn<qint64>("sizeLimit");
 
         const auto row = [](const char* name, const QStringList& sheet, int exitCode,
-                            const char* message) {
+                            const char* message, bool debug = false, qint64 sizeLimit = -1) {
             QTest::newRow(name) << QStringList{QStringLiteral("--pdf")} + sheet << exitCode
-                                << QString::fromLatin1(message);
+                                << QString::fromLatin1(message) << debug << sizeLimit;
         };
         const QString out = QStringLiteral("out.pdf"), example = QStringLiteral(FYN_EXAMPLE_SHEET);
         row("exported", {out, example}, 0, "");
@@ -195,16 +199,26 @@ private Q_SLOTS:
             "fyn: missing.t09: cannot read the sheet: ");
         row("no sheet", {out, QStringLiteral(FYN_FIXTURES_DIR "/report-month-255.t09")}, 1,
             "not a sheet from the secretary's program");
+        row("text shorter than the header", {out, QStringLiteral("short.t09")}, 1,
+            "fyn: short.t09: not a sheet from the secretary's program");
         row("sheet missing from the arguments", {out}, 1, "Usage: fyn --pdf OUT.pdf SHEET.t09");
+        row("Qt's warnings on request", {out, example}, 0, "XDG_RUNTIME_DIR not set", true);
+        // The disk fills up in the PDF's last writes, which the writer does not check.
+        row("disk full", {out, example}, 1, "fyn: out.pdf: cannot write: File too large", false,
+            18000);
     }
 
     // The program runs without a display and writes nothing beside its output, not even
-    // settings in the home folder.
+    // settings in the home folder. Run from cron, without XDG_RUNTIME_DIR, it prints nothing
+    // on success and one line on failure.
     void builtProgram() {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, message);
+        QFETCH(bool, debug);
+        QFETCH(qint64, sizeLimit);
 
+        QVERIFY(TestFiles::write(dir_->filePath(QStringLiteral("short.t09")), "Skupina 3\n"));
         QProcess fyn;
         fyn.setWorkingDirectory(dir_->path());
         const QString home = dir_->filePath(QStringLiteral("home"));
@@ -215,18 +229,33 @@ private Q_SLOTS:
         environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        environment.remove(QStringLiteral("FYN_DEBUG"));
+        if (debug) {
+            environment.insert(QStringLiteral("FYN_DEBUG"), QStringLiteral("1"));
+        }
         fyn.setProcessEnvironment(environment);
+        if (sizeLimit > 0) {
+            fyn.setChildProcessModifier([sizeLimit] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{rlim_t(sizeLimit), rlim_t(sizeLimit)};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            });
+        }
         fyn.start(QStringLiteral(FYN_PROGRAM), arguments);
         QVERIFY(fyn.waitForFinished(30000));
         QCOMPARE(fyn.exitCode(), exitCode);
         QCOMPARE(TestFiles::entries(home), QStringList());
+        QCOMPARE(QFile::exists(dir_->filePath(arguments[1])), exitCode == 0);
         const QString errors = QString::fromLocal8Bit(fyn.readAllStandardError());
         if (message.isEmpty()) {
-            QVERIFY(!errors.contains(QStringLiteral("fyn:")));
-            QVERIFY(QFile::exists(dir_->filePath(arguments[1])));
+            QCOMPARE(errors, QString());
         } else {
             QVERIFY2(errors.contains(message), qPrintable(errors));
-            QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("out.pdf"))));
+        }
+        if (exitCode != 0) {
+            QCOMPARE(errors.count(QLatin1Char('\n')), 1);
+            QVERIFY(errors.endsWith(QLatin1Char('\n')));
         }
     }
 

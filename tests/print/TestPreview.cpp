@@ -10,6 +10,7 @@
 #include "PreviewPage.h"
 #include "PreviewPaging.h"
 #include "PrintTestSheet.h"
+#include "QtPrinterAccess.h"
 #include "RecordingMessageBoxes.h"
 #include "RecordingSurface.h"
 #include "ScriptedPrinterAccess.h"
@@ -23,6 +24,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -284,8 +286,11 @@ private Q_SLOTS:
 
         QTest::newRow("no printer")
             << QStringLiteral("none") << QStringLiteral("No Printer") << false;
-        QTest::newRow("painting cannot start")
-            << QStringLiteral("unwritable") << QStringLiteral("no hdc") << false;
+        QTest::newRow("file cannot be written")
+            << QStringLiteral("unwritable")
+            << QStringLiteral(
+                   "Zoznam sa nepodarilo uložiť do súboru %1: No such file or directory.")
+            << false;
         QTest::newRow("printer") << QStringLiteral("pdf") << QString() << true;
     }
 
@@ -298,6 +303,7 @@ private Q_SLOTS:
         const QString output = printerKind == QStringLiteral("unwritable")
                                    ? dir.filePath(QStringLiteral("missing/out.pdf"))
                                    : dir.filePath(QStringLiteral("out.pdf"));
+        message.replace(QStringLiteral("%1"), output);
         PdfPrinter pdf(output);
         PrintTestSheet sheet(PrintTestSheet::numbered(33));
         const QByteArray before = sheet.bytes();
@@ -388,6 +394,24 @@ private Q_SLOTS:
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         }();
         QCOMPARE(fileAfter, fileBefore);
+    }
+
+    // Printing to a file: not print.pdf in whatever folder Fyn started in, but a name beside the
+    // sheet that says which list it holds.
+    void setupProposesAFileBesideTheSheet() {
+        PrintTestSheet sheet(PrintTestSheet::numbered(3));
+        QtPrinterAccess printers;
+        RecordingMessageBoxes messages;
+        SheetPrinter printer(printers, messages, StringTable::slovak());
+        QString proposed;
+        QTimer::singleShot(0, this, [&proposed] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                proposed = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
+                dialog->close();
+            }
+        });
+        QVERIFY(!printer.PrinterSetup(nullptr, sheet.source()));
+        QCOMPARE(proposed, sheet.path().chopped(4) + QStringLiteral("-Október.pdf"));
     }
 };
 

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace fyn {
+
+// What every path of fyn that runs without a window shares (fyn --pdf): no display is needed,
+// success prints nothing on stderr and a failure exactly one line, so that scripts and cron can
+// rely on both. Qt's own warnings stay off stderr unless FYN_DEBUG asks for them.
+class CommandLineTool {
+public:
+    // Answers an empty text on success, else the line that names what failed and why.
+    using Work = std::function<QString()>;
+
+    // Runs work inside a windowless Qt application and answers the exit status.
+    static int run(int argc, char** argv, const Work& work);
+    // One line on stderr, prefixed with the program's name; line breaks inside become blanks.
+    static void printFailure(const QString& line);
+    // FYN_DEBUG set to anything but empty or "0".
+    static bool debugRequested();
+
+    // Without the code page every name would be read and written as wrong bytes.
+    static constexpr const char* kCodePageMissing =
+        "Fyn cannot run: the ICU data for the windows-1250 code page is missing "
+        "(Debian package libicu72). No sheet was read or written.";
+};
+
+} // namespace fyn
