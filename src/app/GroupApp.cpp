@@ -1,5 +1,6 @@
 #include "GroupApp.h"
 
+#include "CsvExport.h"
 #include "Dialer.h"
 #include "MailerFactory.h"
 #include "MainDialog.h"
@@ -33,6 +34,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: fyn [SHEET.t09]\n"
     "       fyn --pdf OUT.pdf SHEET.t09\n"
+    "       fyn --csv OUT.csv SHEET.t09\n"
     "\n"
     "Fyn collects the monthly field-service reports of a preaching group in the sheet file\n"
     "that the congregation secretary's program sends, and writes the updated sheet back.\n"
@@ -41,6 +43,10 @@ constexpr const char* kUsage =
     "  --pdf OUT.pdf SHEET.t09\n"
     "              write the sheet's list for collecting reports (A4) to OUT.pdf and exit;\n"
     "              no window, no settings, no change to the sheet\n"
+    "  --csv OUT.csv SHEET.t09\n"
+    "              write the report month's table (one row per publisher and a totals row;\n"
+    "              UTF-8, commas) to OUT.csv for spreadsheet programs and exit; no window,\n"
+    "              no settings, no change to the sheet\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
@@ -88,6 +94,27 @@ int exportPdf(int argc, char** argv) {
     return 0;
 }
 
+int exportCsv(int argc, char** argv) {
+    if (argc != 4 || std::strcmp(argv[1], "--csv") != 0) {
+        std::fputs("Usage: fyn --csv OUT.csv SHEET.t09\n", stderr);
+        return 1;
+    }
+    // The one line below is all a script gets on stderr; Qt has nothing to add to it.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    if (!TextCodec::isAvailable()) {
+        std::fputs(kCodePageMissing, stderr);
+        return 1;
+    }
+    SystemClock clock;
+    const QString error = CsvExport::Run(QFile::decodeName(argv[2]), QFile::decodeName(argv[3]),
+                                         clock, StringTable::slovak());
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "fyn: %s\n", error.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 QString GroupApp::commandLineText(const QStringList& arguments) {
@@ -114,6 +141,9 @@ int GroupApp::run(int argc, char** argv) {
     }
     if (hasArgument(argc, argv, "--pdf")) {
         return exportPdf(argc, argv);
+    }
+    if (hasArgument(argc, argv, "--csv")) {
+        return exportCsv(argc, argv);
     }
     if (!displayAvailable()) {
         std::fputs("Fyn needs a graphical desktop: no display was found (DISPLAY and "
