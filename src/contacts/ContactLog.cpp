@@ -66,6 +66,11 @@ Contact::Channel channelOf(const QString& name) {
                                                  : Contact::Channel::Telephone;
 }
 
+// Qt binds a null string as NULL, which the columns refuse.
+QString notNull(const QString& text) {
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 QString timeText(const QDateTime& when) {
     return when.toUTC().toString(Qt::ISODateWithMs);
 }
@@ -284,16 +289,16 @@ ContactLogResult ContactLog::insert(const Contact& contact) {
             " contacted_at, channel, address, result, detail)"
             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         statement.addBindValue(contact.groupNumber);
-        statement.addBindValue(contact.surname);
-        statement.addBindValue(contact.firstName);
+        statement.addBindValue(notNull(contact.surname));
+        statement.addBindValue(notNull(contact.firstName));
         statement.addBindValue(contact.reportYear);
         statement.addBindValue(contact.reportMonth);
         statement.addBindValue(timeText(contact.when));
         statement.addBindValue(channelName(contact.channel));
-        statement.addBindValue(contact.address);
+        statement.addBindValue(notNull(contact.address));
         statement.addBindValue(contact.result == Contact::Result::Done ? QStringLiteral("done")
                                                                        : QStringLiteral("failed"));
-        statement.addBindValue(contact.detail);
+        statement.addBindValue(notNull(contact.detail));
         return statement.exec();
     });
 }
