@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <optional>
 
 namespace fyn {
@@ -125,7 +126,7 @@ ContactLogResult inTransaction(QSqlQuery& query, const QString& path,
 } // namespace
 
 ContactLog::ContactLog(QString path, int busyTimeoutMs)
-    : path_(std::move(path)), busyTimeoutMs_(busyTimeoutMs),
+    : path_(std::move(path)), busyTimeoutMs_(busyTimeoutMs), waitMs_(busyTimeoutMs),
       connectionName_(QStringLiteral("fyn-contacts-%1").arg(quintptr(this), 0, 16)) {}
 
 ContactLog::~ContactLog() {
@@ -183,6 +184,8 @@ ContactLogResult ContactLog::withLog(const std::function<ContactLogResult()>& wo
             answer = work();
         }
         if (answer.kind != Kind::Damaged || attempt > 0) {
+            setWait(answer.kind == Kind::Busy ? std::min(kBusyAgainTimeoutMs, busyTimeoutMs_)
+                                              : busyTimeoutMs_);
             return finish(answer);
         }
         disconnect();
@@ -204,7 +207,7 @@ ContactLogResult ContactLog::open() {
         QSqlDatabase database =
             QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
         database.setDatabaseName(path_);
-        database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
+        database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(waitMs_));
         if (!database.open()) {
             const ContactLogResult answer = failure(path_, database.lastError());
             disconnect();
@@ -322,6 +325,17 @@ ContactLogResult ContactLog::setAsideDamagedFile() {
     }
     setAsidePath_ = aside;
     return {};
+}
+
+void ContactLog::setWait(int milliseconds) {
+    if (milliseconds == waitMs_) {
+        return;
+    }
+    waitMs_ = milliseconds;
+    if (connected_) {
+        QSqlQuery(QSqlDatabase::database(connectionName_, false))
+            .exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(milliseconds));
+    }
 }
 
 void ContactLog::disconnect() {

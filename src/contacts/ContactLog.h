@@ -15,8 +15,11 @@ namespace fyn {
 // escapes as an exception or stops the caller; each comes back as a result.
 class ContactLog {
 public:
-    // How long a write waits for another window that holds the file.
-    static constexpr int kBusyTimeoutMs = 3000;
+    // How long a write waits for another window that holds the file; after it was held too
+    // long, the shorter wait until a write goes through again, so that a hundred reminders in
+    // a row are not held up a hundred times.
+    static constexpr int kBusyTimeoutMs = 2000;
+    static constexpr int kBusyAgainTimeoutMs = 100;
     // Kept in the file's user_version, so that a later layout can migrate the contacts.
     static constexpr int kSchemaVersion = 1;
 
@@ -43,11 +46,13 @@ private:
     ContactLogResult insert(const Contact& contact);
     ContactLogResult setAsideDamagedFile();
     void disconnect();
+    void setWait(int milliseconds);
     // Marks the first result worth telling in this run, and a set-aside file's first success.
     ContactLogResult finish(ContactLogResult answer);
 
     QString path_;
-    int busyTimeoutMs_;
+    const int busyTimeoutMs_;
+    int waitMs_;
     QString connectionName_;
     bool connected_ = false;
     // A damaged file set aside while opening, told with the first result.
