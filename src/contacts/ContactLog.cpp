@@ -203,18 +203,14 @@ ContactLogResult ContactLog::open() {
         return answer;
     }
     connected_ = true;
-    {
+    const ContactLogResult opened = [this] {
         QSqlDatabase database =
             QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
         database.setDatabaseName(path_);
         database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(waitMs_));
-        if (!database.open()) {
-            const ContactLogResult answer = failure(path_, database.lastError());
-            disconnect();
-            return answer;
-        }
-    }
-    ContactLogResult answer = prepareSchema();
+        return database.open() ? ContactLogResult() : failure(path_, database.lastError());
+    }();
+    ContactLogResult answer = opened.ok() ? prepareSchema() : opened;
     if (!answer.ok()) {
         disconnect();
     }
