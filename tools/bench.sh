@@ -8,6 +8,7 @@
 #   - peak resident memory of the program with that sheet, when its window is shown;
 #   - loading and writing that sheet (tests/bench/BenchLoadWrite.cpp);
 #   - fyn --pdf of that sheet, the whole process (skipped while the build has no --pdf);
+#   - fyn --csv of that sheet, the whole process (skipped while the build has no --csv);
 #   - drawing that sheet's printed list into a PDF in memory, and one repaint of the preview
 #     (tests/bench/BenchPrint.cpp).
 # Usage: tools/bench.sh [RUNS]   (default 11; the load and write figures take RUNS/2 runs)
@@ -84,6 +85,18 @@ if "$bin/src/fyn" --help | grep -q -- '--pdf'; then
     pdfRow="| \`fyn --pdf\` of that sheet, whole process (ms) | $(spread 1000 0 <"$work/pdf") | < 300 |"
 fi
 
+csvRow="| \`fyn --csv\` of that sheet, whole process (ms) | skipped: this build has no --csv | | < 100 |"
+if "$bin/src/fyn" --help | grep -q -- '--csv'; then
+    echo "== fyn --csv, $runs runs" >&2
+    : >"$work/csv"
+    for _ in $(seq "$runs"); do
+        start=$(date +%s%6N)
+        env -u DISPLAY "$bin/src/fyn" --csv "$work/largest.csv" "$work/largest.t09"
+        echo "$(($(date +%s%6N) - start))" >>"$work/csv"
+    done
+    csvRow="| \`fyn --csv\` of that sheet, whole process (ms) | $(spread 1000 0 <"$work/csv") | < 100 |"
+fi
+
 echo "== printed list and preview, $runs rounds" >&2
 QT_QPA_PLATFORM=offscreen "$bin/tests/bench/fyn-bench-print" "$runs" >"$work/print" 2>/dev/null
 # "median | max" of one line of the printing benchmark, in milliseconds
@@ -108,6 +121,7 @@ Largest sheet: 127 publishers, 254 remarks; $runs runs on $(nproc) cores, $(date
 | Load + Write to /dev/shm (µs) | $(measured 'Load + Write, /dev/shm' | spread 1 0) | < 1000 each |
 | Load + Write to disk, with fsync (µs) | $(measured 'Load + Write, disk (fsync)' | spread 1 0) | |
 $pdfRow
+$csvRow
 | printed list of that sheet drawn into a PDF in memory (ms) | $(printed 'PDF of 127 publishers, in memory') | < 300 |
 | one repaint of the preview (ms) | $(printed 'preview repaint on screen') | < 5 |
 TABLE

@@ -51,7 +51,7 @@ info_lists_expected() {
         grep -qx " Version: $version" <<<"$info" &&
         grep -qx " Architecture: $(dpkg --print-architecture)" <<<"$info" &&
         grep -qE '^ Depends: .*libqt6widgets6' <<<"$info" &&
-        for needed in fonts-liberation qt6-translations-l10n xdg-utils libqt6svg6; do
+        for needed in fonts-liberation qt6-translations-l10n xdg-utils libqt6svg6 libqt6sql6-sqlite; do
             grep -qE "^ Depends: .*\\b$needed\\b" <<<"$info" || return 1
         done
 }

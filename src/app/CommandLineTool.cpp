@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <cstdio>
+#include <optional>
 
 namespace fyn {
 
@@ -37,13 +38,16 @@ void CommandLineTool::printFailure(const QString& line) {
     std::fprintf(stderr, "fyn: %s\n", oneLine.toLocal8Bit().constData());
 }
 
-int CommandLineTool::run(int argc, char** argv, const Work& work) {
+int CommandLineTool::run(int argc, char** argv, Needs needs, const Work& work) {
     if (!debugRequested()) {
         defaultHandler = qInstallMessageHandler(keepQtQuiet);
     }
     // No window is drawn, so no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QGuiApplication application(argc, argv);
+    std::optional<QGuiApplication> application;
+    if (needs == Needs::Fonts) {
+        application.emplace(argc, argv);
+    }
     if (!TextCodec::isAvailable()) {
         std::fprintf(stderr, "%s\n", kCodePageMissing);
         return 1;

@@ -1,6 +1,7 @@
 #include "GroupApp.h"
 
 #include "CommandLineTool.h"
+#include "CsvExport.h"
 #include "Dialer.h"
 #include "MailerFactory.h"
 #include "MainDialog.h"
@@ -33,6 +34,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: fyn [SHEET.t09]\n"
     "       fyn --pdf OUT.pdf SHEET.t09\n"
+    "       fyn --csv OUT.csv SHEET.t09\n"
     "\n"
     "Fyn collects the monthly field-service reports of a preaching group in the sheet file\n"
     "that the congregation secretary's program sends, and writes the updated sheet back.\n"
@@ -41,6 +43,10 @@ constexpr const char* kUsage =
     "  --pdf OUT.pdf SHEET.t09\n"
     "              write the sheet's list for collecting reports (A4) to OUT.pdf and exit;\n"
     "              no window, no settings, no change to the sheet\n"
+    "  --csv OUT.csv SHEET.t09\n"
+    "              write the report month's table (one row per publisher and a totals row;\n"
+    "              UTF-8, commas) to OUT.csv for spreadsheet programs and exit; no window,\n"
+    "              no settings, no change to the sheet\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
@@ -68,8 +74,21 @@ int exportPdf(int argc, char** argv) {
     // The paths are taken before Qt sees the arguments, as it removes those it knows.
     const QString output = QFile::decodeName(argv[2]);
     const QString sheet = QFile::decodeName(argv[3]);
-    return CommandLineTool::run(argc, argv, [&output, &sheet] {
+    return CommandLineTool::run(argc, argv, CommandLineTool::Needs::Fonts, [&output, &sheet] {
         return PdfExport::Run(output, sheet, SystemClock(), StringTable::slovak());
+    });
+}
+
+int exportCsv(int argc, char** argv) {
+    if (argc != 4 || std::strcmp(argv[1], "--csv") != 0) {
+        std::fputs("Usage: fyn --csv OUT.csv SHEET.t09\n", stderr);
+        return 1;
+    }
+    const QString output = QFile::decodeName(argv[2]);
+    const QString sheet = QFile::decodeName(argv[3]);
+    // A table draws nothing, so it starts no Qt application at all.
+    return CommandLineTool::run(argc, argv, CommandLineTool::Needs::Nothing, [&output, &sheet] {
+        return CsvExport::Run(output, sheet, SystemClock(), StringTable::slovak());
     });
 }
 
@@ -99,6 +118,9 @@ int GroupApp::run(int argc, char** argv) {
     }
     if (hasArgument(argc, argv, "--pdf")) {
         return exportPdf(argc, argv);
+    }
+    if (hasArgument(argc, argv, "--csv")) {
+        return exportCsv(argc, argv);
     }
     if (!displayAvailable()) {
         std::fputs("Fyn needs a graphical desktop: no display was found (DISPLAY and "

@@ -1,6 +1,7 @@
 #include "SheetPdf.h"
 
 #include "PainterSurface.h"
+#include "SavedFile.h"
 #include "SheetPage.h"
 #include "SheetPrinter.h"
 
@@ -9,7 +10,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace fyn {
 
@@ -41,31 +41,14 @@ bool SheetPdf::Render(QIODevice& device, const PrintSource& source, const QPageL
 
 QString SheetPdf::WriteFile(const QString& path, const PrintSource& source,
                             const QPageLayout& page) {
-    // The PDF writer checks none of its writes, and QSaveFile commits even when its buffered
-    // writes failed, so a full disk would leave a cut-short file. The PDF is drawn in memory
-    // and written unbuffered, every write checked: a short one is retried, which then answers
-    // the reason.
+    // The PDF writer checks none of its writes, so the PDF is drawn in memory first.
     QByteArray pdf;
     QBuffer memory(&pdf);
     memory.open(QIODevice::WriteOnly);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return file.errorString();
-    }
     if (!Render(memory, source, page)) {
         return QStringLiteral("the PDF could not be drawn");
     }
-    for (qsizetype done = 0; done < pdf.size();) {
-        const qint64 written = file.write(pdf.constData() + done, pdf.size() - done);
-        if (written <= 0) {
-            return file.errorString();
-        }
-        done += written;
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return SavedFile::Write(path, pdf);
 }
 
 } // namespace fyn

@@ -125,6 +125,25 @@ std::map<int, QString> slovakTexts() {
         {2062, QStringLiteral("Záložnú kópiu listu sa nepodarilo vytvoriť v adresári %1: %2.\n\n"
                               "Správy sa do listu napriek tomu uložia.")},
         {2063, QStringLiteral("Zoznam sa nepodarilo uložiť do súboru %1: %2.")},
+        // The contact log of reminders and calls.
+        {2070, QStringLiteral("Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.")},
+        {2071, QStringLiteral("súbor práve používa iný program")},
+        {2072, QStringLiteral("súbor je len na čítanie")},
+        {2073, QStringLiteral("na disku nie je miesto")},
+        {2074, QStringLiteral("súbor sa nedá otvoriť")},
+        {2075, QStringLiteral("súbor pochádza z novšej verzie programu Fyn")},
+        {2076, QStringLiteral("Súbor %1 bol poškodený. Bol premenovaný na %2 a vytvoril sa "
+                              "nový.")},
+        {2077, QStringLiteral("súbor je poškodený")},
+        // The month's table for spreadsheets.
+        {2080, QStringLiteral("Meno")},
+        {2081, QStringLiteral("V službe")},
+        {2082, QStringLiteral("Hodiny")},
+        {2083, QStringLiteral("Biblické štúdiá")},
+        {2084, QStringLiteral("Pomocný priekopník")},
+        {2085, QStringLiteral("Poznámka")},
+        {2086, QStringLiteral("Správa odovzdaná")},
+        {2087, QStringLiteral("Spolu")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

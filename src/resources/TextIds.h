@@ -58,6 +58,20 @@ inline constexpr int kCodePageMissing = 2061;
 // The backup folder and the reason; a printed file and the reason.
 inline constexpr int kBackupFailed = 2062;
 inline constexpr int kPrintToFileFailed = 2063;
+// The contact log: a contact that could not be recorded (file, reason), the reasons, and a
+// damaged file set aside (file, new name).
+inline constexpr int kContactNotRecorded = 2070;
+inline constexpr int kContactLogBusy = 2071;
+inline constexpr int kContactLogReadOnly = 2072;
+inline constexpr int kContactLogDiskFull = 2073;
+inline constexpr int kContactLogCannotOpen = 2074;
+inline constexpr int kContactLogNewer = 2075;
+inline constexpr int kContactLogSetAside = 2076;
+inline constexpr int kContactLogDamaged = 2077;
+// The month's table: its column headings in order, and the first cell of its totals row.
+inline constexpr int kCsvHeadings = 2080;
+inline constexpr int kCsvColumnCount = 7;
+inline constexpr int kCsvTotal = 2087;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;

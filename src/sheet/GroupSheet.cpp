@@ -216,6 +216,14 @@ void GroupSheet::SetMonthsFromDate(QDate today) {
     startYearSlot_ = yearSlot;
 }
 
+int GroupSheet::reportYear() const {
+    if (startMonth != 11) {
+        return currentYear_;
+    }
+    // In January the start month is last December; a January sheet is this year's.
+    return reportMonth == 0 ? currentYear_ : currentYear_ - 1;
+}
+
 const std::uint8_t* GroupSheet::RemarkEntry(int number) const {
     const bool valid = number >= 1 && number <= remarkCount_;
     Q_ASSERT_X(valid, "GroupSheet::RemarkEntry", "remark number out of range");

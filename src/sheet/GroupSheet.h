@@ -57,6 +57,8 @@ public:
     // Sets startMonth and reportMonth to the month before today's and yearSlot to the parity
     // of that month's year.
     void SetMonthsFromDate(QDate today);
+    // The calendar year of reportMonth, by the same rule as yearSlot, whose parity it has.
+    int reportYear() const;
 
     int publisherCount() const { return publisherCount_; }
     int remarkCount() const { return remarkCount_; }

@@ -221,6 +221,9 @@ private Q_SLOTS:
         QCOMPARE(sheet.startMonth, startMonth);
         QCOMPARE(sheet.reportMonth, sheetMonth);
         QCOMPARE(sheet.yearSlot, slotAfterLoad);
+        // This year or last, of the slot's parity: one year alone.
+        QVERIFY(sheet.reportYear() % 2 == sheet.yearSlot && sheet.reportYear() <= today.year() &&
+                sheet.reportYear() >= today.year() - 1);
     }
 
     void yearSlotIsDecidedForEverySheet() {

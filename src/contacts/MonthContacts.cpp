@@ -1,0 +1,48 @@
+#include "MonthContacts.h"
+
+#include "ContactLog.h"
+#include "GroupSheet.h"
+
+namespace fyn {
+
+MonthContacts::MonthContacts(ContactLog& log, const GroupSheet& sheet) : log_(log), sheet_(sheet) {}
+
+ContactLogResult MonthContacts::Load() {
+    const ContactLogResult result = log_.ContactsOfMonth(sheet_.groupNumber(), sheet_.reportYear(),
+                                                         sheet_.reportMonth + 1, contacts_);
+    history_ = ContactHistory(contacts_);
+    return result;
+}
+
+const Contact* MonthContacts::Last(int index) const {
+    const PublisherView publisher = sheet_.publisher(index);
+    return history_.Last(publisher.surname(), publisher.firstName());
+}
+
+bool MonthContacts::RemindedRecently(int index, const QDateTime& now) const {
+    const PublisherView publisher = sheet_.publisher(index);
+    return history_.RemindedRecently(publisher.surname(), publisher.firstName(), now);
+}
+
+ContactLogResult MonthContacts::Record(int index, Contact::Channel channel, const QString& address,
+                                       const QDateTime& now, const QString& failure) {
+    const PublisherView publisher = sheet_.publisher(index);
+    const Contact contact{sheet_.groupNumber(),
+                          publisher.surname(),
+                          publisher.firstName(),
+                          sheet_.reportYear(),
+                          sheet_.reportMonth + 1,
+                          now.toUTC(),
+                          channel,
+                          address,
+                          failure.isEmpty() ? Contact::Result::Done : Contact::Result::Failed,
+                          failure};
+    const ContactLogResult result = log_.Record(contact);
+    // Shown in this run even when it could not be recorded: the list must not offer the
+    // same reminder again at once.
+    contacts_.append(contact);
+    history_ = ContactHistory(contacts_);
+    return result;
+}
+
+} // namespace fyn

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ContactHistory.h"
+#include "ContactLogResult.h"
+
+namespace fyn {
+
+class ContactLog;
+class GroupSheet;
+
+// The contact log as the reminder list and the remind and dial buttons use it: publishers by
+// their index in the sheet, and the month always the sheet's report month.
+class MonthContacts {
+public:
+    MonthContacts(ContactLog& log, const GroupSheet& sheet);
+
+    // Reads the month's contacts of the sheet's group; until then none are known.
+    ContactLogResult Load();
+    // The publisher's latest contact this month, or null.
+    const Contact* Last(int index) const;
+    bool RemindedRecently(int index, const QDateTime& now) const;
+    // Records one contact with publisher index at now, and keeps it for Last.
+    ContactLogResult Record(int index, Contact::Channel channel, const QString& address,
+                            const QDateTime& now, const QString& failure = {});
+
+private:
+    ContactLog& log_;
+    const GroupSheet& sheet_;
+    QList<Contact> contacts_;
+    ContactHistory history_{{}};
+};
+
+} // namespace fyn

@@ -1,0 +1,134 @@
+#include "CsvExport.h"
+#include "FakeSeams.h"
+#include "GroupSheet.h"
+#include "MonthCsv.h"
+#include "MonthTotals.h"
+#include "SheetBuilder.h"
+#include "StringTable.h"
+#include "TestFiles.h"
+#include "Wording.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace fyn;
+using fyn::test::FixedClock;
+using fyn::test::TestFiles;
+
+namespace {
+
+constexpr int kNovember = 10;
+
+// November in both year slots: a name that needs quoting, a zero report through a remark, an
+// auxiliary pioneer and one still missing.
+QByteArray monthSheet() {
+    SheetBuilder builder;
+    builder.setReportMonth(kNovember);
+    const int quoted = builder.addPublisher("J\xE1n \"Jano\"", "Nov\xE1k, st.");
+    builder.setRemarkEntry(builder.addPublisher("M\xE1ria", "Kov\xE1\xE8ov\xE1"), kNovember, 0,
+                           builder.addRemark("0"));
+    const int pioneer = builder.addPublisher("Peter", "Hud\xE1k");
+    builder.addPublisher("Eva", "Horv\xE1thov\xE1");
+    builder.setReport(quoted, kNovember, 0, {.hours = 12, .studies = 1});
+    builder.setReport(pioneer, kNovember, 0, {.hours = 50, .studies = 3});
+    builder.setStatus(pioneer, kNovember, 0, layout::AuxiliaryPioneer);
+    builder.setReport(pioneer, kNovember, 1, {.hours = 7});
+    return builder.build();
+}
+
+} // namespace
+
+class TestCsvExport : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(TestFiles::write(dir_->filePath(QStringLiteral("sheet.t09")), monthSheet()));
+    }
+
+    // The whole file, byte for byte, in the year slot that today's date gives.
+    void table_data() {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("even year")
+            << QDate(2026, 12, 10)
+            << QStringLiteral("\"Ján \"\"Jano\"\" Novák, st.\",1,12,1,0,,1\r\n"
+                              "Mária Kováčová,0,0,0,0,0,1\r\n"
+                              "Peter Hudák,1,50,3,1,,1\r\n"
+                              "Eva Horváthová,0,0,0,0,,0\r\n"
+                              "Spolu,2,62,4,1,,3\r\n");
+        QTest::newRow("odd year") << QDate(2027, 12, 10)
+                                  << QStringLiteral("\"Ján \"\"Jano\"\" Novák, st.\",0,0,0,0,,0\r\n"
+                                                    "Mária Kováčová,0,0,0,0,,0\r\n"
+                                                    "Peter Hudák,1,7,0,0,,1\r\n"
+                                                    "Eva Horváthová,0,0,0,0,,0\r\n"
+                                                    "Spolu,1,7,0,0,,1\r\n");
+    }
+    void table() {
+        QFETCH(QDate, today);
+        QFETCH(QString, rows);
+        const QString output = dir_->filePath(QStringLiteral("out.csv"));
+        const QString error = CsvExport::Run(output, dir_->filePath(QStringLiteral("sheet.t09")),
+                                             FixedClock(today), StringTable::slovak());
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QString heading = QStringLiteral("Meno,V službe,Hodiny,Biblické štúdiá,"
+                                               "Pomocný priekopník,Poznámka,Správa odovzdaná\r\n");
+        QCOMPARE(TestFiles::read(output), "\xEF\xBB\xBF" + (heading + rows).toUtf8());
+    }
+
+    // Looking the remarks up reserves no entry in the sheet the reminder list shares.
+    void remarksOnlyLookedUp() {
+        GroupSheet sheet;
+        QVERIFY(sheet.Read(monthSheet(), QStringLiteral("s.t09")));
+        MonthCsv::Compose(sheet, Wording(StringTable::slovak(), sheet), kNovember, 0);
+        QCOMPARE(sheet.remarkCount(), 1);
+        QCOMPARE(MonthTotals::Compute(sheet, kNovember, 0).reported, 3);
+    }
+
+    void builtProgram_data() {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* name, const char* arguments, const char* message) {
+            QTest::newRow(name) << QString::fromLatin1(arguments) << QString::fromLatin1(message);
+        };
+        row("written", "out.csv sheet.t09", "");
+        row("missing sheet", "out.csv missing.t09", "fyn: missing.t09: cannot read the sheet: ");
+        row("shorter than a header", "out.csv short.t09",
+            "fyn: short.t09: not a sheet from the secretary's program\n");
+        row("output is the sheet", "./sheet.t09 sheet.t09", "is the sheet itself");
+        row("output folder missing", "no/out.csv sheet.t09", "no/out.csv: cannot write");
+        row("sheet missing from the arguments", "out.csv", "Usage: fyn --csv OUT.csv SHEET.t09\n");
+    }
+    // No display, nothing written but the table, one line on stderr for what went wrong.
+    void builtProgram() {
+        QFETCH(QString, arguments);
+        QFETCH(QString, message);
+        QVERIFY(TestFiles::write(dir_->filePath(QStringLiteral("short.t09")), "\x03"));
+        const QString home = dir_->filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(home));
+        QProcess fyn;
+        fyn.setWorkingDirectory(dir_->path());
+        QProcessEnvironment environment; // no display, no XDG folders: only a home to watch
+        environment.insert(QStringLiteral("HOME"), home);
+        fyn.setProcessEnvironment(environment);
+        fyn.start(QStringLiteral(FYN_PROGRAM), (QStringLiteral("--csv ") + arguments).split(u' '));
+        QVERIFY(fyn.waitForFinished(30000));
+        const QString errors = QString::fromLocal8Bit(fyn.readAllStandardError());
+        QCOMPARE(fyn.readAllStandardOutput(), QByteArray());
+        QCOMPARE(TestFiles::entries(home), QStringList());
+        QCOMPARE(TestFiles::read(dir_->filePath(QStringLiteral("sheet.t09"))), monthSheet());
+        QCOMPARE(QFile::exists(dir_->filePath(QStringLiteral("out.csv"))), message.isEmpty());
+        QCOMPARE(fyn.exitCode(), message.isEmpty() ? 0 : 1);
+        QVERIFY2(errors.contains(message), qPrintable(errors));
+        QCOMPARE(errors.count(QLatin1Char('\n')), message.isEmpty() ? 0 : 1);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+QTEST_GUILESS_MAIN(TestCsvExport)
+#include "TestCsvExport.moc"
