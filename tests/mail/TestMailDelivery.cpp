@@ -9,6 +9,7 @@
 #include "Settings.h"
 #include "SheetBackup.h"
 #include "SheetBuilder.h"
+#include "SheetMessages.h"
 #include "SheetSender.h"
 #include "StringTable.h"
 #include "TextCodec.h"
@@ -335,7 +336,10 @@ private Q_SLOTS:
         sheet.addPublisher("Peter", "Kubo", "peter@example.sk");
         open(sheet);
         SheetSender({window_->sheet(), window_->wording(), *messages_, StringTable::slovak(),
-                     mail_->mailers})
+                     mail_->mailers,
+                     [this](const SheetResult& result) {
+                         return SheetMessages::show(result, *messages_, StringTable::slovak());
+                     }})
             .SendUpdatedSheet();
         QCOMPARE(messages_->texts(), QStringList{StringTable::slovak().text(1232)});
         QVERIFY(!QFile::exists(updatedSheet()));
