@@ -41,8 +41,14 @@ Mailer::Mailer(const Services& services) : services_(services) {
         const QString program =
             command_.isEmpty() ? QString() : services_.commands.findProgram(command_.first());
         fromAddress_ = services_.settings.ReadSetting(kSection, kFromKey).trimmed();
-        if (program.isEmpty() || (!fromAddress_.isEmpty() && !MailAddress::IsValid(fromAddress_))) {
-            fail(kInvalidMailSystem, text::kInvalidMailSystem);
+        if (program.isEmpty()) {
+            fail(kInvalidMailSystem, services_.strings.text(text::kInvalidMailSystem));
+            return;
+        }
+        // The command is fine; the user is to look at the address instead.
+        if (!fromAddress_.isEmpty() && !MailAddress::IsValid(fromAddress_)) {
+            fail(kInvalidMailSystem,
+                 services_.strings.text(text::kInvalidFromSetting, {fromAddress_}));
             return;
         }
         command_.first() = program;
@@ -51,12 +57,12 @@ Mailer::Mailer(const Services& services) : services_(services) {
     mailClientLauncher_ = services_.commands.findProgram(QStringLiteral("xdg-email"));
     if (mailClientLauncher_.isEmpty() ||
         SchemeHandler::DefaultHandler(services_.commands, QStringLiteral("mailto")).isEmpty()) {
-        fail(kNoMailSystem, text::kNoMailSystem);
+        fail(kNoMailSystem, services_.strings.text(text::kNoMailSystem));
     }
 }
 
-void Mailer::fail(int code, int textId) {
-    services_.messages.inform(services_.strings.text(textId));
+void Mailer::fail(int code, const QString& message) {
+    services_.messages.inform(message);
     error_ = code;
 }
 

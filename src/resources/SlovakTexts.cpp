@@ -120,6 +120,10 @@ std::map<int, QString> slovakTexts() {
         {2061, QStringLiteral("V systéme chýbajú údaje ICU pre kódovanie windows-1250 (balík "
                               "libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto "
                               "sa ukončí.")},
+        // A sender address in the settings that the mail check refuses.
+        {2064, QStringLiteral("Nastavenie From v časti [Mail] súboru fyn.ini obsahuje neplatnú "
+                              "adresu odosielateľa: %1\n\n"
+                              "Opravte ju alebo nastavenie From vymažte.")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

@@ -55,6 +55,7 @@ inline constexpr int kNoButton = 2019;
 inline constexpr int kCheckAttachment = 2040;
 inline constexpr int kCancelButton = 2060;
 inline constexpr int kCodePageMissing = 2061;
+inline constexpr int kInvalidFromSetting = 2064;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;
