@@ -1,6 +1,5 @@
 #include "Mailer.h"
 
-#include "BusyIndicator.h"
 #include "CommandRunner.h"
 #include "MailAddress.h"
 #include "MessageBoxes.h"
@@ -129,9 +128,7 @@ bool Mailer::sendThroughCommand() {
     request.input =
         MimeMessage::Compose(content_, originatorName_, fromAddress_, QDateTime::currentDateTime());
     request.timeoutMs = commandTimeoutMs_;
-    services_.busy.begin();
     const CommandRunner::Result result = services_.commands.run(request);
-    services_.busy.end();
     if (result.succeeded()) {
         return true;
     }
@@ -151,11 +148,10 @@ bool Mailer::sendThroughMailClient() {
     }
     request.arguments << content_.recipients;
     request.timeoutMs = composeTimeoutMs_;
-    // Some clients return only when they close; by then the message is theirs.
-    request.leaveRunningAtTimeout = true;
-    services_.busy.begin();
+    // Some clients return only when they close; by then the message is theirs, and it must
+    // outlive Fyn.
+    request.handOver = true;
     const CommandRunner::Result result = services_.commands.run(request);
-    services_.busy.end();
     if (result.succeeded() || result.outcome == CommandRunner::Result::Outcome::LeftRunning) {
         composedOnly_ = true;
         return true;

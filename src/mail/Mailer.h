@@ -6,7 +6,6 @@
 
 namespace fyn {
 
-class BusyIndicator;
 class CommandRunner;
 class MessageBoxes;
 class Settings;
@@ -31,7 +30,6 @@ public:
         CommandRunner& commands;
         const Settings& settings;
         MessageBoxes& messages;
-        BusyIndicator& busy;
         const StringTable& strings;
     };
 

@@ -8,10 +8,12 @@
 
 namespace fyn {
 
-// The command runner over QProcess.
+class BusyIndicator;
+
+// The command runner over QProcess. The busy indicator covers every wait, whoever asks for it.
 class ProcessCommandRunner final : public CommandRunner {
 public:
-    ProcessCommandRunner();
+    explicit ProcessCommandRunner(BusyIndicator& busy);
     ~ProcessCommandRunner() override;
     ProcessCommandRunner(const ProcessCommandRunner&) = delete;
     ProcessCommandRunner& operator=(const ProcessCommandRunner&) = delete;
@@ -26,6 +28,7 @@ public:
 private:
     void forgetEnded();
 
+    BusyIndicator& busy_;
     std::vector<std::unique_ptr<QProcess>> handedOver_;
 };
 

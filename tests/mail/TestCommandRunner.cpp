@@ -1,3 +1,4 @@
+#include "BusyIndicator.h"
 #include "ProcessCommandRunner.h"
 
 #include <QElapsedTimer>
@@ -9,6 +10,18 @@ using Outcome = CommandRunner::Result::Outcome;
 
 Q_DECLARE_METATYPE(Outcome)
 
+namespace {
+
+class CountingBusyIndicator : public BusyIndicator {
+public:
+    void begin() override { ++begun; }
+    void end() override { ++ended; }
+    int begun = 0;
+    int ended = 0;
+};
+
+} // namespace
+
 // How a command ends, as the mailer sees it.
 class TestCommandRunner : public QObject {
     Q_OBJECT
@@ -18,7 +31,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("script");
         QTest::addColumn<int>("timeoutMs");
-        QTest::addColumn<bool>("leaveRunning");
+        QTest::addColumn<bool>("handOver");
         QTest::addColumn<Outcome>("outcome");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("errorStart");
@@ -41,6 +54,9 @@ private Q_SLOTS:
         QTest::newRow("runs too long while handing over: left running")
             << sh << u"exec sleep 2"_s << 300 << true << Outcome::LeftRunning << -1 << QByteArray()
             << false;
+        QTest::newRow("handed over: its complaint read from the file")
+            << sh << u"echo 'no compose window' >&2; exit 4"_s << 5000 << true << Outcome::Exited
+            << 4 << "no compose window\n"_ba << false;
         QTest::newRow("a flood on stderr neither stalls nor fills the memory")
             << sh << u"head -c 5000000 /dev/zero | tr '\\0' x >&2; exit 3"_s << 20000 << false
             << Outcome::Exited << 3 << "xxxxxxxx"_ba << false;
@@ -50,19 +66,20 @@ private Q_SLOTS:
         QFETCH(QString, program);
         QFETCH(QString, script);
         QFETCH(int, timeoutMs);
-        QFETCH(bool, leaveRunning);
+        QFETCH(bool, handOver);
         QFETCH(Outcome, outcome);
         QFETCH(int, exitCode);
         QFETCH(QByteArray, errorStart);
         QFETCH(bool, hasErrorText);
 
-        ProcessCommandRunner runner;
+        CountingBusyIndicator busy;
+        ProcessCommandRunner runner(busy);
         CommandRunner::Request request;
         request.program = program;
         request.arguments = script.isNull() ? QStringList() : QStringList{u"-c"_s, script};
         request.input = "message"_ba;
         request.timeoutMs = timeoutMs;
-        request.leaveRunningAtTimeout = leaveRunning;
+        request.handOver = handOver;
         QElapsedTimer clock;
         clock.start();
         const CommandRunner::Result result = runner.run(request);
@@ -75,6 +92,7 @@ private Q_SLOTS:
         QVERIFY(result.standardError.size() <= CommandRunner::kOutputLimit);
         QCOMPARE(!result.errorText.isEmpty(), hasErrorText);
         QVERIFY2(clock.elapsed() < timeoutMs + 5000, "the wait is bounded");
+        QVERIFY2(busy.begun == 1 && busy.ended == 1, "the windows take no input while it waits");
         if (outcome == Outcome::LeftRunning) {
             QCOMPARE(runner.handedOverCount(), 1);
             // Never killed: it ends by itself.
@@ -83,7 +101,8 @@ private Q_SLOTS:
     }
 
     void findsProgramsOnThePathOrByPath() {
-        ProcessCommandRunner runner;
+        CountingBusyIndicator busy;
+        ProcessCommandRunner runner(busy);
         QCOMPARE(runner.findProgram(u"sh"_s).isEmpty(), false);
         QCOMPARE(runner.findProgram(u"/bin/sh"_s), u"/bin/sh"_s);
         QCOMPARE(runner.findProgram(u"fyn-no-such-program"_s), QString());
