@@ -24,7 +24,9 @@ void keepHead(QByteArray& kept, const QByteArray& more) {
     }
 }
 
-// The windows take no input for as long as a wait lasts, however it ends.
+// The windows take no input for as long as a wait lasts, however it ends. Disabled windows
+// drop a click; a loop that excluded user input would only hold it back until after the wait,
+// and a second click on "send" would then still start a second send.
 class BusyScope {
 public:
     explicit BusyScope(BusyIndicator& busy) : busy_(busy) { busy_.begin(); }

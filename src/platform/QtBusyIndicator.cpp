@@ -12,8 +12,8 @@ void QtBusyIndicator::begin() {
     active_ = QApplication::activeWindow();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible() && window->isEnabled()) {
+            disabled_.append(Disabled{window, window->focusWidget()});
             window->setEnabled(false);
-            disabled_.append(window);
         }
     }
 }
@@ -22,9 +22,12 @@ void QtBusyIndicator::end() {
     if (depth_ == 0 || --depth_ > 0) {
         return;
     }
-    for (const QPointer<QWidget>& window : std::as_const(disabled_)) {
-        if (window) {
-            window->setEnabled(true);
+    for (const Disabled& disabled : std::as_const(disabled_)) {
+        if (disabled.window) {
+            disabled.window->setEnabled(true);
+        }
+        if (disabled.focus) {
+            disabled.focus->setFocus(Qt::OtherFocusReason);
         }
     }
     disabled_.clear();

@@ -255,6 +255,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         if (shown) {
             QTRY_VERIFY_WITH_TIMEOUT(button(1003)->isVisible(), 5000);
+            // The look-up shut the window for a moment; the keyboard user's place stays.
+            QCOMPARE(window_->focusWidget(), DialogBuilder::control<QListWidget>(*window_, 138));
             button(1003)->click();
             QCOMPARE(desktop_->recorded(u"tel"_s), QStringList{uri});
             QCOMPARE(messages_->texts(), QStringList());
