@@ -10,17 +10,11 @@ using Outcome = CommandRunner::Result::Outcome;
 
 Q_DECLARE_METATYPE(Outcome)
 
-namespace {
-
-class CountingBusyIndicator : public BusyIndicator {
-public:
+struct CountingBusyIndicator : BusyIndicator {
     void begin() override { ++begun; }
     void end() override { ++ended; }
-    int begun = 0;
-    int ended = 0;
+    int begun = 0, ended = 0;
 };
-
-} // namespace
 
 // How a command ends, as the mailer sees it.
 class TestCommandRunner : public QObject {
