@@ -148,9 +148,9 @@ int GroupApp::run(int argc, char** argv) {
     Settings settings(Settings::defaultPath());
     SheetBackup backup(SheetBackup::defaultFolder());
     QtPrinterAccess printers;
+    ProcessCommandRunner commands;
     QtBusyIndicator busy;
-    ProcessCommandRunner commands(busy);
-    const MailerFactory mailers({commands, settings, messages, StringTable::slovak()});
+    const MailerFactory mailers({commands, settings, messages, busy, StringTable::slovak()});
     Dialer dialer(commands, messages, StringTable::slovak());
     const MainDialog::Services services{
         messages, files, clock, settings, backup, StringTable::slovak(), printers, mailers, dialer};

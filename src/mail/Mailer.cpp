@@ -1,5 +1,6 @@
 #include "Mailer.h"
 
+#include "BusyIndicator.h"
 #include "CommandRunner.h"
 #include "MailAddress.h"
 #include "MessageBoxes.h"
@@ -54,8 +55,12 @@ Mailer::Mailer(const Services& services) : services_(services) {
         return;
     }
     mailClientLauncher_ = services_.commands.findProgram(QStringLiteral("xdg-email"));
-    if (mailClientLauncher_.isEmpty() ||
-        SchemeHandler::DefaultHandler(services_.commands, QStringLiteral("mailto")).isEmpty()) {
+    // The look-up is part of a send the user started: a second click meanwhile is dropped.
+    services_.busy.begin();
+    const bool handled =
+        !SchemeHandler::DefaultHandler(services_.commands, QStringLiteral("mailto")).isEmpty();
+    services_.busy.end();
+    if (mailClientLauncher_.isEmpty() || !handled) {
         fail(kNoMailSystem, services_.strings.text(text::kNoMailSystem));
     }
 }
@@ -128,7 +133,9 @@ bool Mailer::sendThroughCommand() {
     request.input =
         MimeMessage::Compose(content_, originatorName_, fromAddress_, QDateTime::currentDateTime());
     request.timeoutMs = commandTimeoutMs_;
+    services_.busy.begin();
     const CommandRunner::Result result = services_.commands.run(request);
+    services_.busy.end();
     if (result.succeeded()) {
         return true;
     }
@@ -151,7 +158,9 @@ bool Mailer::sendThroughMailClient() {
     // Some clients return only when they close; by then the message is theirs, and it must
     // outlive Fyn.
     request.handOver = true;
+    services_.busy.begin();
     const CommandRunner::Result result = services_.commands.run(request);
+    services_.busy.end();
     if (result.succeeded() || result.outcome == CommandRunner::Result::Outcome::LeftRunning) {
         composedOnly_ = true;
         return true;

@@ -6,6 +6,7 @@
 
 namespace fyn {
 
+class BusyIndicator;
 class CommandRunner;
 class MessageBoxes;
 class Settings;
@@ -30,6 +31,7 @@ public:
         CommandRunner& commands;
         const Settings& settings;
         MessageBoxes& messages;
+        BusyIndicator& busy;
         const StringTable& strings;
     };
 

@@ -2,9 +2,9 @@
 
 namespace fyn {
 
-// While Fyn waits for a command (a look-up, sending mail), the wait cursor shows and the
-// program's windows take no input: a click meanwhile is dropped, not kept for later. Nested
-// waits count. The Qt implementation lives with the windows.
+// While a command works in the user's stead (sending mail), the wait cursor shows and the
+// program's windows take no input: a click meanwhile is dropped, not kept for later. The Qt
+// implementation lives with the windows.
 class BusyIndicator {
 public:
     virtual ~BusyIndicator() = default;

@@ -41,8 +41,8 @@ public:
 
     virtual ~CommandRunner() = default;
 
-    // Waits for the command while the event loop runs, so the windows stay painted; they take
-    // no input meanwhile, so that no click can start a second command inside the wait.
+    // Waits for the command while the event loop runs, so the windows stay painted; the user's
+    // input waits until it is over, so that no click can start a second command inside it.
     virtual Result run(const Request& request) = 0;
     // Starts the command and forgets it, handed over as above but not waited for; false only
     // when it could not be started.

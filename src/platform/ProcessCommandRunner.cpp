@@ -1,7 +1,5 @@
 #include "ProcessCommandRunner.h"
 
-#include "BusyIndicator.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -24,20 +22,6 @@ void keepHead(QByteArray& kept, const QByteArray& more) {
     }
 }
 
-// The windows take no input for as long as a wait lasts, however it ends. Disabled windows
-// drop a click; a loop that excluded user input would only hold it back until after the wait,
-// and a second click on "send" would then still start a second send.
-class BusyScope {
-public:
-    explicit BusyScope(BusyIndicator& busy) : busy_(busy) { busy_.begin(); }
-    ~BusyScope() { busy_.end(); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    BusyIndicator& busy_;
-};
-
 // A pipe to Fyn kills a mail client with SIGPIPE at its first write once Fyn has gone, and a
 // hang-up of Fyn's terminal would reach it through the session; it gets neither.
 void detachStreams(QProcess& process, const QString& errorFile) {
@@ -58,7 +42,7 @@ void collectPipes(QProcess& process, CommandRunner::Result& result) {
 
 } // namespace
 
-ProcessCommandRunner::ProcessCommandRunner(BusyIndicator& busy) : busy_(busy) {}
+ProcessCommandRunner::ProcessCommandRunner() = default;
 
 ProcessCommandRunner::~ProcessCommandRunner() {
     for (auto& process : handedOver_) {
@@ -72,7 +56,6 @@ ProcessCommandRunner::~ProcessCommandRunner() {
 }
 
 CommandRunner::Result ProcessCommandRunner::run(const Request& request) {
-    const BusyScope busy(busy_);
     Result result;
     auto process = std::make_unique<QProcess>();
     process->setProgram(request.program);
@@ -107,7 +90,9 @@ CommandRunner::Result ProcessCommandRunner::run(const Request& request) {
     QObject::connect(process.get(), &QProcess::finished, &loop, &QEventLoop::quit);
     deadline.start(request.timeoutMs);
     if (process->state() != QProcess::NotRunning) {
-        loop.exec();
+        // A click or key meanwhile would run inside the wait, a second send inside the first;
+        // it is held back until the wait is over, when a busy window drops it.
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
 
     if (process->state() == QProcess::NotRunning) {

@@ -8,12 +8,10 @@
 
 namespace fyn {
 
-class BusyIndicator;
-
-// The command runner over QProcess. The busy indicator covers every wait, whoever asks for it.
+// The command runner over QProcess.
 class ProcessCommandRunner final : public CommandRunner {
 public:
-    explicit ProcessCommandRunner(BusyIndicator& busy);
+    ProcessCommandRunner();
     ~ProcessCommandRunner() override;
     ProcessCommandRunner(const ProcessCommandRunner&) = delete;
     ProcessCommandRunner& operator=(const ProcessCommandRunner&) = delete;
@@ -28,7 +26,6 @@ public:
 private:
     void forgetEnded();
 
-    BusyIndicator& busy_;
     std::vector<std::unique_ptr<QProcess>> handedOver_;
 };
 

@@ -22,6 +22,8 @@ void QtBusyIndicator::end() {
     if (depth_ == 0 || --depth_ > 0) {
         return;
     }
+    // The command runner held back what the user did meanwhile; the disabled windows drop it.
+    QCoreApplication::processEvents();
     for (const Disabled& disabled : std::as_const(disabled_)) {
         if (disabled.window) {
             disabled.window->setEnabled(true);

@@ -14,8 +14,8 @@ namespace fyn::test {
 // printer unless one is given; with the test's own seams they make the main window's services.
 struct MailSeams {
     MailSeams(Settings& settings, MessageBoxes& messages)
-        : settings_(settings), messages_(messages), commands(busy),
-          mailers({commands, settings, messages, StringTable::slovak()}),
+        : settings_(settings), messages_(messages),
+          mailers({commands, settings, messages, busy, StringTable::slovak()}),
           dialer(commands, messages, StringTable::slovak()) {}
 
     MainDialog::Services services(FilePicker& files, Clock& clock, SheetBackup& backup,
@@ -29,8 +29,8 @@ struct MailSeams {
 
     Settings& settings_;
     MessageBoxes& messages_;
-    QtBusyIndicator busy;
     ProcessCommandRunner commands;
+    QtBusyIndicator busy;
     MailerFactory mailers;
     Dialer dialer;
     ScriptedPrinterAccess printers;
