@@ -58,9 +58,10 @@ Mailer::Mailer(const Services& services) : services_(services) {
     // The look-up is part of a send the user started: a second click meanwhile is dropped.
     services_.busy.begin();
     const bool handled =
+        !mailClientLauncher_.isEmpty() &&
         !SchemeHandler::DefaultHandler(services_.commands, QStringLiteral("mailto")).isEmpty();
     services_.busy.end();
-    if (mailClientLauncher_.isEmpty() || !handled) {
+    if (!handled) {
         fail(kNoMailSystem, services_.strings.text(text::kNoMailSystem));
     }
 }
