@@ -9,6 +9,7 @@
 #include "PreviewDialog.h"
 #include "ReminderSender.h"
 #include "ReportDialog.h"
+#include "SheetMessages.h"
 #include "SheetPrinter.h"
 #include "SheetSender.h"
 #include "StringTable.h"
@@ -242,7 +243,10 @@ void MainDialog::SendReminderEmail() {
 
 void MainDialog::SendUpdatedSheet() {
     SheetSender({model_.sheet(), model_.wording(), services_.messages, services_.strings,
-                 services_.mailers})
+                 services_.mailers,
+                 [this](const SheetResult& result) {
+                     return SheetMessages::show(result, services_.messages, services_.strings);
+                 }})
         .SendUpdatedSheet();
 }
 

@@ -41,22 +41,33 @@ Mailer::Mailer(const Services& services) : services_(services) {
         const QString program =
             command_.isEmpty() ? QString() : services_.commands.findProgram(command_.first());
         fromAddress_ = services_.settings.ReadSetting(kSection, kFromKey).trimmed();
-        if (program.isEmpty() || (!fromAddress_.isEmpty() && !MailAddress::IsValid(fromAddress_))) {
-            fail(kInvalidMailSystem, text::kInvalidMailSystem);
+        if (program.isEmpty()) {
+            fail(kInvalidMailSystem, services_.strings.text(text::kInvalidMailSystem));
+            return;
+        }
+        // The command is fine; the user is to look at the address instead.
+        if (!fromAddress_.isEmpty() && !MailAddress::IsValid(fromAddress_)) {
+            fail(kInvalidMailSystem,
+                 services_.strings.text(text::kInvalidFromSetting, {fromAddress_}));
             return;
         }
         command_.first() = program;
         return;
     }
     mailClientLauncher_ = services_.commands.findProgram(QStringLiteral("xdg-email"));
-    if (mailClientLauncher_.isEmpty() ||
-        SchemeHandler::DefaultHandler(services_.commands, QStringLiteral("mailto")).isEmpty()) {
-        fail(kNoMailSystem, text::kNoMailSystem);
+    // The look-up is part of a send the user started: a second click meanwhile is dropped.
+    services_.busy.begin();
+    const bool handled =
+        !mailClientLauncher_.isEmpty() &&
+        !SchemeHandler::DefaultHandler(services_.commands, QStringLiteral("mailto")).isEmpty();
+    services_.busy.end();
+    if (!handled) {
+        fail(kNoMailSystem, services_.strings.text(text::kNoMailSystem));
     }
 }
 
-void Mailer::fail(int code, int textId) {
-    services_.messages.inform(services_.strings.text(textId));
+void Mailer::fail(int code, const QString& message) {
+    services_.messages.inform(message);
     error_ = code;
 }
 
@@ -145,8 +156,9 @@ bool Mailer::sendThroughMailClient() {
     }
     request.arguments << content_.recipients;
     request.timeoutMs = composeTimeoutMs_;
-    // Some clients return only when they close; by then the message is theirs.
-    request.leaveRunningAtTimeout = true;
+    // Some clients return only when they close; by then the message is theirs, and it must
+    // outlive Fyn.
+    request.handOver = true;
     services_.busy.begin();
     const CommandRunner::Result result = services_.commands.run(request);
     services_.busy.end();

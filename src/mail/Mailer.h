@@ -38,7 +38,8 @@ public:
     static constexpr int kCommandTimeoutMs = 60000;
     static constexpr int kComposeTimeoutMs = 10000;
 
-    // Reads [Mail] afresh; on failure shows 61840 or 61841 and sets the error.
+    // Reads [Mail] afresh; on failure shows why (61840, 61841, or the refused From address)
+    // and sets the error.
     explicit Mailer(const Services& services);
 
     // The first failure's code, reset to 0 by asking.
@@ -62,7 +63,7 @@ public:
     void setTimeouts(int commandMs, int composeMs);
 
 private:
-    void fail(int code, int textId);
+    void fail(int code, const QString& message);
     void remember(int code, const QString& refusal);
     bool sendThroughCommand();
     bool sendThroughMailClient();

@@ -4,7 +4,6 @@
 #include "Mailer.h"
 #include "MailerFactory.h"
 #include "MessageBoxes.h"
-#include "SheetMessages.h"
 #include "StringTable.h"
 #include "TextIds.h"
 #include "Wording.h"
@@ -48,7 +47,7 @@ void SheetSender::SendUpdatedSheet() {
 }
 
 bool SheetSender::writeUpdatedSheet(const QString& path) {
-    return SheetMessages::show(context_.sheet.Write(path), context_.messages, context_.strings);
+    return context_.tellWriteResult(context_.sheet.Write(path));
 }
 
 void SheetSender::mailUpdatedSheet(const QString& path, const QString& address) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace fyn {
 
 class GroupSheet;
+struct SheetResult;
 class MailerFactory;
 class MessageBoxes;
 class StringTable;
@@ -20,6 +22,9 @@ public:
         MessageBoxes& messages;
         const StringTable& strings;
         const MailerFactory& mailers;
+        // Tells the user what writing the copy came to, in the words used wherever a sheet is
+        // written; true when it was written.
+        std::function<bool(const SheetResult&)> tellWriteResult;
     };
 
     explicit SheetSender(const Context& context) : context_(context) {}

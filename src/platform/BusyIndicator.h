@@ -3,7 +3,8 @@
 namespace fyn {
 
 // While a command works in the user's stead (sending mail), the wait cursor shows and the
-// program's windows take no input. The Qt implementation lives with the windows.
+// program's windows take no input: a click meanwhile is dropped, not kept for later. The Qt
+// implementation lives with the windows.
 class BusyIndicator {
 public:
     virtual ~BusyIndicator() = default;

@@ -17,8 +17,11 @@ public:
         QByteArray input;
         int timeoutMs = 60000;
         // A command that hands over to a program the user keeps working in (a mail client's
-        // compose window) is left running at the timeout; any other is killed and reaped.
-        bool leaveRunningAtTimeout = false;
+        // compose window) must outlive Fyn: it holds no pipe to Fyn, whose end would kill it
+        // at its next write, and runs in a session of its own. Its input is empty, its output
+        // dropped, and its error output goes to a private temporary file, read for the
+        // result. It is left running at the timeout; any other command is killed and reaped.
+        bool handOver = false;
     };
 
     struct Result {
@@ -38,9 +41,11 @@ public:
 
     virtual ~CommandRunner() = default;
 
-    // Waits for the command while the event loop runs, so the windows stay painted.
+    // Waits for the command while the event loop runs, so the windows stay painted; the user's
+    // input waits until it is over, so that no click can start a second command inside it.
     virtual Result run(const Request& request) = 0;
-    // Starts the command and forgets it; false only when it could not be started.
+    // Starts the command and forgets it, handed over as above but not waited for; false only
+    // when it could not be started.
     virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
     // The executable a name stands for (looked up in PATH unless it holds a "/"); empty when
     // there is none.

@@ -1,10 +1,13 @@
 #include "ProcessCommandRunner.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTimer>
+#include <unistd.h>
 
 namespace fyn {
 
@@ -17,6 +20,24 @@ void keepHead(QByteArray& kept, const QByteArray& more) {
     if (room > 0) {
         kept.append(more.left(room));
     }
+}
+
+// A pipe to Fyn kills a mail client with SIGPIPE at its first write once Fyn has gone, and a
+// hang-up of Fyn's terminal would reach it through the session; it gets neither.
+void detachStreams(QProcess& process, const QString& errorFile) {
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(errorFile);
+    process.setChildProcessModifier([] { ::setsid(); });
+}
+
+void collectPipes(QProcess& process, CommandRunner::Result& result) {
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process, [&result, &process] {
+        keepHead(result.standardOutput, process.readAllStandardOutput());
+    });
+    QObject::connect(&process, &QProcess::readyReadStandardError, &process, [&result, &process] {
+        keepHead(result.standardError, process.readAllStandardError());
+    });
 }
 
 } // namespace
@@ -39,22 +60,28 @@ CommandRunner::Result ProcessCommandRunner::run(const Request& request) {
     auto process = std::make_unique<QProcess>();
     process->setProgram(request.program);
     process->setArguments(request.arguments);
-    QObject::connect(process.get(), &QProcess::readyReadStandardOutput, process.get(),
-                     [&result, p = process.get()] {
-                         keepHead(result.standardOutput, p->readAllStandardOutput());
-                     });
-    QObject::connect(process.get(), &QProcess::readyReadStandardError, process.get(),
-                     [&result, p = process.get()] {
-                         keepHead(result.standardError, p->readAllStandardError());
-                     });
+    // Created 0600; removed at the end of the wait, while a command left running may still
+    // write into it.
+    QTemporaryFile errors(QDir::tempPath() + QStringLiteral("/fyn-errors-XXXXXX"));
+    if (request.handOver) {
+        if (!errors.open()) {
+            result.errorText = errors.errorString();
+            return result;
+        }
+        detachStreams(*process, errors.fileName());
+    } else {
+        collectPipes(*process, result);
+    }
     process->start();
     if (!process->waitForStarted()) {
         result.outcome = Result::Outcome::NotStarted;
         result.errorText = process->errorString();
         return result;
     }
-    process->write(request.input);
-    process->closeWriteChannel();
+    if (!request.handOver) {
+        process->write(request.input);
+        process->closeWriteChannel();
+    }
 
     QEventLoop loop;
     QTimer deadline;
@@ -63,12 +90,18 @@ CommandRunner::Result ProcessCommandRunner::run(const Request& request) {
     QObject::connect(process.get(), &QProcess::finished, &loop, &QEventLoop::quit);
     deadline.start(request.timeoutMs);
     if (process->state() != QProcess::NotRunning) {
-        loop.exec();
+        // A click or key meanwhile would run inside the wait, a second send inside the first;
+        // it is held back until the wait is over, when a busy window drops it.
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
 
     if (process->state() == QProcess::NotRunning) {
-        keepHead(result.standardOutput, process->readAllStandardOutput());
-        keepHead(result.standardError, process->readAllStandardError());
+        if (request.handOver) {
+            result.standardError = errors.read(kOutputLimit);
+        } else {
+            keepHead(result.standardOutput, process->readAllStandardOutput());
+            keepHead(result.standardError, process->readAllStandardError());
+        }
         if (process->exitStatus() == QProcess::CrashExit) {
             result.outcome = Result::Outcome::Crashed;
             result.errorText = process->errorString();
@@ -78,15 +111,9 @@ CommandRunner::Result ProcessCommandRunner::run(const Request& request) {
         }
         return result;
     }
-    if (request.leaveRunningAtTimeout) {
+    if (request.handOver) {
         result.outcome = Result::Outcome::LeftRunning;
         process->disconnect();
-        // Nobody reads its output any more; drop it rather than let it pile up.
-        process->setReadChannel(QProcess::StandardOutput);
-        QObject::connect(process.get(), &QProcess::readyReadStandardOutput, process.get(),
-                         [p = process.get()] { p->readAllStandardOutput(); });
-        QObject::connect(process.get(), &QProcess::readyReadStandardError, process.get(),
-                         [p = process.get()] { p->readAllStandardError(); });
         forgetEnded();
         handedOver_.push_back(std::move(process));
         return result;
@@ -103,7 +130,10 @@ bool ProcessCommandRunner::startDetached(const QString& program, const QStringLi
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
+    // Qt starts a detached process in a session of its own; nobody reads its error output.
     process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
     return process.startDetached();
 }
 

@@ -12,8 +12,8 @@ void QtBusyIndicator::begin() {
     active_ = QApplication::activeWindow();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible() && window->isEnabled()) {
+            disabled_.append(Disabled{window, window->focusWidget()});
             window->setEnabled(false);
-            disabled_.append(window);
         }
     }
 }
@@ -22,9 +22,14 @@ void QtBusyIndicator::end() {
     if (depth_ == 0 || --depth_ > 0) {
         return;
     }
-    for (const QPointer<QWidget>& window : std::as_const(disabled_)) {
-        if (window) {
-            window->setEnabled(true);
+    // The command runner held back what the user did meanwhile; the disabled windows drop it.
+    QCoreApplication::processEvents();
+    for (const Disabled& disabled : std::as_const(disabled_)) {
+        if (disabled.window) {
+            disabled.window->setEnabled(true);
+        }
+        if (disabled.focus) {
+            disabled.focus->setFocus(Qt::OtherFocusReason);
         }
     }
     disabled_.clear();

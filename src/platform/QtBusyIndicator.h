@@ -8,14 +8,20 @@
 
 namespace fyn {
 
-// The wait cursor over the whole program, and its visible windows disabled.
+// The wait cursor over the whole program, and its visible windows disabled. Disabling a
+// window takes the keyboard focus from it; the focus goes back where it was.
 class QtBusyIndicator final : public BusyIndicator {
 public:
     void begin() override;
     void end() override;
 
 private:
-    QList<QPointer<QWidget>> disabled_;
+    struct Disabled {
+        QPointer<QWidget> window;
+        QPointer<QWidget> focus;
+    };
+
+    QList<Disabled> disabled_;
     QPointer<QWidget> active_;
     int depth_ = 0;
 };

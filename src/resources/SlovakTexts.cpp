@@ -144,6 +144,10 @@ std::map<int, QString> slovakTexts() {
         {2085, QStringLiteral("Poznámka")},
         {2086, QStringLiteral("Správa odovzdaná")},
         {2087, QStringLiteral("Spolu")},
+        // A sender address in the settings that the mail check refuses.
+        {2064, QStringLiteral("Nastavenie From v časti [Mail] súboru fyn.ini obsahuje neplatnú "
+                              "adresu odosielateľa: %1\n\n"
+                              "Opravte ju alebo nastavenie From vymažte.")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

@@ -72,6 +72,7 @@ inline constexpr int kContactLogDamaged = 2077;
 inline constexpr int kCsvHeadings = 2080;
 inline constexpr int kCsvColumnCount = 7;
 inline constexpr int kCsvTotal = 2087;
+inline constexpr int kInvalidFromSetting = 2064;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;

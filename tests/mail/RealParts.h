@@ -56,10 +56,17 @@ public:
     // Registers a handler for "x-scheme-handler/<scheme>" that records its arguments, sleeps
     // for sleepSeconds and exits with exitCode. The reason when it could not.
     QString registerHandler(const QString& scheme, int sleepSeconds = 0, int exitCode = 0);
+    // Registers a shell script of the test's own as the handler.
+    QString registerScript(const QString& scheme, const QString& script);
     // The arguments the handler of the scheme was last called with, waiting up to 10 s.
     QStringList recorded(const QString& scheme) const;
+    // Makes the program found first in PATH wait that long before doing its work.
+    QString slowDown(const QString& program, int seconds);
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
 
 private:
+    void set(const char* name, const QByteArray& value, bool unset = false);
+
     QTemporaryDir dir_;
     QList<QPair<QByteArray, QByteArray>> saved_;
 };

@@ -18,7 +18,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("script");
         QTest::addColumn<int>("timeoutMs");
-        QTest::addColumn<bool>("leaveRunning");
+        QTest::addColumn<bool>("handOver");
         QTest::addColumn<Outcome>("outcome");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("errorStart");
@@ -41,6 +41,9 @@ private Q_SLOTS:
         QTest::newRow("runs too long while handing over: left running")
             << sh << u"exec sleep 2"_s << 300 << true << Outcome::LeftRunning << -1 << QByteArray()
             << false;
+        QTest::newRow("handed over: its complaint read from the file")
+            << sh << u"echo 'no compose window' >&2; exit 4"_s << 5000 << true << Outcome::Exited
+            << 4 << "no compose window\n"_ba << false;
         QTest::newRow("a flood on stderr neither stalls nor fills the memory")
             << sh << u"head -c 5000000 /dev/zero | tr '\\0' x >&2; exit 3"_s << 20000 << false
             << Outcome::Exited << 3 << "xxxxxxxx"_ba << false;
@@ -50,7 +53,7 @@ private Q_SLOTS:
         QFETCH(QString, program);
         QFETCH(QString, script);
         QFETCH(int, timeoutMs);
-        QFETCH(bool, leaveRunning);
+        QFETCH(bool, handOver);
         QFETCH(Outcome, outcome);
         QFETCH(int, exitCode);
         QFETCH(QByteArray, errorStart);
@@ -62,7 +65,7 @@ private Q_SLOTS:
         request.arguments = script.isNull() ? QStringList() : QStringList{u"-c"_s, script};
         request.input = "message"_ba;
         request.timeoutMs = timeoutMs;
-        request.leaveRunningAtTimeout = leaveRunning;
+        request.handOver = handOver;
         QElapsedTimer clock;
         clock.start();
         const CommandRunner::Result result = runner.run(request);

@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "DialogBuilder.h"
 #include "FakeSeams.h"
 #include "MailSeams.h"
@@ -11,13 +12,17 @@
 #include "TextCodec.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
+#include <algorithm>
 #include <memory>
+#include <unistd.h>
 
 using namespace fyn;
 using namespace Qt::StringLiterals;
@@ -33,6 +38,21 @@ SheetBuilder groupThree(const QByteArray& number) {
     sheet.addPublisher(*TextCodec::fromUnicode(u"J\u00e1n"_s), "Kubo", "jan@example.sk", number);
     sheet.addPublisher("Eva", "Kubova", "eva@example.sk");
     return sheet;
+}
+
+// What a handler script notes about itself, once it has left Fyn behind it: where its input,
+// output and error output lead, the mode of the last, and its session.
+QString reportStreams(const QString& record) {
+    return u"noted=$(readlink /proc/$$/fd/0 /proc/$$/fd/1\n"
+           "[ -f /proc/$$/fd/2 ] && stat -L -c %a /proc/$$/fd/2\ncut -d' ' -f6 /proc/$$/stat)\n"
+           "echo \"$noted\" > '%1.part'\nmv '%1.part' '%1'\n"_s.arg(record);
+}
+
+// Waits (10 s at most) until Fyn has gone, then writes to both streams, as clients do all the
+// time; only a client that survived that writes the last file.
+QString writeAfterFyn(const QString& fynGone, const QString& alive) {
+    return u"i=0\nwhile [ ! -e '%1' ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done\n"
+           "echo out; echo err >&2; touch '%2'\n"_s.arg(fynGone, alive);
 }
 
 } // namespace
@@ -117,7 +137,11 @@ private Q_SLOTS:
         const QString problem = desktop_->registerHandler(u"mailto"_s);
         FYN_REQUIRE_PART(problem.isEmpty(), problem);
         open();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        button(1006)->setFocus();
         button(1006)->click();
+        // Shutting the window while Fyn waited took the keyboard focus; it is back.
+        QCOMPARE(window_->focusWidget(), button(1006));
         const QUrl uri = composed();
         QCOMPARE(uri.path(), u"jan@example.sk"_s);
         QCOMPARE(QUrlQuery(uri).queryItemValue(u"subject"_s), u"Report"_s);
@@ -146,6 +170,63 @@ private Q_SLOTS:
         button(1006)->click();
         QVERIFY2(messages_->texts().last().startsWith(StringTable::slovak().text(61842)),
                  qPrintable(messages_->texts().join(u" | "_s)));
+    }
+
+    void aHandedOverMailClientOutlivesFyn_data() {
+        QTest::addColumn<bool>("forks");
+        QTest::newRow("forks its window and returns") << true;
+        QTest::newRow("stays past the wait") << false;
+    }
+
+    void aHandedOverMailClientOutlivesFyn() {
+        QFETCH(bool, forks);
+        const QString streams = desktop_->filePath(u"streams"_s);
+        const QString fynGone = desktop_->filePath(u"fyn-gone"_s);
+        const QString alive = desktop_->filePath(u"alive"_s);
+        const QString later = writeAfterFyn(fynGone, alive);
+        const QString problem = desktop_->registerScript(
+            u"mailto"_s, reportStreams(streams) + (forks ? u"(\n"_s + later + u") &\n"_s : later));
+        FYN_REQUIRE_PART(problem.isEmpty(), problem);
+
+        // A child plays Fyn: it hands a message over and ends, as Fyn does when closed.
+        const std::optional<QByteArray> composed = test::ChildProcess::run({}, [this] {
+            mail_->mailers.setTimeouts(Mailer::kCommandTimeoutMs, 500);
+            const std::unique_ptr<Mailer> mailer = mail_->mailers.create();
+            mailer->AddRecipients(u"tajomnik@example.sk"_s);
+            mailer->SetSubject(u"Report"_s);
+            mailer->SetBody(u"Report"_s);
+            return mailer->Send() && mailer->composedOnly()
+                       ? "composed"_ba
+                       : messages_->texts().join(u' ').toUtf8();
+        });
+        QCOMPARE(composed.value_or("child failed"), "composed"_ba);
+        QVERIFY(QFile(fynGone).open(QIODevice::WriteOnly));
+
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(alive), 8000);
+        QFile record(streams);
+        QVERIFY(record.open(QIODevice::ReadOnly));
+        const QStringList noted = QString::fromUtf8(record.readAll()).split(u'\n');
+        QCOMPARE(noted.mid(0, 3), (QStringList{u"/dev/null"_s, u"/dev/null"_s, u"600"_s}));
+        QVERIFY(noted.value(3) != QString::number(::getsid(0)));
+    }
+
+    // The look-up of the mail client is part of the send: the window is shut meanwhile.
+    void aSecondClickWhileFynWaitsStartsNoSecondSend() {
+        QString problem = desktop_->registerHandler(u"mailto"_s);
+        FYN_REQUIRE_PART(problem.isEmpty(), problem);
+        open();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        problem = desktop_->slowDown(u"xdg-mime"_s, 1);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        messages_->queueAnswer(true);
+        QTimer::singleShot(300, button(4),
+                           [this] { QTest::mouseClick(button(4), Qt::LeftButton); });
+        QTest::mouseClick(button(4), Qt::LeftButton);
+        const auto questions = std::count_if(messages_->shown().cbegin(), messages_->shown().cend(),
+                                             [](const auto& shown) { return shown.question; });
+        QCOMPARE(questions, 1);
+        QCOMPARE(messages_->texts().last(),
+                 StringTable::slovak().text(2040, {dir_->filePath(u"Skupina3.t19"_s)}));
     }
 
     void withoutMailClientNoMailSystem() {

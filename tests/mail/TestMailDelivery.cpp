@@ -9,6 +9,7 @@
 #include "Settings.h"
 #include "SheetBackup.h"
 #include "SheetBuilder.h"
+#include "SheetMessages.h"
 #include "SheetSender.h"
 #include "StringTable.h"
 #include "TextCodec.h"
@@ -246,23 +247,30 @@ private Q_SLOTS:
 
     void failingCommands_data() {
         QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("shown");
         QTest::newRow("exit 1")
-            << u"sh -c \"echo 'msmtp: server refused' >&2; echo second >&2; exit 1\""_s
+            << u"sh -c \"echo 'msmtp: server refused' >&2; echo second >&2; exit 1\""_s << kFrom
             << u"Send Mail failed to send message.\n\nmsmtp: server refused\nsecond"_s;
         QTest::newRow("not found")
-            << u"fyn-no-such-mailer -t"_s << u"Mail system DLL is invalid."_s;
-        QTest::newRow("empty") << QString() << u"Mail system DLL is invalid."_s;
-        QTest::newRow("unusable From") << u"msmtp -t"_s << u"Mail system DLL is invalid."_s;
+            << u"fyn-no-such-mailer -t"_s << kFrom << u"Mail system DLL is invalid."_s;
+        QTest::newRow("empty") << QString() << kFrom << u"Mail system DLL is invalid."_s;
+        // The command is fine: the user is sent to the address.
+        for (const QString& from : {u"zber@example"_s, u"J\u00e1n <jan@x.sk>"_s}) {
+            QTest::addRow("unusable From %s", qPrintable(from))
+                << u"msmtp -t"_s << from
+                << u"Nastavenie From v \u010dasti [Mail] s\u00faboru fyn.ini obsahuje "
+                   u"neplatn\u00fa adresu odosielate\u013ea: %1\n\n"
+                   u"Opravte ju alebo nastavenie From vyma\u017ete."_s.arg(from);
+        }
     }
 
     void failingCommands() {
         QFETCH(QString, command);
+        QFETCH(QString, from);
         QFETCH(QString, shown);
         settings_->WriteSetting(u"Mail"_s, u"Command"_s, command);
-        if (QString::fromUtf8(QTest::currentDataTag()) == u"unusable From"_s) {
-            settings_->WriteSetting(u"Mail"_s, u"From"_s, u"zber@example"_s);
-        }
+        settings_->WriteSetting(u"Mail"_s, u"From"_s, from);
         open(groupThree("tajomnik@example.sk"));
         messages_->queueAnswer(true);
         click(4);
@@ -335,7 +343,10 @@ private Q_SLOTS:
         sheet.addPublisher("Peter", "Kubo", "peter@example.sk");
         open(sheet);
         SheetSender({window_->sheet(), window_->wording(), *messages_, StringTable::slovak(),
-                     mail_->mailers})
+                     mail_->mailers,
+                     [this](const SheetResult& result) {
+                         return SheetMessages::show(result, *messages_, StringTable::slovak());
+                     }})
             .SendUpdatedSheet();
         QCOMPARE(messages_->texts(), QStringList{StringTable::slovak().text(1232)});
         QVERIFY(!QFile::exists(updatedSheet()));

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -72,7 +73,8 @@ bool ChildProcess::runningAsRoot() {
 std::optional<QByteArray> ChildProcess::run(const ChildLimits& limits,
                                             const std::function<QByteArray()>& body) {
     int pipeEnds[2];
-    if (::pipe(pipeEnds) != 0) {
+    // Programs the child starts must not hold the answer open after the child has ended.
+    if (::pipe2(pipeEnds, O_CLOEXEC) != 0) {
         return std::nullopt;
     }
     const pid_t child = ::fork();
