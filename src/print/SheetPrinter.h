@@ -1,8 +1,6 @@
 #pragma once
 
-#include "PrintSource.h"
-
-class QWidget;
+#include "SheetPrinting.h"
 
 namespace fyn {
 
@@ -10,8 +8,9 @@ class MessageBoxes;
 class PrinterAccess;
 class StringTable;
 
-// Prints the list on the current printer without a dialog, and runs the printer setup.
-class SheetPrinter {
+// Prints the list on the current printer without a dialog, and runs the printer setup. It
+// needs Qt's print support, so the program has it in the module "printing" (PrintingModule).
+class SheetPrinter : public SheetPrinting {
 public:
     // Every print is laid out at this resolution: the grid's 2-dot lines then have the weight
     // they have on the usual office printers, and print and PDF export share their figures.
@@ -19,9 +18,8 @@ public:
 
     SheetPrinter(PrinterAccess& printers, MessageBoxes& messages, const StringTable& strings);
 
-    // True when the job went to the printer; otherwise the user was told why.
-    bool PrintSheet(const PrintSource& source);
-    bool PrinterSetup(QWidget* parent);
+    bool PrintSheet(const PrintSource& source) override;
+    bool PrinterSetup(QWidget* parent) override;
 
 private:
     PrinterAccess& printers_;

@@ -120,6 +120,8 @@ std::map<int, QString> slovakTexts() {
         {2061, QStringLiteral("V systéme chýbajú údaje ICU pre kódovanie windows-1250 (balík "
                               "libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto "
                               "sa ukončí.")},
+        {2062, QStringLiteral("Súčasť programu Fyn sa nedá načítať:\n\n%1\n\nInštalácia "
+                              "programu je zrejme neúplná; nainštalujte balík fyn znova.")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},
