@@ -15,7 +15,8 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 # CMake reads no CPPFLAGS, so the preprocessor's hardening (_FORTIFY_SOURCE) rides on CXXFLAGS.
 cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
-cmake --preset release -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags"
+cmake --preset release -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
+    -DCMAKE_MODULE_LINKER_FLAGS="$ldflags"
 cmake --build --preset release -j "$(nproc)"
 
 echo "== cpack -G DEB"
@@ -51,7 +52,8 @@ info_lists_expected() {
         grep -qx " Version: $version" <<<"$info" &&
         grep -qx " Architecture: $(dpkg --print-architecture)" <<<"$info" &&
         grep -qE '^ Depends: .*libqt6widgets6' <<<"$info" &&
-        for needed in fonts-liberation qt6-translations-l10n xdg-utils libqt6svg6 libqt6sql6-sqlite; do
+        for needed in fonts-liberation qt6-translations-l10n xdg-utils libgmime-3.0-0 \
+            libqt6printsupport6 libqt6sql6-sqlite; do
             grep -qE "^ Depends: .*\\b$needed\\b" <<<"$info" || return 1
         done
 }
@@ -64,7 +66,7 @@ contents_list_expected() {
         ./usr/share/mime/packages/fyn-sheet.xml ./usr/share/icons/hicolor/scalable/apps/fyn.svg \
         ./usr/share/metainfo/sk.fyn.fyn.metainfo.xml ./usr/share/man/man1/fyn.1.gz \
         ./usr/share/doc/fyn/copyright ./usr/share/doc/fyn/changelog.gz \
-        ./usr/share/doc/fyn/README.md; do
+        ./usr/share/doc/fyn/README.md ./usr/lib/fyn/mime.so ./usr/lib/fyn/printing.so; do
         awk '{print $6}' <<<"$contents" | grep -qxF "$path" || { echo "missing: $path"; return 1; }
     done
     # Everything under /usr, owned by root, folders 0755 and files 0644 or 0755.
@@ -101,6 +103,21 @@ program_is_stripped_and_hardened() {
         grep -q 'GNU_RELRO' <<<"$segments" &&
         grep -q '__stack_chk_fail' <<<"$symbols" &&
         grep -qE '__[a-z]+_chk@' <<<"$symbols"
+}
+
+# The modules loaded on first use: where the program looks for them (../lib/fyn from its bin
+# folder), every library they need found and every symbol resolved, hardened as the program.
+private_modules_load() {
+    local module dynamic
+    for module in mime printing; do
+        module=$scratch/root/usr/lib/fyn/$module.so
+        echo "$module"
+        dynamic=$(readelf -d "$module")
+        ldd -r "$module" >"$scratch/ldd" 2>&1
+        cat "$scratch/ldd"
+        ! grep -qE 'not found|undefined symbol' "$scratch/ldd" &&
+            grep -q 'BIND_NOW' <<<"$dynamic" || return 1
+    done
 }
 
 # A session of its own: the unpacked package's data folder and nothing of this machine's.
@@ -169,6 +186,7 @@ check "lintian --fail-on error" lintian_has_no_errors
 sed 's/^/     lintian: /' "$scratch/lintian.txt"
 check "fyn --version runs from the unpacked package" unpacked_program_runs
 check "the program is stripped and hardened" program_is_stripped_and_hardened
+check "the private modules load with every symbol resolved" private_modules_load
 check "desktop-file-validate" desktop-file-validate "$scratch/root/usr/share/applications/fyn.desktop"
 check "appstreamcli validate --no-net" \
     appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/sk.fyn.fyn.metainfo.xml"

@@ -2,6 +2,7 @@
 
 #include "CommandLineTool.h"
 #include "CsvExport.h"
+#include "DeferredPrinterAccess.h"
 #include "Dialer.h"
 #include "MailerFactory.h"
 #include "MainDialog.h"
@@ -10,7 +11,6 @@
 #include "QtBusyIndicator.h"
 #include "QtFilePicker.h"
 #include "QtMessageBoxes.h"
-#include "QtPrinterAccess.h"
 #include "Settings.h"
 #include "SheetBackup.h"
 #include "StringTable.h"
@@ -132,7 +132,7 @@ int GroupApp::run(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fyn"));
     QApplication::setApplicationVersion(QStringLiteral(FYN_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/fyn/fyn.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/fyn/fyn.png")));
 
     // Qt's own texts (Yes/No buttons, file and print dialogs) in the interface language.
     QTranslator qtTexts;
@@ -154,7 +154,7 @@ int GroupApp::run(int argc, char** argv) {
     SystemClock clock;
     Settings settings(Settings::defaultPath());
     SheetBackup backup(SheetBackup::defaultFolder());
-    QtPrinterAccess printers;
+    DeferredPrinterAccess printers;
     ProcessCommandRunner commands;
     QtBusyIndicator busy;
     const MailerFactory mailers({commands, settings, messages, busy, StringTable::slovak()});

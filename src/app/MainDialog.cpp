@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "ControlIds.h"
+#include "DeferredSheetPrinter.h"
 #include "Dialer.h"
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
@@ -10,7 +11,6 @@
 #include "ReminderSender.h"
 #include "ReportDialog.h"
 #include "SheetMessages.h"
-#include "SheetPrinter.h"
 #include "SheetSender.h"
 #include "StringTable.h"
 #include "TextIds.h"
@@ -116,7 +116,7 @@ void MainDialog::addAboutEntry() {
 }
 
 void MainDialog::OpenWindow() {
-    setWindowIcon(QIcon(QStringLiteral(":/fyn/fyn.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/fyn/fyn.png")));
     model_.OpenWindow(commandLine_);
     showState();
     focusList();
@@ -261,7 +261,7 @@ void MainDialog::openReportDialog(int index) {
 }
 
 void MainDialog::OpenPreview() {
-    SheetPrinter printer(services_.printers, services_.messages, services_.strings);
+    DeferredSheetPrinter printer(services_.printers, services_.messages, services_.strings);
     PreviewDialog dialog({sheet(), wording(), sheet().reportMonth}, printer, this);
     dialog.exec();
 }

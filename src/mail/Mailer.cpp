@@ -131,8 +131,12 @@ bool Mailer::sendThroughCommand() {
     CommandRunner::Request request;
     request.program = command_.first();
     request.arguments = command_.mid(1);
-    request.input =
-        MimeMessage::Compose(content_, originatorName_, fromAddress_, QDateTime::currentDateTime());
+    QString failure;
+    request.input = MimeMessage::Compose(content_, originatorName_, fromAddress_,
+                                         QDateTime::currentDateTime(), failure);
+    if (request.input.isEmpty()) {
+        return reportFailure(services_.strings.text(text::kModuleMissing, {failure}));
+    }
     request.timeoutMs = commandTimeoutMs_;
     services_.busy.begin();
     const CommandRunner::Result result = services_.commands.run(request);

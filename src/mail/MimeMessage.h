@@ -8,14 +8,14 @@
 
 namespace fyn {
 
-// A complete MIME message for a sendmail-compatible command, built by GMime so that encodings,
-// line lengths and headers come out right: the body as UTF-8 quoted-printable (servers without
-// 8BITMIME mangle 8-bit text), each attachment as base64 application/octet-stream.
+// A complete MIME message for a sendmail-compatible command. GMime builds it in the private
+// module "mime" (MimeComposer), loaded with the first message, so that a start that sends
+// nothing does not load GMime and the libraries it brings.
 class MimeMessage {
 public:
-    // With an empty fromAddress the message has no From, and the mail system adds its own.
+    // Empty when the module cannot be loaded; failure then names the file and the reason.
     static QByteArray Compose(const MailContent& content, const QString& originatorName,
-                              const QString& fromAddress, const QDateTime& date);
+                              const QString& fromAddress, const QDateTime& date, QString& failure);
 };
 
 } // namespace fyn

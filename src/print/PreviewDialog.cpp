@@ -6,7 +6,7 @@
 #include "GroupSheet.h"
 #include "PreviewArea.h"
 #include "PreviewPage.h"
-#include "SheetPrinter.h"
+#include "SheetPrinting.h"
 #include "TextIds.h"
 #include "Wording.h"
 
@@ -14,7 +14,7 @@
 
 namespace fyn {
 
-PreviewDialog::PreviewDialog(const PrintSource& source, SheetPrinter& printer, QWidget* parent)
+PreviewDialog::PreviewDialog(const PrintSource& source, SheetPrinting& printer, QWidget* parent)
     : QDialog(parent), source_(source), printer_(printer), paging_(source.sheet.publisherCount()) {
     DialogBuilder builder(DialogTemplates::preview());
     builder.setCustomWidget(PreviewControl::Area,

@@ -10,7 +10,7 @@ class QPushButton;
 namespace fyn {
 
 class PreviewArea;
-class SheetPrinter;
+class SheetPrinting;
 
 // The month's reports of the whole group on screen, 18 publishers a page, with printing and
 // the printer setup. It only reads the sheet.
@@ -18,7 +18,7 @@ class PreviewDialog : public QDialog {
     Q_OBJECT
 
 public:
-    PreviewDialog(const PrintSource& source, SheetPrinter& printer, QWidget* parent = nullptr);
+    PreviewDialog(const PrintSource& source, SheetPrinting& printer, QWidget* parent = nullptr);
 
     void NextPage();
     void PreviousPage();
@@ -34,7 +34,7 @@ private:
     QPushButton* button(int id) const;
 
     PrintSource source_;
-    SheetPrinter& printer_;
+    SheetPrinting& printer_;
     PreviewPaging paging_;
     PreviewArea* area_ = nullptr;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "PrintSource.h"
+#include "SheetPrinting.h"
 
 #include <QString>
 
 class QPrinter;
-class QWidget;
 
 namespace fyn {
 
@@ -13,8 +12,9 @@ class MessageBoxes;
 class PrinterAccess;
 class StringTable;
 
-// Prints the list on the current printer without a dialog, and runs the printer setup.
-class SheetPrinter {
+// Prints the list on the current printer without a dialog, and runs the printer setup. It
+// needs Qt's print support, so the program has it in the module "printing" (PrintingModule).
+class SheetPrinter : public SheetPrinting {
 public:
     // Every print is laid out at this resolution: the grid's 2-dot lines then have the weight
     // they have on the usual office printers, and print and PDF export share their figures.
@@ -22,10 +22,9 @@ public:
 
     SheetPrinter(PrinterAccess& printers, MessageBoxes& messages, const StringTable& strings);
 
-    // True when the job went to the printer or the file; otherwise the user was told why.
-    bool PrintSheet(const PrintSource& source);
+    bool PrintSheet(const PrintSource& source) override;
     // Proposes OutputFile(source) for printing to a file.
-    bool PrinterSetup(QWidget* parent, const PrintSource& source);
+    bool PrinterSetup(QWidget* parent, const PrintSource& source) override;
 
     // <sheet folder>/<sheet name>-<month>.pdf; empty without a sheet file.
     static QString OutputFile(const PrintSource& source);

@@ -148,6 +148,9 @@ std::map<int, QString> slovakTexts() {
         {2064, QStringLiteral("Nastavenie From v časti [Mail] súboru fyn.ini obsahuje neplatnú "
                               "adresu odosielateľa: %1\n\n"
                               "Opravte ju alebo nastavenie From vymažte.")},
+        // A private module of the program that cannot be loaded.
+        {2067, QStringLiteral("Súčasť programu Fyn sa nedá načítať:\n\n%1\n\nInštalácia "
+                              "programu je zrejme neúplná; nainštalujte balík fyn znova.")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

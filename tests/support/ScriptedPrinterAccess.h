@@ -14,10 +14,14 @@ public:
         }
         return {State::Ready, printer};
     }
-    bool setUp(QWidget* /*parent*/) override { return false; }
+    bool setUp(QWidget* /*parent*/) override {
+        ++setups;
+        return false;
+    }
 
     QPrinter* printer = nullptr;
     int lookups = 0;
+    int setups = 0;
 };
 
 } // namespace fyn::test

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLibrary>
+#include <QString>
+
+namespace fyn {
+
+// A part of Fyn built as a shared object of its own, so that the libraries it needs are loaded
+// when it is first used rather than at every start. The modules live in Fyn's private library
+// folder, lib/fyn beside the program's bin folder; the build tree keeps that layout around the
+// program it builds, and FYN_MODULE_DIR names another folder for the tests. A module is never
+// unloaded: the libraries it brings keep state that cannot be set up a second time.
+class PrivateModule {
+public:
+    // name is the file's name without ".so".
+    explicit PrivateModule(const QString& name);
+
+    // The module's C function of that name, the module being loaded on the first call; null
+    // when the module or the function is missing, and errorString() then names the file and
+    // the reason.
+    template <class Function> Function* function(const char* symbol) {
+        // QLibrary answers every function as void(); the module's header declares its real type.
+        return reinterpret_cast<Function*>(library_.resolve(symbol));
+    }
+    QString errorString() const { return library_.errorString(); }
+
+    static QString folder();
+
+private:
+    QLibrary library_;
+};
+
+} // namespace fyn
