@@ -1,6 +1,9 @@
 #include "GroupApp.h"
 
 #include "Dialer.h"
+#include "InstalledLanguage.h"
+#include "Language.h"
+#include "LanguageChoice.h"
 #include "MailerFactory.h"
 #include "MainDialog.h"
 #include "PdfExport.h"
@@ -20,9 +23,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 
@@ -40,7 +41,7 @@ constexpr const char* kUsage =
     "  SHEET.t09   the sheet to open; without it, the sheet open when Fyn last closed\n"
     "  --pdf OUT.pdf SHEET.t09\n"
     "              write the sheet's list for collecting reports (A4) to OUT.pdf and exit;\n"
-    "              no window, no settings, no change to the sheet\n"
+    "              no window, no change to the settings or the sheet\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
@@ -49,6 +50,8 @@ constexpr const char* kUsage =
     "                               recommended, the only way the .t19 is always attached\n"
     "  [Mail] From=you@example.org  your address (optional; else the mail system sets it)\n"
     "  Without Command, mail opens in the desktop's mail client through xdg-email.\n"
+    "  [Interface] Language=cs      sk cs pl fr el tr et en; else the locale's, else sk\n"
+    "  [Interface] CodePage=windows-1252  the sheet's code page, if not the language's\n"
     "Backups:  $XDG_DATA_HOME/fyn/backups (~/.local/share/fyn/backups)\n";
 
 bool hasArgument(int argc, char** argv, const char* wanted) {
@@ -60,9 +63,28 @@ bool hasArgument(int argc, char** argv, const char* wanted) {
     return false;
 }
 
-constexpr const char* kCodePageMissing =
-    "Fyn cannot run: the ICU data for the windows-1250 code page is missing "
-    "(Debian package libicu72). No sheet was read or written.\n";
+void reportMissingCodePage() {
+    std::fprintf(stderr,
+                 "Fyn cannot run: the ICU data for the %s code page is missing "
+                 "(Debian package libicu72). No sheet was read or written.\n",
+                 qPrintable(TextCodec::codePage()));
+}
+
+// The interface language and the sheets' code page from the settings, which are only read.
+// False, after telling why on the terminal, when the settings are refused or the code page is
+// missing.
+bool useChosenLanguage(const LanguageChoice& choice, const Settings& settings) {
+    if (choice.isRefused()) {
+        std::fputs(qPrintable(choice.terminalMessage(settings.path())), stderr);
+        return false;
+    }
+    TextCodec::useCodePage(choice.codePage());
+    if (!TextCodec::isAvailable()) {
+        reportMissingCodePage();
+        return false;
+    }
+    return true;
+}
 
 int exportPdf(int argc, char** argv) {
     if (argc != 4 || std::strcmp(argv[1], "--pdf") != 0) {
@@ -75,12 +97,15 @@ int exportPdf(int argc, char** argv) {
     const QString output = QFile::decodeName(argv[2]);
     const QString sheet = QFile::decodeName(argv[3]);
     QGuiApplication application(argc, argv);
-    if (!TextCodec::isAvailable()) {
-        std::fputs(kCodePageMissing, stderr);
+    const Settings settings(Settings::defaultPath());
+    const LanguageChoice choice =
+        LanguageChoice::fromSettings(settings, QLocale::system().language());
+    const InstalledLanguage language(choice.language());
+    if (!useChosenLanguage(choice, settings)) {
         return 1;
     }
     SystemClock clock;
-    const QString error = PdfExport::Run(output, sheet, clock, StringTable::slovak());
+    const QString error = PdfExport::Run(output, sheet, clock, StringTable::translated());
     if (!error.isEmpty()) {
         std::fprintf(stderr, "fyn: %s\n", error.toLocal8Bit().constData());
         return 1;
@@ -127,33 +152,33 @@ int GroupApp::run(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(FYN_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/fyn/fyn.svg")));
 
-    // Qt's own texts (Yes/No buttons, file and print dialogs) in the interface language.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Slovak), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
+    // Our texts and Qt's own (buttons, file and print dialogs) in the interface language.
+    Settings settings(Settings::defaultPath());
+    const LanguageChoice choice =
+        LanguageChoice::fromSettings(settings, QLocale::system().language());
+    const InstalledLanguage language(choice.language());
+    const StringTable strings = StringTable::translated();
 
     QtMessageBoxes messages;
-    // Without the code page every name would be read and written as wrong bytes; better not
-    // to touch the secretary's file at all.
-    if (!TextCodec::isAvailable()) {
-        std::fputs(kCodePageMissing, stderr);
-        messages.inform(StringTable::slovak().text(text::kCodePageMissing),
+    // Without the right code page every name would be read and written as wrong bytes; better
+    // not to touch the secretary's file at all.
+    if (!useChosenLanguage(choice, settings)) {
+        messages.inform(choice.isRefused()
+                            ? choice.windowMessage(strings, settings.path())
+                            : strings.text(text::kCodePageMissing, {TextCodec::codePage()}),
                         MessageBoxes::Icon::Warning);
         return 1;
     }
     QtFilePicker files;
     SystemClock clock;
-    Settings settings(Settings::defaultPath());
     SheetBackup backup(SheetBackup::defaultFolder());
     QtPrinterAccess printers;
     ProcessCommandRunner commands;
     QtBusyIndicator busy;
-    const MailerFactory mailers({commands, settings, messages, busy, StringTable::slovak()});
-    Dialer dialer(commands, messages, StringTable::slovak());
-    const MainDialog::Services services{
-        messages, files, clock, settings, backup, StringTable::slovak(), printers, mailers, dialer};
+    const MailerFactory mailers({commands, settings, messages, busy, strings});
+    Dialer dialer(commands, messages, strings);
+    const MainDialog::Services services{messages, files,    clock,   settings, backup,
+                                        strings,  printers, mailers, dialer};
 
     MainDialog window(services, commandLineText(QApplication::arguments().mid(1)));
     messages.setParentWidget(&window);

@@ -74,7 +74,7 @@ bool QtPrinterAccess::setUp(QWidget* parent) {
             ok->setText(QStringLiteral("OK"));
         }
         if (QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel)) {
-            cancel->setText(StringTable::slovak().text(text::kCancelButton));
+            cancel->setText(StringTable::translatedText(text::kCancelButton));
         }
     }
     if (dialog.exec() != QDialog::Accepted) {

@@ -55,6 +55,8 @@ inline constexpr int kNoButton = 2019;
 inline constexpr int kCheckAttachment = 2040;
 inline constexpr int kCancelButton = 2060;
 inline constexpr int kCodePageMissing = 2061;
+inline constexpr int kUnknownLanguage = 2065;
+inline constexpr int kUnknownCodePage = 2066;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;
