@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -228,6 +230,85 @@ private Q_SLOTS:
             QVERIFY2(errors.contains(message), qPrintable(errors));
             QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("out.pdf"))));
         }
+    }
+
+    void languageOfTheLocaleOrTheSettings_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("codePage");
+        QTest::addColumn<QString>("firstName");
+        QTest::addColumn<QString>("surname");
+        QTest::addColumn<QStringList>("words");
+        const auto row = [](const char* name, const char* locale, const char* settings,
+                            const char* codePage, const char* firstName, const char* surname,
+                            const char* words) {
+            QTest::newRow(name) << QString::fromLatin1(locale) << QString::fromLatin1(settings)
+                                << QString::fromLatin1(codePage) << QString::fromUtf8(firstName)
+                                << QString::fromUtf8(surname)
+                                << QString::fromUtf8(words).split(QLatin1Char(' '));
+        };
+        // A word of the title, then the name as printed: Czech prints the list form.
+        row("Czech", "cs_CZ.UTF-8", "", "windows-1250", "Jiří", "Dvořák", "sběr Dvořák, Jiří");
+        row("Polish", "pl_PL.UTF-8", "", "windows-1250", "Żaneta", "Źródło",
+            "zbierania Żaneta Źródło");
+        row("French", "fr_FR.UTF-8", "", "windows-1252", "Françoise", "Lefèvre",
+            "recueillir Françoise Lefèvre");
+        row("Greek", "el_GR.UTF-8", "", "windows-1253", "Ζωή", "Νικολάου", "Επαφές Ζωή Νικολάου");
+        row("Turkish", "tr_TR.UTF-8", "", "windows-1254", "Şükrü", "Çağlar",
+            "toplamak Şükrü Çağlar");
+        row("Estonian", "et_EE.UTF-8", "", "windows-1257", "Õie", "Šmidt", "kogumiseks Õie Šmidt");
+        row("unknown locale", "de_DE.UTF-8", "", "windows-1250", "Ján", "Ďurčo", "výber Ján Ďurčo");
+        row("setting over locale", "pl_PL.UTF-8", "Language=fr", "windows-1252", "Zoé", "Noël",
+            "recueillir Zoé Noël");
+        row("code page setting", "C.UTF-8", "CodePage=windows-1253", "windows-1253", "Ζωή",
+            "Νικολάου", "výber Ζωή Νικολάου");
+        row("unknown setting refused", "C.UTF-8", "Language=xx", "windows-1250", "Ján", "Ďurčo",
+            "");
+    }
+
+    // The settings are read, never written, and a refused one leaves no output.
+    void languageOfTheLocaleOrTheSettings() {
+        QFETCH(QString, locale);
+        QFETCH(QString, settings);
+        QFETCH(QString, codePage);
+        QFETCH(QString, firstName);
+        QFETCH(QString, surname);
+        QFETCH(QStringList, words);
+        SheetBuilder builder;
+        QStringEncoder encoder(qPrintable(codePage));
+        builder.addPublisher(encoder.encode(firstName), encoder.encode(surname));
+        const QString sheet = dir_->filePath(QStringLiteral("sheet.t09"));
+        QVERIFY(builder.writeTo(sheet));
+        const QString ini = dir_->filePath(QStringLiteral("config/fyn/fyn.ini"));
+        QVERIFY(QDir().mkpath(QFileInfo(ini).path()));
+        TestFiles::write(ini, "[Interface]\n" + settings.toUtf8() + "\n");
+
+        QProcess fyn;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           dir_->filePath(QStringLiteral("config")));
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        environment.insert(QStringLiteral("LANG"), locale);
+        fyn.setProcessEnvironment(environment);
+        const QString output = dir_->filePath(QStringLiteral("out.pdf"));
+        fyn.start(QStringLiteral(FYN_PROGRAM), {QStringLiteral("--pdf"), output, sheet});
+        QVERIFY(fyn.waitForFinished(30000));
+        QCOMPARE(TestFiles::read(ini), "[Interface]\n" + settings.toUtf8() + "\n");
+        if (words == QStringList{QString()}) {
+            QCOMPARE(fyn.exitCode(), 1);
+            QVERIFY(fyn.readAllStandardError().contains("Language=xx"));
+            QVERIFY(!QFile::exists(output));
+            return;
+        }
+        QCOMPARE(fyn.exitCode(), 0);
+        QString error;
+        const auto found = PdfWords::read(output, &error);
+        QVERIFY2(!found.isEmpty(), qPrintable(error));
+        for (const QString& word : words) {
+            QVERIFY2(PdfWords::find(found, word), qPrintable(word));
+        }
+        QVERIFY(PdfWords::find(found, words[1])->xMin < PdfWords::find(found, words[2])->xMin);
     }
 
 private:
