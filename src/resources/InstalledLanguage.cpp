@@ -11,21 +11,11 @@ InstalledLanguage::InstalledLanguage(const Language& language) {
     if (language.hasQtTranslation &&
         qt_.load(QLocale(language.locale), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        qtLoaded_ = QCoreApplication::installTranslator(&qt_);
+        QCoreApplication::installTranslator(&qt_);
     }
-    if (!language.isSlovak()) {
-        // Installed last, so that it is asked first.
-        ownLoaded_ =
-            own_.load(resourcePath(language.setting)) && QCoreApplication::installTranslator(&own_);
-    }
-}
-
-InstalledLanguage::~InstalledLanguage() {
-    if (ownLoaded_) {
-        QCoreApplication::removeTranslator(&own_);
-    }
-    if (qtLoaded_) {
-        QCoreApplication::removeTranslator(&qt_);
+    // Installed last, so that it is asked first.
+    if (!language.isSlovak() && own_.load(resourcePath(language.setting))) {
+        QCoreApplication::installTranslator(&own_);
     }
 }
 

@@ -20,7 +20,6 @@
 #include <QTest>
 #include <algorithm>
 #include <memory>
-#include <optional>
 #include <set>
 
 using fyn::ControlKind;
@@ -214,8 +213,7 @@ void TestDialogBuilder::templateTextsFitTheirControls_data() {
 void TestDialogBuilder::templateTextsFitTheirControls() {
     QFETCH(int, templateId);
     QFETCH(QString, language);
-    std::optional<fyn::InstalledLanguage> installed;
-    installed.emplace(*fyn::Language::bySetting(language));
+    const fyn::InstalledLanguage installed(*fyn::Language::bySetting(language));
     const BuiltDialog built = buildDialog(templateId);
     const DialogTemplate shown = DialogTemplates::byId(templateId)->translated();
     for (const ControlTemplate& control : shown.controls) {
