@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n qt6-qpa-plugins
+    qt6-tools-dev qt6-l10n-tools
     libsimpleini-dev libicu-dev libgmime-3.0-dev libqt6sql6-sqlite
     msmtp python3-aiosmtpd xdg-utils
     fonts-liberation fonts-dejavu-core

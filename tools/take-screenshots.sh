@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's pictures under a virtual X server, from a copy of the example sheet:
-# the main window, the report dialog with the late-report warning, the preview and a printed
-# page. Run it again after a change to the interface:
+# the main window, the report dialog with the late-report warning, the preview, the main window
+# in Czech and a printed page. Run it again after a change to the interface:
 #   tools/take-screenshots.sh [FYN_BINARY]   (default: build/release/src/fyn, built if missing)
 # Needs Xvfb, xdotool, ImageMagick's import and poppler's pdftoppm (tools/install-dependencies.sh).
 set -euo pipefail
@@ -78,6 +78,16 @@ if preview=$(new_window "$main"); then
 else
     echo "skipped: the preview button opens no window in this build"
 fi
+
+# The main window once more, in Czech, chosen in the settings of a second scratch user.
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+mkdir -p "$work/config-cs/fyn"
+printf '[Interface]\nLanguage=cs\n' >"$work/config-cs/fyn/fyn.ini"
+XDG_CONFIG_HOME=$work/config-cs "$fyn" "$work/Skupina3.t09" >"$work/fyn-cs.log" 2>&1 &
+program=$!
+czech=$(new_window) || { cat "$work/fyn-cs.log"; echo "no Czech main window" >&2; exit 1; }
+shoot "$czech" main-window-cs.png
 
 if "$fyn" --help | grep -q -- '--pdf'; then
     "$fyn" --pdf "$work/list.pdf" "$work/Skupina3.t09"

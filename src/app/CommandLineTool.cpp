@@ -1,10 +1,8 @@
 #include "CommandLineTool.h"
 
-#include "TextCodec.h"
-
 #include <QGuiApplication>
 #include <cstdio>
-#include <optional>
+#include <memory>
 
 namespace fyn {
 
@@ -44,13 +42,11 @@ int CommandLineTool::run(int argc, char** argv, Needs needs, const Work& work) {
     }
     // No window is drawn, so no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::optional<QGuiApplication> application;
+    std::unique_ptr<QCoreApplication> application;
     if (needs == Needs::Fonts) {
-        application.emplace(argc, argv);
-    }
-    if (!TextCodec::isAvailable()) {
-        std::fprintf(stderr, "%s\n", kCodePageMissing);
-        return 1;
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
     }
     const QString failure = work();
     if (!failure.isEmpty()) {

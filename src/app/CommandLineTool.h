@@ -13,7 +13,8 @@ public:
     // Answers an empty text on success, else the line that names what failed and why.
     using Work = std::function<QString()>;
 
-    // Fonts: the work draws text, so it runs inside a windowless Qt GUI application.
+    // Fonts: the work draws text, so it runs inside a windowless Qt GUI application; else a
+    // core application is enough, for the translations.
     enum class Needs { Nothing, Fonts };
 
     // Runs work and answers the exit status.
@@ -22,11 +23,6 @@ public:
     static void printFailure(const QString& line);
     // FYN_DEBUG set to anything but empty or "0".
     static bool debugRequested();
-
-    // Without the code page every name would be read and written as wrong bytes.
-    static constexpr const char* kCodePageMissing =
-        "Fyn cannot run: the ICU data for the windows-1250 code page is missing "
-        "(Debian package libicu72). No sheet was read or written.";
 };
 
 } // namespace fyn

@@ -4,6 +4,9 @@
 #include "CsvExport.h"
 #include "DeferredPrinterAccess.h"
 #include "Dialer.h"
+#include "InstalledLanguage.h"
+#include "Language.h"
+#include "LanguageChoice.h"
 #include "MailerFactory.h"
 #include "MainDialog.h"
 #include "PdfExport.h"
@@ -21,9 +24,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 
@@ -42,11 +43,11 @@ constexpr const char* kUsage =
     "  SHEET.t09   the sheet to open; without it, the sheet open when Fyn last closed\n"
     "  --pdf OUT.pdf SHEET.t09\n"
     "              write the sheet's list for collecting reports (A4) to OUT.pdf and exit;\n"
-    "              no window, no settings, no change to the sheet\n"
+    "              no window, no change to the settings or the sheet\n"
     "  --csv OUT.csv SHEET.t09\n"
     "              write the report month's table (one row per publisher and a totals row;\n"
     "              UTF-8, commas) to OUT.csv for spreadsheet programs and exit; no window,\n"
-    "              no settings, no change to the sheet\n"
+    "              no change to the settings or the sheet\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
@@ -55,6 +56,8 @@ constexpr const char* kUsage =
     "                               recommended, the only way the .t19 is always attached\n"
     "  [Mail] From=you@example.org  your address (optional; else the mail system sets it)\n"
     "  Without Command, mail opens in the desktop's mail client through xdg-email.\n"
+    "  [Interface] Language=cs      sk cs pl fr el tr et en; else the locale's, else sk\n"
+    "  [Interface] CodePage=windows-1252  the sheet's code page, if not the language's\n"
     "Backups:  $XDG_DATA_HOME/fyn/backups (~/.local/share/fyn/backups)\n";
 
 bool hasArgument(int argc, char** argv, const char* wanted) {
@@ -66,29 +69,43 @@ bool hasArgument(int argc, char** argv, const char* wanted) {
     return false;
 }
 
-int exportPdf(int argc, char** argv) {
-    if (argc != 4 || std::strcmp(argv[1], "--pdf") != 0) {
-        std::fputs("Usage: fyn --pdf OUT.pdf SHEET.t09\n", stderr);
+// The interface language and the sheets' code page from the settings, which are only read.
+// An empty text when both can be used, else the line that says why not.
+QString useChosenLanguage(const LanguageChoice& choice, const Settings& settings) {
+    if (choice.isRefused()) {
+        return choice.terminalMessage(settings.path()).trimmed();
+    }
+    TextCodec::useCodePage(choice.codePage());
+    if (!TextCodec::isAvailable()) {
+        return QStringLiteral("Fyn cannot run: the ICU data for the %1 code page is missing "
+                              "(Debian package libicu72). No sheet was read or written.")
+            .arg(TextCodec::codePage());
+    }
+    return {};
+}
+
+using Export = QString (*)(const QString& output, const QString& sheet, const Clock& clock,
+                           const StringTable& strings);
+
+// fyn --pdf and fyn --csv: the same choice of language as the window, no settings written.
+int runExport(int argc, char** argv, const char* option, CommandLineTool::Needs needs,
+              Export exporter) {
+    if (argc != 4 || std::strcmp(argv[1], option) != 0) {
+        std::fprintf(stderr, "Usage: fyn %s OUT.%s SHEET.t09\n", option, option + 2);
         return 1;
     }
     // The paths are taken before Qt sees the arguments, as it removes those it knows.
     const QString output = QFile::decodeName(argv[2]);
     const QString sheet = QFile::decodeName(argv[3]);
-    return CommandLineTool::run(argc, argv, CommandLineTool::Needs::Fonts, [&output, &sheet] {
-        return PdfExport::Run(output, sheet, SystemClock(), StringTable::slovak());
-    });
-}
-
-int exportCsv(int argc, char** argv) {
-    if (argc != 4 || std::strcmp(argv[1], "--csv") != 0) {
-        std::fputs("Usage: fyn --csv OUT.csv SHEET.t09\n", stderr);
-        return 1;
-    }
-    const QString output = QFile::decodeName(argv[2]);
-    const QString sheet = QFile::decodeName(argv[3]);
-    // A table draws nothing, so it starts no Qt application at all.
-    return CommandLineTool::run(argc, argv, CommandLineTool::Needs::Nothing, [&output, &sheet] {
-        return CsvExport::Run(output, sheet, SystemClock(), StringTable::slovak());
+    return CommandLineTool::run(argc, argv, needs, [&output, &sheet, exporter]() -> QString {
+        const Settings settings(Settings::defaultPath());
+        const LanguageChoice choice =
+            LanguageChoice::fromSettings(settings, QLocale::system().language());
+        const InstalledLanguage language(choice.language());
+        if (const QString refused = useChosenLanguage(choice, settings); !refused.isEmpty()) {
+            return refused;
+        }
+        return exporter(output, sheet, SystemClock(), StringTable::translated());
     });
 }
 
@@ -117,10 +134,10 @@ int GroupApp::run(int argc, char** argv) {
         return 0;
     }
     if (hasArgument(argc, argv, "--pdf")) {
-        return exportPdf(argc, argv);
+        return runExport(argc, argv, "--pdf", CommandLineTool::Needs::Fonts, &PdfExport::Run);
     }
     if (hasArgument(argc, argv, "--csv")) {
-        return exportCsv(argc, argv);
+        return runExport(argc, argv, "--csv", CommandLineTool::Needs::Nothing, &CsvExport::Run);
     }
     if (!displayAvailable()) {
         std::fputs("Fyn needs a graphical desktop: no display was found (DISPLAY and "
@@ -134,33 +151,34 @@ int GroupApp::run(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(FYN_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/fyn/fyn.png")));
 
-    // Qt's own texts (Yes/No buttons, file and print dialogs) in the interface language.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Slovak), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
+    // Our texts and Qt's own (buttons, file and print dialogs) in the interface language.
+    Settings settings(Settings::defaultPath());
+    const LanguageChoice choice =
+        LanguageChoice::fromSettings(settings, QLocale::system().language());
+    const InstalledLanguage language(choice.language());
+    const StringTable strings = StringTable::translated();
 
     QtMessageBoxes messages;
-    // Without the code page every name would be read and written as wrong bytes; better not
-    // to touch the secretary's file at all.
-    if (!TextCodec::isAvailable()) {
-        std::fprintf(stderr, "%s\n", CommandLineTool::kCodePageMissing);
-        messages.inform(StringTable::slovak().text(text::kCodePageMissing),
+    // Without the right code page every name would be read and written as wrong bytes; better
+    // not to touch the secretary's file at all.
+    if (const QString refused = useChosenLanguage(choice, settings); !refused.isEmpty()) {
+        std::fprintf(stderr, "%s\n", refused.toLocal8Bit().constData());
+        messages.inform(choice.isRefused()
+                            ? choice.windowMessage(strings, settings.path())
+                            : strings.text(text::kCodePageMissing, {TextCodec::codePage()}),
                         MessageBoxes::Icon::Warning);
         return 1;
     }
     QtFilePicker files;
     SystemClock clock;
-    Settings settings(Settings::defaultPath());
     SheetBackup backup(SheetBackup::defaultFolder());
     DeferredPrinterAccess printers;
     ProcessCommandRunner commands;
     QtBusyIndicator busy;
-    const MailerFactory mailers({commands, settings, messages, busy, StringTable::slovak()});
-    Dialer dialer(commands, messages, StringTable::slovak());
-    const MainDialog::Services services{
-        messages, files, clock, settings, backup, StringTable::slovak(), printers, mailers, dialer};
+    const MailerFactory mailers({commands, settings, messages, busy, strings});
+    Dialer dialer(commands, messages, strings);
+    const MainDialog::Services services{messages, files,    clock,   settings, backup,
+                                        strings,  printers, mailers, dialer};
 
     MainDialog window(services, commandLineText(QApplication::arguments().mid(1)));
     messages.setParentWidget(&window);

@@ -16,7 +16,7 @@ std::optional<QString> QtFilePicker::openFile(QWidget* parent, const QString& ti
     // The description already names the extension; the patterns would only repeat it.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     // Qt's Slovak translation misses this one button under the context Qt 6 looks in.
-    dialog.setLabelText(QFileDialog::Reject, StringTable::slovak().text(text::kCancelButton));
+    dialog.setLabelText(QFileDialog::Reject, StringTable::translatedText(text::kCancelButton));
     QString patterns = pattern;
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
     dialog.setNameFilter(QStringLiteral("%1 (%2)").arg(filterDescription, patterns));

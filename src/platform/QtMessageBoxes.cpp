@@ -60,10 +60,11 @@ bool QtMessageBoxes::askYesNo(const QString& text) {
                     owner(parent_));
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
-    // Our questions tell the user to click "Áno" or "Nie". Qt's Slovak translation keeps those
-    // words under an older context that Qt 6 no longer looks in, so they are set here.
-    box.button(QMessageBox::Yes)->setText(StringTable::slovak().text(text::kYesButton));
-    box.button(QMessageBox::No)->setText(StringTable::slovak().text(text::kNoButton));
+    // Our questions name the buttons ("Áno", "Nie" in Slovak). Qt's translations keep those
+    // words under an older context that Qt 6 no longer looks in, or lack the language, so the
+    // texts come from our own table in the interface language.
+    box.button(QMessageBox::Yes)->setText(StringTable::translatedText(text::kYesButton));
+    box.button(QMessageBox::No)->setText(StringTable::translatedText(text::kNoButton));
     return box.exec() == QMessageBox::Yes;
 }
 

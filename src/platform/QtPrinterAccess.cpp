@@ -80,7 +80,7 @@ bool QtPrinterAccess::setUp(QWidget* parent) {
             ok->setText(QStringLiteral("OK"));
         }
         if (QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel)) {
-            cancel->setText(StringTable::slovak().text(text::kCancelButton));
+            cancel->setText(StringTable::translatedText(text::kCancelButton));
         }
     }
     // Qt's dialog switches the printer it is given as soon as another is picked in its list;

@@ -117,7 +117,7 @@ std::map<int, QString> slovakTexts() {
         {2040, QStringLiteral("Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, "
                               "či je k nej priložený súbor %1, a až potom ju odošlite.")},
         {2060, QStringLiteral("Zrušiť")},
-        {2061, QStringLiteral("V systéme chýbajú údaje ICU pre kódovanie windows-1250 (balík "
+        {2061, QStringLiteral("V systéme chýbajú údaje ICU pre kódovanie %1 (balík "
                               "libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto "
                               "sa ukončí.")},
         // A backup that could not be made before the first write; a print to a file that
@@ -151,6 +151,13 @@ std::map<int, QString> slovakTexts() {
         // A private module of the program that cannot be loaded.
         {2067, QStringLiteral("Súčasť programu Fyn sa nedá načítať:\n\n%1\n\nInštalácia "
                               "programu je zrejme neúplná; nainštalujte balík fyn znova.")},
+        // Settings of the interface language that name none Fyn knows.
+        {2065, QStringLiteral("Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn "
+                              "pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho "
+                              "zmažte. Fyn sa ukončí bez čítania listu.")},
+        {2066, QStringLiteral("Nastavenie CodePage=%1 v súbore %2 neurčuje kódovanie, ktoré Fyn "
+                              "pozná (napríklad windows-1250). Opravte ho alebo ho zmažte. Fyn "
+                              "sa ukončí bez čítania listu.")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

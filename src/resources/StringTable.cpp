@@ -2,11 +2,35 @@
 
 #include "SlovakTexts.h"
 
+#include <QCoreApplication>
+
 namespace fyn {
 
 const StringTable& StringTable::slovak() {
     static const StringTable table(slovakTexts());
     return table;
+}
+
+namespace {
+
+QString translatedOr(int id, const QString& slovak) {
+    const QByteArray key = StringTable::translationKey(id);
+    const QString translation = QCoreApplication::translate(nullptr, key.constData());
+    return translation == QLatin1String(key) ? slovak : translation;
+}
+
+} // namespace
+
+StringTable StringTable::translated() {
+    std::map<int, QString> texts = slovakTexts();
+    for (auto& [id, text] : texts) {
+        text = translatedOr(id, text);
+    }
+    return StringTable(std::move(texts));
+}
+
+QString StringTable::translatedText(int id) {
+    return translatedOr(id, slovak().text(id));
 }
 
 QString StringTable::text(int id) const {

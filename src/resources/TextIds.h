@@ -75,6 +75,8 @@ inline constexpr int kCsvTotal = 2087;
 inline constexpr int kInvalidFromSetting = 2064;
 // A private module of the program that cannot be loaded; %1 names its file and the reason.
 inline constexpr int kModuleMissing = 2067;
+inline constexpr int kUnknownLanguage = 2065;
+inline constexpr int kUnknownCodePage = 2066;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;

@@ -2,16 +2,28 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStringList>
 #include <array>
 #include <cstring>
+#include <map>
 
 namespace fyn {
 
 namespace {
 
-constexpr const char* kCodePage = "windows-1250";
+// The single-byte Windows code pages, the only ones whose texts fit the sheet's fields.
+const QStringList& windowsCodePages() {
+    static const QStringList names{
+        QStringLiteral("windows-874"),  QStringLiteral("windows-1250"),
+        QStringLiteral("windows-1251"), QStringLiteral("windows-1252"),
+        QStringLiteral("windows-1253"), QStringLiteral("windows-1254"),
+        QStringLiteral("windows-1255"), QStringLiteral("windows-1256"),
+        QStringLiteral("windows-1257"), QStringLiteral("windows-1258"),
+    };
+    return names;
+}
 
-// Windows-1250 is one byte per character without state, so ICU is asked once per byte value
+// The code page is one byte per character without state, so ICU is asked once per byte value
 // and every later text is decoded from the table: loading a sheet decodes thousands of short
 // fields, and opening an ICU converter for each would cost more than the whole load.
 struct DecodingTable {
@@ -19,29 +31,67 @@ struct DecodingTable {
     std::array<char16_t, 256> characters{};
 };
 
-const DecodingTable& decodingTable() {
-    static const DecodingTable table = [] {
-        DecodingTable built;
-        QStringDecoder decoder(kCodePage);
-        if (!decoder.isValid()) {
-            return built;
-        }
-        for (int byte = 0; byte < 256; ++byte) {
-            const char c = static_cast<char>(byte);
-            const QString decoded = decoder.decode(QByteArrayView(&c, 1));
-            built.characters[static_cast<std::size_t>(byte)] =
-                decoded.size() == 1 ? decoded.front().unicode() : char16_t(0xFFFD);
-        }
-        built.valid = !decoder.hasError();
+DecodingTable buildTable(const QByteArray& codePage) {
+    DecodingTable built;
+    QStringDecoder decoder(codePage.constData());
+    if (!decoder.isValid()) {
         return built;
-    }();
-    return table;
+    }
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        const QString decoded = decoder.decode(QByteArrayView(&c, 1));
+        built.characters[static_cast<std::size_t>(byte)] =
+            decoded.size() == 1 ? decoded.front().unicode() : char16_t(0xFFFD);
+    }
+    // Bytes that the code page leaves undefined decode to U+FFFD and stay as they are in the
+    // sheet; only a converter that is missing altogether makes the code page unusable.
+    built.valid = true;
+    return built;
+}
+
+// The chosen code page and its table; tables once built are kept, so that switching back and
+// forth (the fuzzer, the tests) asks ICU only once per code page.
+struct Chosen {
+    QByteArray name{TextCodec::kDefaultCodePage};
+    const DecodingTable* table = nullptr;
+    std::map<QByteArray, DecodingTable> built;
+};
+
+Chosen& chosen() {
+    static Chosen state;
+    return state;
+}
+
+const DecodingTable& decodingTable() {
+    Chosen& state = chosen();
+    if (!state.table) {
+        auto found = state.built.find(state.name);
+        if (found == state.built.end()) {
+            found = state.built.emplace(state.name, buildTable(state.name)).first;
+        }
+        state.table = &found->second;
+    }
+    return *state.table;
 }
 
 } // namespace
 
+void TextCodec::useCodePage(const QString& codePage) {
+    chosen().name = codePage.toLatin1();
+    chosen().table = nullptr;
+}
+
+QString TextCodec::codePage() {
+    return QString::fromLatin1(chosen().name);
+}
+
+QString TextCodec::knownCodePage(const QString& name) {
+    const QString wanted = name.trimmed().toLower();
+    return windowsCodePages().contains(wanted) ? wanted : QString();
+}
+
 bool TextCodec::isAvailable() {
-    return decodingTable().valid && QStringEncoder(kCodePage).isValid();
+    return decodingTable().valid && QStringEncoder(chosen().name.constData()).isValid();
 }
 
 QString TextCodec::toUnicode(QByteArrayView bytes) {
@@ -62,7 +112,7 @@ QString TextCodec::fieldToUnicode(const std::uint8_t* field, std::size_t width) 
 }
 
 std::optional<QByteArray> TextCodec::fromUnicode(const QString& text) {
-    QStringEncoder encoder(kCodePage);
+    QStringEncoder encoder(chosen().name.constData());
     QByteArray bytes = encoder.encode(text);
     if (!encoder.isValid() || encoder.hasError()) {
         return std::nullopt;

@@ -140,7 +140,8 @@ void applyWindowStyle(const DialogTemplate& dialogTemplate, QWidget* dialog) {
 
 } // namespace
 
-DialogBuilder::DialogBuilder(const DialogTemplate& dialogTemplate) : template_(dialogTemplate) {}
+DialogBuilder::DialogBuilder(const DialogTemplate& dialogTemplate)
+    : template_(dialogTemplate.translated()) {}
 
 void DialogBuilder::setCustomWidget(int controlId, WidgetFactory factory) {
     customWidgets_[controlId] = std::move(factory);

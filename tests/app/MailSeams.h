@@ -20,8 +20,8 @@ struct MailSeams {
 
     MainDialog::Services services(FilePicker& files, Clock& clock, SheetBackup& backup,
                                   PrinterAccess& printerAccess) {
-        return {messages_,     files,   clock, settings_, backup, StringTable::slovak(),
-                printerAccess, mailers, dialer};
+        return {messages_, files,         clock,   settings_, backup,
+                *strings,  printerAccess, mailers, dialer};
     }
     MainDialog::Services services(FilePicker& files, Clock& clock, SheetBackup& backup) {
         return services(files, clock, backup, printers);
@@ -34,6 +34,7 @@ struct MailSeams {
     MailerFactory mailers;
     Dialer dialer;
     ScriptedPrinterAccess printers;
+    const StringTable* strings = &StringTable::slovak();
 };
 
 } // namespace fyn::test

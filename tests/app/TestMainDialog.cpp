@@ -1,6 +1,8 @@
 #include "DialogBuilder.h"
 #include "FakeSeams.h"
 #include "GroupApp.h"
+#include "InstalledLanguage.h"
+#include "Language.h"
 #include "MailSeams.h"
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
@@ -57,6 +59,7 @@ private:
     std::unique_ptr<SheetBackup> backup_;
     std::unique_ptr<fyn::test::MailSeams> mail_;
     std::unique_ptr<MainDialog> window_;
+    const StringTable* strings_ = &StringTable::slovak();
 
     QString path(const QString& name) const { return dir_->filePath(name); }
 
@@ -70,6 +73,7 @@ private:
 
     void open(const QString& commandLine = {}) {
         mail_ = std::make_unique<fyn::test::MailSeams>(*settings_, *messages_);
+        mail_->strings = strings_;
         window_ =
             std::make_unique<MainDialog>(mail_->services(*files_, *clock_, *backup_), commandLine);
         window_->OpenWindow();
@@ -99,7 +103,11 @@ private Q_SLOTS:
         backup_ = std::make_unique<SheetBackup>(path(QStringLiteral("backups")));
     }
 
-    void cleanup() { window_.reset(); }
+    void cleanup() {
+        window_.reset();
+        strings_ = &StringTable::slovak();
+        TextCodec::useCodePage(QString::fromLatin1(TextCodec::kDefaultCodePage));
+    }
 
     void startsWithQuotedCommandLinePathOfAnyCase() {
         const QString sheet = writeSheet(QStringLiteral("Skupina 3.T09"), groupThree());
@@ -145,6 +153,42 @@ private Q_SLOTS:
                             Qt::NoModifier);
         QCOMPARE(list()->currentItem()->text(), QStringLiteral("Šťastný, Peter"));
         QCOMPARE(control<QPushButton>(1)->text(), QStringLiteral("Zvest. - Peter Šťastný"));
+    }
+
+    void otherLanguagesReadTheirSheetAndFindTheirLetters_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Polish") << QStringLiteral("pl") << QStringLiteral("Żak, Jan")
+                                << QStringLiteral("Styczeń - oddane sprawozdania - Grupa 3 ");
+        QTest::newRow("Greek") << QStringLiteral("el") << QStringLiteral("Ζαχαρίου, Νίκος")
+                               << QStringLiteral("Ιανουάριος - εκθέσεις που δόθηκαν - Όμιλος 3 ");
+        QTest::newRow("Turkish") << QStringLiteral("tr") << QStringLiteral("Şahin, Ayşe")
+                                 << QStringLiteral("Ocak - verilen raporlar - Grup 3 ");
+    }
+
+    // The sheet in the language's code page, the title in the language, and the list's
+    // type-ahead on a first letter outside ASCII.
+    void otherLanguagesReadTheirSheetAndFindTheirLetters() {
+        QFETCH(QString, language);
+        QFETCH(QString, listed);
+        QFETCH(QString, title);
+        const Language& chosen = *Language::bySetting(language);
+        const InstalledLanguage installed(chosen);
+        TextCodec::useCodePage(chosen.codePage);
+        const StringTable strings = StringTable::translated();
+        strings_ = &strings;
+        const QStringList name = listed.split(QStringLiteral(", "));
+        SheetBuilder sheet;
+        sheet.setGroupNumber(3);
+        sheet.addPublisher("Ivan", "Kubo");
+        sheet.addPublisher(*TextCodec::fromUnicode(name[1]), *TextCodec::fromUnicode(name[0]));
+        open(writeSheet(QStringLiteral("g.t09"), sheet));
+        QCOMPARE(window_->windowTitle(), title);
+        list()->setFocus();
+        select(0);
+        QTest::sendKeyEvent(QTest::Click, list(), Qt::Key_unknown, listed.left(1), Qt::NoModifier);
+        QCOMPARE(list()->currentItem()->text(), listed);
     }
 
     void contactControlsFollowTheSelection() {

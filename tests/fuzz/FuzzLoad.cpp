@@ -1,12 +1,15 @@
 // Fuzz target of the sheet reader: any bytes as a sheet file. Whatever loads must be usable
-// through the typed views and, with two publishers or more, written and written again to the
-// same bytes. Everything stays in memory and the sheets keep their buffers between runs, so
-// the fuzzer spends its time in the reader rather than in the file system and the allocator.
+// through the typed views in each code page an interface language reads sheets in, its texts
+// must survive decoding and encoding unchanged, and, with two publishers or more, it must be
+// written and written again to the same bytes. Everything stays in memory and the sheets keep their
+// buffers between runs, so the fuzzer spends its time in the reader rather than in the file system
+// and the allocator.
 
 #include "GroupSheet.h"
 #include "Remarks.h"
 #include "SheetLayout.h"
 #include "StringTable.h"
+#include "TextCodec.h"
 #include "Wording.h"
 
 #include <QDate>
@@ -53,6 +56,31 @@ void useEverything(fyn::GroupSheet& sheet) {
         }
     }
     check(sheet.header().secretaryEmail().size() <= 63, "secretary address past its field");
+}
+
+// A text that decodes without loss encodes back to the same bytes, one byte per character.
+void roundTrip(const QString& text, const QByteArray* bytes = nullptr) {
+    const std::optional<QByteArray> encoded = fyn::TextCodec::fromUnicode(text);
+    check(!encoded || (encoded->size() == text.size() &&
+                       (bytes ? *encoded == *bytes : fyn::TextCodec::toUnicode(*encoded) == text)),
+          "a text changes through its code page");
+}
+
+void throughEveryCodePage(fyn::GroupSheet& sheet) {
+    using namespace fyn;
+    for (const char* codePage :
+         {"windows-1250", "windows-1252", "windows-1253", "windows-1254", "windows-1257"}) {
+        TextCodec::useCodePage(QString::fromLatin1(codePage));
+        useEverything(sheet);
+        for (int index = 1; index <= sheet.publisherCount(); ++index) {
+            const PublisherView publisher = sheet.publisher(index);
+            roundTrip(publisher.firstName());
+            roundTrip(publisher.surname());
+            roundTrip(publisher.email());
+            const QByteArray remark = LookUpRemark(sheet, index, sheet.reportMonth, 0);
+            roundTrip(TextCodec::toUnicode(remark), &remark);
+        }
+    }
 }
 
 // What the report dialog does on acceptance, through the same views.
@@ -105,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(sheet.publisherCount() >= 0 && sheet.publisherCount() <= layout::kMaxPublishers,
           "publisher count out of range");
     check(sheet.reportMonth >= 0 && sheet.reportMonth < layout::kMonths, "month out of range");
-    useEverything(sheet);
+    throughEveryCodePage(sheet);
     if (sheet.publisherCount() < 2) {
         return 0;
     }

@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -257,6 +259,77 @@ private Q_SLOTS:
             QCOMPARE(errors.count(QLatin1Char('\n')), 1);
             QVERIFY(errors.endsWith(QLatin1Char('\n')));
         }
+    }
+
+    void languageOfTheLocaleOrTheSettings_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("codePage");
+        QTest::addColumn<QStringList>("words");
+        const auto row = [](const char* name, const char* locale, const char* settings,
+                            const char* codePage, const char* words) {
+            QTest::newRow(name) << QString::fromLatin1(locale) << QString::fromLatin1(settings)
+                                << QString::fromLatin1(codePage)
+                                << QString::fromUtf8(words).split(QLatin1Char(' '));
+        };
+        // A word of the title (none: refused), then the name as printed; Czech prints the
+        // list form.
+        row("Czech", "cs_CZ.UTF-8", "", "windows-1250", "sběr Dvořák, Jiří");
+        row("Polish", "pl_PL.UTF-8", "", "windows-1250", "zbierania Żaneta Źródło");
+        row("French", "fr_FR.UTF-8", "", "windows-1252", "recueillir Françoise Lefèvre");
+        row("Greek", "el_GR.UTF-8", "", "windows-1253", "Επαφές Ζωή Νικολάου");
+        row("Turkish", "tr_TR.UTF-8", "", "windows-1254", "toplamak Şükrü Çağlar");
+        row("Estonian", "et_EE.UTF-8", "", "windows-1257", "kogumiseks Õie Šmidt");
+        row("unknown locale", "de_DE.UTF-8", "", "windows-1250", "výber Ján Ďurčo");
+        row("setting over locale", "pl_PL.UTF-8", "Language=fr", "windows-1252",
+            "recueillir Zoé Noël");
+        row("code page setting", "C.UTF-8", "CodePage=windows-1253", "windows-1253",
+            "výber Ζωή Νικολάου");
+        row("unknown language", "C.UTF-8", "Language=xx", "windows-1250", " Ján Ďurčo");
+        row("multi-byte code page", "C.UTF-8", "CodePage=utf-8", "windows-1250", " Ján Ďurčo");
+    }
+
+    // The settings are read, never written, and a refused one leaves no output.
+    void languageOfTheLocaleOrTheSettings() {
+        QFETCH(QString, locale);
+        QFETCH(QString, settings);
+        QFETCH(QString, codePage);
+        QFETCH(QStringList, words);
+        const bool listForm = words[1].endsWith(QLatin1Char(','));
+        QStringEncoder encoder(qPrintable(codePage));
+        SheetBuilder builder;
+        builder.addPublisher(encoder.encode(listForm ? words[2] : words[1]),
+                             encoder.encode(listForm ? words[1].chopped(1) : words[2]));
+        const QString sheet = dir_->filePath(QStringLiteral("sheet.t09"));
+        QVERIFY(builder.writeTo(sheet));
+        const QString ini = dir_->filePath(QStringLiteral("config/fyn/fyn.ini"));
+        const QByteArray iniText = "[Interface]\n" + settings.toUtf8() + "\n";
+        QVERIFY(QDir().mkpath(QFileInfo(ini).path()) && TestFiles::write(ini, iniText));
+
+        QProcess fyn;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           dir_->filePath(QStringLiteral("config")));
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        environment.insert(QStringLiteral("LANG"), locale);
+        fyn.setProcessEnvironment(environment);
+        const QString output = dir_->filePath(QStringLiteral("out.pdf"));
+        fyn.start(QStringLiteral(FYN_PROGRAM), {QStringLiteral("--pdf"), output, sheet});
+        QVERIFY(fyn.waitForFinished(30000));
+        QCOMPARE(TestFiles::read(ini), iniText);
+        if (words[0].isEmpty()) {
+            QCOMPARE(fyn.exitCode(), 1);
+            QVERIFY(fyn.readAllStandardError().contains(settings.toUtf8()));
+            QVERIFY(!QFile::exists(output));
+            return;
+        }
+        QCOMPARE(fyn.exitCode(), 0);
+        const auto found = PdfWords::read(output);
+        for (const QString& word : words) {
+            QVERIFY2(PdfWords::find(found, word), qPrintable(word));
+        }
+        QVERIFY(PdfWords::find(found, words[1])->xMin < PdfWords::find(found, words[2])->xMin);
     }
 
 private:

@@ -1,0 +1,557 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ" sourcelanguage="sk_SK">
+<context>
+    <name>StringTable</name>
+    <message id="101">
+        <source>&amp;O programe Fyn...</source>
+        <translation>&amp;O programu Fyn...</translation>
+    </message>
+    <message id="102">
+        <source>Január</source>
+        <translation>Leden</translation>
+    </message>
+    <message id="103">
+        <source>Február</source>
+        <translation>Únor</translation>
+    </message>
+    <message id="104">
+        <source>Marec</source>
+        <translation>Březen</translation>
+    </message>
+    <message id="105">
+        <source>Apríl</source>
+        <translation>Duben</translation>
+    </message>
+    <message id="106">
+        <source>Máj</source>
+        <translation>Květen</translation>
+    </message>
+    <message id="107">
+        <source>Jún</source>
+        <translation>Červen</translation>
+    </message>
+    <message id="108">
+        <source>Júl</source>
+        <translation>Červenec</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>Srpen</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>Září</translation>
+    </message>
+    <message id="111">
+        <source>Október</source>
+        <translation>Říjen</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>Listopad</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>Prosinec</translation>
+    </message>
+    <message id="1000">
+        <source>Zvest. - %1</source>
+        <translation>Zvěst. - %1</translation>
+    </message>
+    <message id="1001">
+        <source>%1 - neodovzdané správy</source>
+        <translation>%1 - neodevzdané zprávy</translation>
+    </message>
+    <message id="1002">
+        <source>Výber súboru od tajomníka</source>
+        <translation>Výběr souboru od tajemníka</translation>
+    </message>
+    <message id="1003">
+        <source>List so zoznamom od tajomníka (.t09)</source>
+        <translation>Seznam od tajemníka (.t09)</translation>
+    </message>
+    <message id="1014">
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message id="1019">
+        <source>Poznámky</source>
+        <translation>Poznámky</translation>
+    </message>
+    <message id="1020">
+        <source>PoP</source>
+        <translation>PoP</translation>
+    </message>
+    <message id="1030">
+        <source>- VÝSTRAHA -   Už ste zaslali %1 správu za %2.</source>
+        <translation>- VÝSTRAHA -   Už jste odeslali zprávu za %1 pro %2.</translation>
+    </message>
+    <message id="1031">
+        <source>Zmeny NEBUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Změny NEBUDOU ZAHRNUTY do zprávy za %1 pro odbočku.</translation>
+    </message>
+    <message id="1032">
+        <source>Prípadné zmeny BUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Případné změny BUDOU ZAHRNUTY do zprávy za %1 pro odbočku.</translation>
+    </message>
+    <message id="1033">
+        <source>Mimo priestor pre poznámky</source>
+        <translation>Mimo prostor pro poznámky</translation>
+    </message>
+    <message id="1038">
+        <source>Vaše aktualizované správy boli uložené do súboru %1</source>
+        <translation>Vaše aktualizované zprávy byly uloženy do souboru %1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Kliknite na Áno pre odoslanie súboru .t19 na e-mail </source>
+        <translation>
+
+Klikněte na Ano pro odeslání souboru .t19 na e-mail </translation>
+    </message>
+    <message id="1040">
+        <source>Kliknite na Nie pre neskoršie odoslanie súboru tajomníkovi.</source>
+        <translation>Klikněte na Ne pro pozdější odeslání souboru tajemníkovi.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+
+       alebo
+
+</source>
+        <translation>,
+
+       nebo
+
+</translation>
+    </message>
+    <message id="1042">
+        <source>Zostavené súbory</source>
+        <translation>Sestavené soubory</translation>
+    </message>
+    <message id="1043">
+        <source>.t19 súbor pre</source>
+        <translation>soubor .t19 pro</translation>
+    </message>
+    <message id="1058">
+        <source>Skupina</source>
+        <translation>Skupina</translation>
+    </message>
+    <message id="1059">
+        <source>Tipy pre používanie FYN
+
+Od vášho tajomníka ste prijali súbor SkupinaX.t09 pre zadanie a vytvorenie mesačnej správy. </source>
+        <translation>Tipy pro používání FYN
+
+Od vašeho tajemníka jste dostali soubor SkupinaX.t09 pro zadání a vytvoření měsíční zprávy. </translation>
+    </message>
+    <message id="1060">
+        <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
+
+</source>
+        <translation>Kliknutím na ikonu FYN spusťte program a tlačítkem "Načíst nový seznam od tajemníka" otevřete soubor.
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>Uvidíte, že zadávanie správ je jednoduché - iba pomocou klávesnice. Napíšte prvé dve alebo tri písmená priezviska. Alebo použite šípky hore / dolu, vyberte meno a stlačte Enter.
+
+</source>
+        <translation>Uvidíte, že zadávání zpráv je jednoduché - jen pomocí klávesnice. Napište první dvě nebo tři písmena příjmení. Nebo použijte šipky nahoru / dolů, vyberte jméno a stiskněte Enter.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Klávesou Enter preskočíte na zadanie ďalšieho políčka správy. Stlačte klávesu Enter po zadaní posledného políčka pre návrat do výberového zoznamu.
+
+</source>
+        <translation>Klávesou Enter přeskočíte na další políčko zprávy. Po zadání posledního políčka stiskněte Enter pro návrat do výběrového seznamu.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>Ak chcete zadať poznámku, použite klávesy Alt-R alebo kliknite na tlačítko Poznámky.  Ukončite klávesou Enter.
+
+Ak chcete zmeniť mesiac pre zadávanie správy, použite Alt+M alebo kliknite na tlačítko Zmeniť mesiac.
+
+</source>
+        <translation>Chcete-li zadat poznámku, použijte klávesy Alt+P nebo klikněte na tlačítko Poznámky. Ukončete klávesou Enter.
+
+Chcete-li změnit měsíc zadávané zprávy, použijte Alt+M nebo klikněte na tlačítko Změnit měsíc.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>Zvestovateľovi, ktorý odovzdá nulovú správu, napíšte do Poznámky nulu. Vylúčite ho tak zo zoznamu tých, ktorí správu eště neodovzdali.
+
+</source>
+        <translation>Zvěstovateli, který odevzdá nulovou zprávu, napište do Poznámek nulu. Vyřadíte ho tak ze seznamu těch, kdo zprávu ještě neodevzdali.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>Akonáhle FYN zatvoríte, program automaticky uloží všetky zmeny.Pokiaľ máte modem, môžete použiť tlačítko Vytočiť. Použite '&gt;&gt;&gt;' pre zobrazenie ďalších telefónnych čísiel.
+
+</source>
+        <translation>Jakmile FYN zavřete, program automaticky uloží všechny změny. Máte-li modem, můžete použít tlačítko Vytočit. Použijte '&gt;&gt;&gt;' pro zobrazení dalších telefonních čísel.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Pokiaľ máte správne nakonfigurovaného e-mailového klienta MAPI, môžete e-mailom spracovaný list so správou zaslať tajomníkovi priamo z programu.
+V opačnom prípade pripojte vytvorený súbor do e-mailu ručne alebo odovzdajte tajomníkovi na prenosnom médiu.
+
+</source>
+        <translation>Máte-li správně nastaveného e-mailového klienta, můžete zpracovaný seznam se zprávami poslat tajemníkovi e-mailem přímo z programu.
+V opačném případě připojte vytvořený soubor k e-mailu ručně nebo jej tajemníkovi předejte na přenosném médiu.
+
+</translation>
+    </message>
+    <message id="1116">
+        <source>Celkom zvestovateľov</source>
+        <translation>Celkem zvěstovatelů</translation>
+    </message>
+    <message id="1167">
+        <source>Meno</source>
+        <translation>Jméno</translation>
+    </message>
+    <message id="1168">
+        <source>Telefón</source>
+        <translation>Telefon</translation>
+    </message>
+    <message id="1188">
+        <source>%1 - odovzdané správy</source>
+        <translation>%1 - odevzdané zprávy</translation>
+    </message>
+    <message id="1194">
+        <source>Zvláštni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku</source>
+        <translation>Zvláštní průkopníci NEJSOU ZAHRNUTI ve zprávě pro odbočku</translation>
+    </message>
+    <message id="1198">
+        <source>sk</source>
+        <translation>cz</translation>
+    </message>
+    <message id="1231">
+        <source>Ak sa nedá vytvoriť nový súbor: %1.
+Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
+        <translation>Nelze vytvořit nový soubor: %1.
+Zrušte atribut souboru "Jen pro čtení" nebo získejte oprávnění k vytváření souborů v této složce.</translation>
+    </message>
+    <message id="1232">
+        <source>Skupina má menej ako 3 zvestovateľov</source>
+        <translation>Skupina má méně než 3 zvěstovatele</translation>
+    </message>
+    <message id="1247">
+        <source>Kontakty pre výber správ</source>
+        <translation>Kontakty pro sběr zpráv</translation>
+    </message>
+    <message id="1417">
+        <source>Hod</source>
+        <translation>Hod</translation>
+    </message>
+    <message id="1419">
+        <source>BŠ</source>
+        <translation>BS</translation>
+    </message>
+    <message id="1422">
+        <source>Odošlite svoj prehľad za %1. 
+Ďakujem..</source>
+        <translation>Pošlete prosím svou zprávu za %1. 
+Děkuji..</translation>
+    </message>
+    <message id="1500">
+        <source>v službe</source>
+        <translation>ve službě</translation>
+    </message>
+    <message id="2000">
+        <source>Súbor %1 nie je platný list od tajomníka.</source>
+        <translation>Soubor %1 není platný seznam od tajemníka.</translation>
+    </message>
+    <message id="2001">
+        <source>Správy sa nepodarilo uložiť do súboru %1.
+
+Kliknite na Áno pre ukončenie programu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>Zprávy se nepodařilo uložit do souboru %1.
+
+Klikněte na Ano pro ukončení programu bez uložení nebo na Ne pro návrat do programu.</translation>
+    </message>
+    <message id="2002">
+        <source>E-mailová adresa %1 nie je platná.</source>
+        <translation>E-mailová adresa %1 není platná.</translation>
+    </message>
+    <message id="2003">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Odošlite ju tam.</source>
+        <translation>Zpráva je připravena ve vašem e-mailovém programu. Odešlete ji tam.</translation>
+    </message>
+    <message id="2004">
+        <source>Správy zadané od posledného uloženia do súboru %1 sa stratia.
+
+Kliknite na Áno pre výber iného listu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>Zprávy zadané od posledního uložení do souboru %1 se ztratí.
+
+Klikněte na Ano pro výběr jiného seznamu bez uložení nebo na Ne pro návrat do programu.</translation>
+    </message>
+    <message id="2005">
+        <source>E-mail - %1</source>
+        <translation>E-mail - %1</translation>
+    </message>
+    <message id="2010">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>Změnit &amp;měsíc (opožděné zprávy)</translation>
+    </message>
+    <message id="2011">
+        <source>či bol v danom mesiaci v službe</source>
+        <translation>zda byl v daném měsíci ve službě</translation>
+    </message>
+    <message id="2012">
+        <source>Pomocný priekopník</source>
+        <translation>Pomocný průkopník</translation>
+    </message>
+    <message id="2013">
+        <source>Pravidelný priekopník</source>
+        <translation>Pravidelný průkopník</translation>
+    </message>
+    <message id="2014">
+        <source>Zvláštny priekopník</source>
+        <translation>Zvláštní průkopník</translation>
+    </message>
+    <message id="2015">
+        <source>Služobný pomocník</source>
+        <translation>Služební pomocník</translation>
+    </message>
+    <message id="2016">
+        <source>Starší</source>
+        <translation>Starší</translation>
+    </message>
+    <message id="2017">
+        <source>Pokrstený brat</source>
+        <translation>Pokřtěný bratr</translation>
+    </message>
+    <message id="2018">
+        <source>&amp;Áno</source>
+        <translation>&amp;Ano</translation>
+    </message>
+    <message id="2019">
+        <source>&amp;Nie</source>
+        <translation>&amp;Ne</translation>
+    </message>
+    <message id="2040">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, či je k nej priložený súbor %1, a až potom ju odošlite.</source>
+        <translation>Zpráva je připravena ve vašem e-mailovém programu. Zkontrolujte, zda je k ní přiložen soubor %1, a teprve potom ji odešlete.</translation>
+    </message>
+    <message id="2060">
+        <source>Zrušiť</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message id="2061">
+        <source>V systéme chýbajú údaje ICU pre kódovanie %1 (balík libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto sa ukončí.</source>
+        <translation>V systému chybí data ICU pro kódování %1 (balík libicu72). Fyn bez nich nemůže číst ani zapisovat seznamy, proto se ukončí.</translation>
+    </message>
+    <message id="2065">
+        <source>Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>Nastavení Language=%1 v souboru %2 neurčuje jazyk, který Fyn zná (sk, cs, pl, fr, el, tr, et, en). Opravte je nebo je smažte. Fyn se ukončí bez čtení seznamu.</translation>
+    </message>
+    <message id="2066">
+        <source>Nastavenie CodePage=%1 v súbore %2 neurčuje kódovanie, ktoré Fyn pozná (napríklad windows-1250). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>Nastavení CodePage=%1 v souboru %2 neurčuje kódování, které Fyn zná (například windows-1250). Opravte je nebo je smažte. Fyn se ukončí bez čtení seznamu.</translation>
+    </message>
+    <message id="61700">
+        <source>Please enter a positive integer.</source>
+        <translation>Zadejte kladné celé číslo.</translation>
+    </message>
+    <message id="61701">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Zadejte celé číslo mezi %1 a %2.</translation>
+    </message>
+    <message id="61710">
+        <source>Low Memory</source>
+        <translation>Nedostatek paměti</translation>
+    </message>
+    <message id="61711">
+        <source>No Printer</source>
+        <translation>Žádná tiskárna</translation>
+    </message>
+    <message id="61712">
+        <source>no hdc</source>
+        <translation>no hdc</translation>
+    </message>
+    <message id="61713">
+        <source>Telephone service not available</source>
+        <translation>Telefonní služba není k dispozici</translation>
+    </message>
+    <message id="61714">
+        <source>bad procaddress</source>
+        <translation>bad procaddress</translation>
+    </message>
+    <message id="61840">
+        <source>Unable to load mail system support.</source>
+        <translation>Nelze načíst podporu poštovního systému.</translation>
+    </message>
+    <message id="61841">
+        <source>Mail system DLL is invalid.</source>
+        <translation>Poštovní systém je neplatný.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>Poštovní systém zprávu neodeslal.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog100</name>
+    <message id="100.title">
+        <source>O programe Darid</source>
+        <translation>O programu Darid</translation>
+    </message>
+    <message id="100.#1">
+        <source>Fyn verzia 5a</source>
+        <translation>Fyn verze 5a</translation>
+    </message>
+    <message id="100.#2">
+        <source>© 2026 Fyn</source>
+        <translation>© 2026 Fyn</translation>
+    </message>
+    <message id="100.#3">
+        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
+        <translation>Vyžaduje soubory Groupx.t09 z programu Korbo verze 10a nebo novější</translation>
+    </message>
+    <message id="100.#4">
+        <source>Slobodný softvér pod licenciou MIT</source>
+        <translation>Svobodný software pod licencí MIT</translation>
+    </message>
+    <message id="100.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog102</name>
+    <message id="102.title">
+        <source>Správy z kazateľskej služby</source>
+        <translation>Zprávy o kazatelské službě</translation>
+    </message>
+    <message id="102.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="102.2">
+        <source>Zatvoriť program</source>
+        <translation>Zavřít program</translation>
+    </message>
+    <message id="102.3">
+        <source>Načítať nový list od tajomníka</source>
+        <translation>Načíst nový seznam od tajemníka</translation>
+    </message>
+    <message id="102.5">
+        <source>Náhľad a tlač listu so správami</source>
+        <translation>Náhled a tisk seznamu se zprávami</translation>
+    </message>
+    <message id="102.4">
+        <source>Odoslať aktualizovaný list tajomníkovi</source>
+        <translation>Odeslat aktualizovaný seznam tajemníkovi</translation>
+    </message>
+    <message id="102.162">
+        <source>Obmedziť na neodovzdané správy</source>
+        <translation>Omezit na neodevzdané zprávy</translation>
+    </message>
+    <message id="102.#10">
+        <source> Zadávanie skončené pri </source>
+        <translation> Zadávání skončeno u </translation>
+    </message>
+    <message id="102.1003">
+        <source>Vytočit</source>
+        <translation>Vytočit</translation>
+    </message>
+    <message id="102.1004">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+    <message id="102.1005">
+        <source>Pomoc</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message id="102.1007">
+        <source>Ukážka e-mailu</source>
+        <translation>Ukázka e-mailu</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog107</name>
+    <message id="107.147">
+        <source>Publ</source>
+        <translation>Publ</translation>
+    </message>
+    <message id="107.148">
+        <source>Videá</source>
+        <translation>Videa</translation>
+    </message>
+    <message id="107.149">
+        <source>Hod</source>
+        <translation>Hod</translation>
+    </message>
+    <message id="107.150">
+        <source>ON</source>
+        <translation>OpN</translation>
+    </message>
+    <message id="107.151">
+        <source>BŠ</source>
+        <translation>BS</translation>
+    </message>
+    <message id="107.1126">
+        <source>bol v danom službe</source>
+        <translation>byl v měsíci ve službě</translation>
+    </message>
+    <message id="107.1">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="107.2">
+        <source>&amp;Zrušiť</source>
+        <translation>&amp;Zrušit</translation>
+    </message>
+    <message id="107.129">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>Změnit &amp;měsíc (opožděné zprávy)</translation>
+    </message>
+    <message id="107.160">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="107.3">
+        <source>&amp;Poznámky</source>
+        <translation>&amp;Poznámky</translation>
+    </message>
+    <message id="107.1050">
+        <source>Pomocný priekopník</source>
+        <translation>Pomocný průkopník</translation>
+    </message>
+    <message id="107.1125">
+        <source>&lt;1 h</source>
+        <translation>&lt;1 h</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog115</name>
+    <message id="115.2">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Zavřít</translation>
+    </message>
+    <message id="115.3">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Tisk</translation>
+    </message>
+    <message id="115.129">
+        <source>Nastavenie &amp;tlačiarne</source>
+        <translation>Nastavení &amp;tiskárny</translation>
+    </message>
+    <message id="115.1004">
+        <source>&lt; &lt; &lt;</source>
+        <translation>&lt; &lt; &lt;</translation>
+    </message>
+    <message id="115.1005">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,557 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el_GR" sourcelanguage="sk_SK">
+<context>
+    <name>StringTable</name>
+    <message id="101">
+        <source>&amp;O programe Fyn...</source>
+        <translation>&amp;Πληροφορίες για το Fyn...</translation>
+    </message>
+    <message id="102">
+        <source>Január</source>
+        <translation>Ιανουάριος</translation>
+    </message>
+    <message id="103">
+        <source>Február</source>
+        <translation>Φεβρουάριος</translation>
+    </message>
+    <message id="104">
+        <source>Marec</source>
+        <translation>Μάρτιος</translation>
+    </message>
+    <message id="105">
+        <source>Apríl</source>
+        <translation>Απρίλιος</translation>
+    </message>
+    <message id="106">
+        <source>Máj</source>
+        <translation>Μάιος</translation>
+    </message>
+    <message id="107">
+        <source>Jún</source>
+        <translation>Ιούνιος</translation>
+    </message>
+    <message id="108">
+        <source>Júl</source>
+        <translation>Ιούλιος</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>Αύγουστος</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>Σεπτέμβριος</translation>
+    </message>
+    <message id="111">
+        <source>Október</source>
+        <translation>Οκτώβριος</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>Νοέμβριος</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>Δεκέμβριος</translation>
+    </message>
+    <message id="1000">
+        <source>Zvest. - %1</source>
+        <translation>Ευαγγ. - %1</translation>
+    </message>
+    <message id="1001">
+        <source>%1 - neodovzdané správy</source>
+        <translation>%1 - εκθέσεις που λείπουν</translation>
+    </message>
+    <message id="1002">
+        <source>Výber súboru od tajomníka</source>
+        <translation>Επιλογή αρχείου από τον γραμματέα</translation>
+    </message>
+    <message id="1003">
+        <source>List so zoznamom od tajomníka (.t09)</source>
+        <translation>Κατάλογος από τον γραμματέα (.t09)</translation>
+    </message>
+    <message id="1014">
+        <source>H</source>
+        <translation>Ω</translation>
+    </message>
+    <message id="1019">
+        <source>Poznámky</source>
+        <translation>Σχόλια</translation>
+    </message>
+    <message id="1020">
+        <source>PoP</source>
+        <translation>ΒΣ</translation>
+    </message>
+    <message id="1030">
+        <source>- VÝSTRAHA -   Už ste zaslali %1 správu za %2.</source>
+        <translation>- ΠΡΟΣΟΧΗ -   Έχετε ήδη στείλει την έκθεση του μήνα %1 για: %2.</translation>
+    </message>
+    <message id="1031">
+        <source>Zmeny NEBUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Οι αλλαγές ΔΕΝ ΘΑ ΣΥΜΠΕΡΙΛΗΦΘΟΥΝ στην έκθεση του μήνα %1 προς το γραφείο τμήματος.</translation>
+    </message>
+    <message id="1032">
+        <source>Prípadné zmeny BUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Τυχόν αλλαγές ΘΑ ΣΥΜΠΕΡΙΛΗΦΘΟΥΝ στην έκθεση του μήνα %1 προς το γραφείο τμήματος.</translation>
+    </message>
+    <message id="1033">
+        <source>Mimo priestor pre poznámky</source>
+        <translation>Δεν υπάρχει χώρος για σχόλια</translation>
+    </message>
+    <message id="1038">
+        <source>Vaše aktualizované správy boli uložené do súboru %1</source>
+        <translation>Οι ενημερωμένες εκθέσεις σας αποθηκεύτηκαν στο αρχείο %1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Kliknite na Áno pre odoslanie súboru .t19 na e-mail </source>
+        <translation>
+
+Κάντε κλικ στο Ναι για να στείλετε το αρχείο .t19 στο e-mail </translation>
+    </message>
+    <message id="1040">
+        <source>Kliknite na Nie pre neskoršie odoslanie súboru tajomníkovi.</source>
+        <translation>Κάντε κλικ στο Όχι για να το στείλετε στον γραμματέα αργότερα.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+
+       alebo
+
+</source>
+        <translation>,
+
+       ή
+
+</translation>
+    </message>
+    <message id="1042">
+        <source>Zostavené súbory</source>
+        <translation>Συγκεντρωμένα αρχεία</translation>
+    </message>
+    <message id="1043">
+        <source>.t19 súbor pre</source>
+        <translation>αρχείο .t19 για</translation>
+    </message>
+    <message id="1058">
+        <source>Skupina</source>
+        <translation>Όμιλος</translation>
+    </message>
+    <message id="1059">
+        <source>Tipy pre používanie FYN
+
+Od vášho tajomníka ste prijali súbor SkupinaX.t09 pre zadanie a vytvorenie mesačnej správy. </source>
+        <translation>Συμβουλές για το FYN
+
+Από τον γραμματέα σας λάβατε το αρχείο ΌμιλοςX.t09 για να καταχωρίσετε τις εκθέσεις και να συντάξετε τη μηνιαία έκθεση. </translation>
+    </message>
+    <message id="1060">
+        <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
+
+</source>
+        <translation>Ξεκινήστε το πρόγραμμα με το εικονίδιο FYN και ανοίξτε το αρχείο με το κουμπί "Φόρτωση νέου καταλόγου".
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>Uvidíte, že zadávanie správ je jednoduché - iba pomocou klávesnice. Napíšte prvé dve alebo tri písmená priezviska. Alebo použite šípky hore / dolu, vyberte meno a stlačte Enter.
+
+</source>
+        <translation>Θα δείτε ότι η καταχώριση είναι απλή - μόνο με το πληκτρολόγιο. Πληκτρολογήστε τα δύο ή τρία πρώτα γράμματα του επωνύμου. Ή επιλέξτε το όνομα με τα βέλη πάνω / κάτω και πατήστε Enter.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Klávesou Enter preskočíte na zadanie ďalšieho políčka správy. Stlačte klávesu Enter po zadaní posledného políčka pre návrat do výberového zoznamu.
+
+</source>
+        <translation>Με το Enter πηγαίνετε στο επόμενο πεδίο της έκθεσης. Μετά το τελευταίο πεδίο πατήστε Enter για να επιστρέψετε στον κατάλογο.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>Ak chcete zadať poznámku, použite klávesy Alt-R alebo kliknite na tlačítko Poznámky.  Ukončite klávesou Enter.
+
+Ak chcete zmeniť mesiac pre zadávanie správy, použite Alt+M alebo kliknite na tlačítko Zmeniť mesiac.
+
+</source>
+        <translation>Για να γράψετε σχόλιο, πατήστε Alt+Σ ή κάντε κλικ στο κουμπί Σχόλια. Τελειώστε με Enter.
+
+Για να αλλάξετε τον μήνα της έκθεσης, πατήστε Alt+Μ ή κάντε κλικ στο κουμπί Αλλαγή μήνα.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>Zvestovateľovi, ktorý odovzdá nulovú správu, napíšte do Poznámky nulu. Vylúčite ho tak zo zoznamu tých, ktorí správu eště neodovzdali.
+
+</source>
+        <translation>Για έναν ευαγγελιζόμενο που δίνει μηδενική έκθεση, γράψτε μηδέν στα Σχόλια. Έτσι βγαίνει από τον κατάλογο όσων δεν έχουν δώσει ακόμη έκθεση.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>Akonáhle FYN zatvoríte, program automaticky uloží všetky zmeny.Pokiaľ máte modem, môžete použiť tlačítko Vytočiť. Použite '&gt;&gt;&gt;' pre zobrazenie ďalších telefónnych čísiel.
+
+</source>
+        <translation>Όταν κλείσετε το FYN, το πρόγραμμα αποθηκεύει αυτόματα όλες τις αλλαγές. Αν έχετε μόντεμ, μπορείτε να χρησιμοποιήσετε το κουμπί Κλήση. Με το '&gt;&gt;&gt;' βλέπετε τους άλλους αριθμούς τηλεφώνου.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Pokiaľ máte správne nakonfigurovaného e-mailového klienta MAPI, môžete e-mailom spracovaný list so správou zaslať tajomníkovi priamo z programu.
+V opačnom prípade pripojte vytvorený súbor do e-mailu ručne alebo odovzdajte tajomníkovi na prenosnom médiu.
+
+</source>
+        <translation>Αν το πρόγραμμα e-mail σας είναι σωστά ρυθμισμένο, μπορείτε να στείλετε τον συμπληρωμένο κατάλογο στον γραμματέα με e-mail κατευθείαν από το πρόγραμμα.
+Διαφορετικά επισυνάψτε μόνοι σας το αρχείο σε ένα e-mail ή δώστε το στον γραμματέα σε φορητό μέσο.
+
+</translation>
+    </message>
+    <message id="1116">
+        <source>Celkom zvestovateľov</source>
+        <translation>Σύνολο ευαγγελιζομένων</translation>
+    </message>
+    <message id="1167">
+        <source>Meno</source>
+        <translation>Όνομα</translation>
+    </message>
+    <message id="1168">
+        <source>Telefón</source>
+        <translation>Τηλέφωνο</translation>
+    </message>
+    <message id="1188">
+        <source>%1 - odovzdané správy</source>
+        <translation>%1 - εκθέσεις που δόθηκαν</translation>
+    </message>
+    <message id="1194">
+        <source>Zvláštni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku</source>
+        <translation>Οι ειδικοί σκαπανείς ΔΕΝ ΣΥΜΠΕΡΙΛΑΜΒΑΝΟΝΤΑΙ στην έκθεση προς το γραφείο τμήματος</translation>
+    </message>
+    <message id="1198">
+        <source>sk</source>
+        <translation>greek</translation>
+    </message>
+    <message id="1231">
+        <source>Ak sa nedá vytvoriť nový súbor: %1.
+Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
+        <translation>Δεν είναι δυνατή η δημιουργία νέου αρχείου: %1.
+Αφαιρέστε την ιδιότητα "Μόνο για ανάγνωση" του αρχείου ή αποκτήστε δικαίωμα δημιουργίας αρχείων σε αυτόν τον φάκελο.</translation>
+    </message>
+    <message id="1232">
+        <source>Skupina má menej ako 3 zvestovateľov</source>
+        <translation>Ο όμιλος έχει λιγότερους από 3 ευαγγελιζομένους</translation>
+    </message>
+    <message id="1247">
+        <source>Kontakty pre výber správ</source>
+        <translation>Επαφές για τη συλλογή εκθέσεων</translation>
+    </message>
+    <message id="1417">
+        <source>Hod</source>
+        <translation>Ώρες</translation>
+    </message>
+    <message id="1419">
+        <source>BŠ</source>
+        <translation>ΓΜ</translation>
+    </message>
+    <message id="1422">
+        <source>Odošlite svoj prehľad za %1. 
+Ďakujem..</source>
+        <translation>Παρακαλώ στείλτε την έκθεσή σας για τον μήνα %1. 
+Ευχαριστώ..</translation>
+    </message>
+    <message id="1500">
+        <source>v službe</source>
+        <translation>Διακονία</translation>
+    </message>
+    <message id="2000">
+        <source>Súbor %1 nie je platný list od tajomníka.</source>
+        <translation>Το αρχείο %1 δεν είναι έγκυρος κατάλογος από τον γραμματέα.</translation>
+    </message>
+    <message id="2001">
+        <source>Správy sa nepodarilo uložiť do súboru %1.
+
+Kliknite na Áno pre ukončenie programu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>Οι εκθέσεις δεν αποθηκεύτηκαν στο αρχείο %1.
+
+Κάντε κλικ στο Ναι για να κλείσετε το πρόγραμμα χωρίς αποθήκευση ή στο Όχι για να επιστρέψετε στο πρόγραμμα.</translation>
+    </message>
+    <message id="2002">
+        <source>E-mailová adresa %1 nie je platná.</source>
+        <translation>Η διεύθυνση e-mail %1 δεν είναι έγκυρη.</translation>
+    </message>
+    <message id="2003">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Odošlite ju tam.</source>
+        <translation>Το μήνυμα είναι έτοιμο στο πρόγραμμα e-mail σας. Στείλτε το από εκεί.</translation>
+    </message>
+    <message id="2004">
+        <source>Správy zadané od posledného uloženia do súboru %1 sa stratia.
+
+Kliknite na Áno pre výber iného listu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>Οι εκθέσεις που καταχωρίσατε μετά την τελευταία αποθήκευση στο αρχείο %1 θα χαθούν.
+
+Κάντε κλικ στο Ναι για να επιλέξετε άλλον κατάλογο χωρίς αποθήκευση ή στο Όχι για να επιστρέψετε στο πρόγραμμα.</translation>
+    </message>
+    <message id="2005">
+        <source>E-mail - %1</source>
+        <translation>E-mail - %1</translation>
+    </message>
+    <message id="2010">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>Αλλαγή &amp;μήνα (καθυστερημένη έκθεση)</translation>
+    </message>
+    <message id="2011">
+        <source>či bol v danom mesiaci v službe</source>
+        <translation>αν συμμετείχε στη διακονία τον μήνα αυτό</translation>
+    </message>
+    <message id="2012">
+        <source>Pomocný priekopník</source>
+        <translation>Βοηθητικός σκαπανέας</translation>
+    </message>
+    <message id="2013">
+        <source>Pravidelný priekopník</source>
+        <translation>Τακτικός σκαπανέας</translation>
+    </message>
+    <message id="2014">
+        <source>Zvláštny priekopník</source>
+        <translation>Ειδικός σκαπανέας</translation>
+    </message>
+    <message id="2015">
+        <source>Služobný pomocník</source>
+        <translation>Διακονικός υπηρέτης</translation>
+    </message>
+    <message id="2016">
+        <source>Starší</source>
+        <translation>Πρεσβύτερος</translation>
+    </message>
+    <message id="2017">
+        <source>Pokrstený brat</source>
+        <translation>Βαφτισμένος αδελφός</translation>
+    </message>
+    <message id="2018">
+        <source>&amp;Áno</source>
+        <translation>&amp;Ναι</translation>
+    </message>
+    <message id="2019">
+        <source>&amp;Nie</source>
+        <translation>&amp;Όχι</translation>
+    </message>
+    <message id="2040">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, či je k nej priložený súbor %1, a až potom ju odošlite.</source>
+        <translation>Το μήνυμα είναι έτοιμο στο πρόγραμμα e-mail σας. Ελέγξτε ότι έχει επισυναφθεί το αρχείο %1 και μόνο τότε στείλτε το.</translation>
+    </message>
+    <message id="2060">
+        <source>Zrušiť</source>
+        <translation>Ακύρωση</translation>
+    </message>
+    <message id="2061">
+        <source>V systéme chýbajú údaje ICU pre kódovanie %1 (balík libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto sa ukončí.</source>
+        <translation>Λείπουν από το σύστημα τα δεδομένα ICU για την κωδικοσελίδα %1 (πακέτο libicu72). Χωρίς αυτά το Fyn δεν μπορεί να διαβάσει ούτε να γράψει καταλόγους, γι' αυτό τερματίζεται.</translation>
+    </message>
+    <message id="2065">
+        <source>Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>Η ρύθμιση Language=%1 στο αρχείο %2 δεν ορίζει γλώσσα που γνωρίζει το Fyn (sk, cs, pl, fr, el, tr, et, en). Διορθώστε ή διαγράψτε τη. Το Fyn τερματίζεται χωρίς να διαβάσει κατάλογο.</translation>
+    </message>
+    <message id="2066">
+        <source>Nastavenie CodePage=%1 v súbore %2 neurčuje kódovanie, ktoré Fyn pozná (napríklad windows-1250). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>Η ρύθμιση CodePage=%1 στο αρχείο %2 δεν ορίζει κωδικοσελίδα που γνωρίζει το Fyn (για παράδειγμα windows-1253). Διορθώστε ή διαγράψτε τη. Το Fyn τερματίζεται χωρίς να διαβάσει κατάλογο.</translation>
+    </message>
+    <message id="61700">
+        <source>Please enter a positive integer.</source>
+        <translation>Πληκτρολογήστε θετικό ακέραιο αριθμό.</translation>
+    </message>
+    <message id="61701">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Πληκτρολογήστε ακέραιο αριθμό από %1 έως %2.</translation>
+    </message>
+    <message id="61710">
+        <source>Low Memory</source>
+        <translation>Ανεπαρκής μνήμη</translation>
+    </message>
+    <message id="61711">
+        <source>No Printer</source>
+        <translation>Δεν υπάρχει εκτυπωτής</translation>
+    </message>
+    <message id="61712">
+        <source>no hdc</source>
+        <translation>no hdc</translation>
+    </message>
+    <message id="61713">
+        <source>Telephone service not available</source>
+        <translation>Η τηλεφωνική υπηρεσία δεν είναι διαθέσιμη</translation>
+    </message>
+    <message id="61714">
+        <source>bad procaddress</source>
+        <translation>bad procaddress</translation>
+    </message>
+    <message id="61840">
+        <source>Unable to load mail system support.</source>
+        <translation>Δεν είναι δυνατή η φόρτωση του συστήματος αλληλογραφίας.</translation>
+    </message>
+    <message id="61841">
+        <source>Mail system DLL is invalid.</source>
+        <translation>Το σύστημα αλληλογραφίας δεν είναι έγκυρο.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>Το σύστημα αλληλογραφίας δεν έστειλε το μήνυμα.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog100</name>
+    <message id="100.title">
+        <source>O programe Darid</source>
+        <translation>Πληροφορίες για το Darid</translation>
+    </message>
+    <message id="100.#1">
+        <source>Fyn verzia 5a</source>
+        <translation>Fyn έκδοση 5a</translation>
+    </message>
+    <message id="100.#2">
+        <source>© 2026 Fyn</source>
+        <translation>© 2026 Fyn</translation>
+    </message>
+    <message id="100.#3">
+        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
+        <translation>Απαιτεί αρχεία Groupx.t09 από το Korbo έκδοση 10a ή νεότερη</translation>
+    </message>
+    <message id="100.#4">
+        <source>Slobodný softvér pod licenciou MIT</source>
+        <translation>Ελεύθερο λογισμικό με άδεια MIT</translation>
+    </message>
+    <message id="100.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog102</name>
+    <message id="102.title">
+        <source>Správy z kazateľskej služby</source>
+        <translation>Εκθέσεις υπηρεσίας αγρού</translation>
+    </message>
+    <message id="102.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="102.2">
+        <source>Zatvoriť program</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message id="102.3">
+        <source>Načítať nový list od tajomníka</source>
+        <translation>Φόρτωση νέου καταλόγου</translation>
+    </message>
+    <message id="102.5">
+        <source>Náhľad a tlač listu so správami</source>
+        <translation>Προεπισκόπηση και εκτύπωση</translation>
+    </message>
+    <message id="102.4">
+        <source>Odoslať aktualizovaný list tajomníkovi</source>
+        <translation>Αποστολή καταλόγου στον γραμματέα</translation>
+    </message>
+    <message id="102.162">
+        <source>Obmedziť na neodovzdané správy</source>
+        <translation>Μόνο όσες εκθέσεις λείπουν</translation>
+    </message>
+    <message id="102.#10">
+        <source> Zadávanie skončené pri </source>
+        <translation> Η καταχώριση σταμάτησε σε </translation>
+    </message>
+    <message id="102.1003">
+        <source>Vytočit</source>
+        <translation>Κλήση</translation>
+    </message>
+    <message id="102.1004">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+    <message id="102.1005">
+        <source>Pomoc</source>
+        <translation>Βοήθεια</translation>
+    </message>
+    <message id="102.1007">
+        <source>Ukážka e-mailu</source>
+        <translation>Δείγμα e-mail</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog107</name>
+    <message id="107.147">
+        <source>Publ</source>
+        <translation>Έντ</translation>
+    </message>
+    <message id="107.148">
+        <source>Videá</source>
+        <translation>Βίντεο</translation>
+    </message>
+    <message id="107.149">
+        <source>Hod</source>
+        <translation>Ώρες</translation>
+    </message>
+    <message id="107.150">
+        <source>ON</source>
+        <translation>ΕΕ</translation>
+    </message>
+    <message id="107.151">
+        <source>BŠ</source>
+        <translation>ΓΜ</translation>
+    </message>
+    <message id="107.1126">
+        <source>bol v danom službe</source>
+        <translation>συμμετείχε στη διακονία</translation>
+    </message>
+    <message id="107.1">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="107.2">
+        <source>&amp;Zrušiť</source>
+        <translation>&amp;Ακύρωση</translation>
+    </message>
+    <message id="107.129">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>Αλλαγή &amp;μήνα (καθυστερημένη έκθεση)</translation>
+    </message>
+    <message id="107.160">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="107.3">
+        <source>&amp;Poznámky</source>
+        <translation>&amp;Σχόλια</translation>
+    </message>
+    <message id="107.1050">
+        <source>Pomocný priekopník</source>
+        <translation>Βοηθητικός σκαπανέας</translation>
+    </message>
+    <message id="107.1125">
+        <source>&lt;1 h</source>
+        <translation>&lt;1 ώ</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog115</name>
+    <message id="115.2">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Κλείσιμο</translation>
+    </message>
+    <message id="115.3">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Εκτύπωση</translation>
+    </message>
+    <message id="115.129">
+        <source>Nastavenie &amp;tlačiarne</source>
+        <translation>Ρύθμιση &amp;εκτυπωτή</translation>
+    </message>
+    <message id="115.1004">
+        <source>&lt; &lt; &lt;</source>
+        <translation>&lt; &lt; &lt;</translation>
+    </message>
+    <message id="115.1005">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,557 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="sk_SK">
+<context>
+    <name>StringTable</name>
+    <message id="101">
+        <source>&amp;O programe Fyn...</source>
+        <translation>&amp;About Fyn...</translation>
+    </message>
+    <message id="102">
+        <source>Január</source>
+        <translation>January</translation>
+    </message>
+    <message id="103">
+        <source>Február</source>
+        <translation>February</translation>
+    </message>
+    <message id="104">
+        <source>Marec</source>
+        <translation>March</translation>
+    </message>
+    <message id="105">
+        <source>Apríl</source>
+        <translation>April</translation>
+    </message>
+    <message id="106">
+        <source>Máj</source>
+        <translation>May</translation>
+    </message>
+    <message id="107">
+        <source>Jún</source>
+        <translation>June</translation>
+    </message>
+    <message id="108">
+        <source>Júl</source>
+        <translation>July</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message id="111">
+        <source>Október</source>
+        <translation>October</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>December</translation>
+    </message>
+    <message id="1000">
+        <source>Zvest. - %1</source>
+        <translation>Publ. - %1</translation>
+    </message>
+    <message id="1001">
+        <source>%1 - neodovzdané správy</source>
+        <translation>%1 - reports not handed in</translation>
+    </message>
+    <message id="1002">
+        <source>Výber súboru od tajomníka</source>
+        <translation>Choose the file from the secretary</translation>
+    </message>
+    <message id="1003">
+        <source>List so zoznamom od tajomníka (.t09)</source>
+        <translation>List from the secretary (.t09)</translation>
+    </message>
+    <message id="1014">
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message id="1019">
+        <source>Poznámky</source>
+        <translation>Remarks</translation>
+    </message>
+    <message id="1020">
+        <source>PoP</source>
+        <translation>AP</translation>
+    </message>
+    <message id="1030">
+        <source>- VÝSTRAHA -   Už ste zaslali %1 správu za %2.</source>
+        <translation>- WARNING -   You have already sent the %1 report for %2.</translation>
+    </message>
+    <message id="1031">
+        <source>Zmeny NEBUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Changes WILL NOT BE INCLUDED in the %1 report to the branch.</translation>
+    </message>
+    <message id="1032">
+        <source>Prípadné zmeny BUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Any changes WILL BE INCLUDED in the %1 report to the branch.</translation>
+    </message>
+    <message id="1033">
+        <source>Mimo priestor pre poznámky</source>
+        <translation>Out of room for remarks</translation>
+    </message>
+    <message id="1038">
+        <source>Vaše aktualizované správy boli uložené do súboru %1</source>
+        <translation>Your updated reports were saved in the file %1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Kliknite na Áno pre odoslanie súboru .t19 na e-mail </source>
+        <translation>
+
+Click Yes to send the .t19 file by e-mail to </translation>
+    </message>
+    <message id="1040">
+        <source>Kliknite na Nie pre neskoršie odoslanie súboru tajomníkovi.</source>
+        <translation>Click No to send the file to the secretary later.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+
+       alebo
+
+</source>
+        <translation>,
+
+       or
+
+</translation>
+    </message>
+    <message id="1042">
+        <source>Zostavené súbory</source>
+        <translation>Compiled files</translation>
+    </message>
+    <message id="1043">
+        <source>.t19 súbor pre</source>
+        <translation>.t19 file for</translation>
+    </message>
+    <message id="1058">
+        <source>Skupina</source>
+        <translation>Group</translation>
+    </message>
+    <message id="1059">
+        <source>Tipy pre používanie FYN
+
+Od vášho tajomníka ste prijali súbor SkupinaX.t09 pre zadanie a vytvorenie mesačnej správy. </source>
+        <translation>Tips for using FYN
+
+Your secretary has sent you the file GroupX.t09 for entering the reports and making up the monthly report. </translation>
+    </message>
+    <message id="1060">
+        <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
+
+</source>
+        <translation>Start the program by clicking the FYN icon, and open the file with the button "Load a new list from the secretary".
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>Uvidíte, že zadávanie správ je jednoduché - iba pomocou klávesnice. Napíšte prvé dve alebo tri písmená priezviska. Alebo použite šípky hore / dolu, vyberte meno a stlačte Enter.
+
+</source>
+        <translation>You will see that entering reports is simple - with the keyboard alone. Type the first two or three letters of the surname. Or use the arrows up / down, choose the name and press Enter.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Klávesou Enter preskočíte na zadanie ďalšieho políčka správy. Stlačte klávesu Enter po zadaní posledného políčka pre návrat do výberového zoznamu.
+
+</source>
+        <translation>The Enter key takes you to the next field of the report. Press Enter after the last field to return to the list.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>Ak chcete zadať poznámku, použite klávesy Alt-R alebo kliknite na tlačítko Poznámky.  Ukončite klávesou Enter.
+
+Ak chcete zmeniť mesiac pre zadávanie správy, použite Alt+M alebo kliknite na tlačítko Zmeniť mesiac.
+
+</source>
+        <translation>To enter a remark, press Alt+R or click the Remarks button. Finish with Enter.
+
+To change the month of the report, press Alt+M or click the Change month button.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>Zvestovateľovi, ktorý odovzdá nulovú správu, napíšte do Poznámky nulu. Vylúčite ho tak zo zoznamu tých, ktorí správu eště neodovzdali.
+
+</source>
+        <translation>For a publisher who hands in a report of zero, write a zero in the Remarks. This takes him off the list of those who have not handed in their report yet.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>Akonáhle FYN zatvoríte, program automaticky uloží všetky zmeny.Pokiaľ máte modem, môžete použiť tlačítko Vytočiť. Použite '&gt;&gt;&gt;' pre zobrazenie ďalších telefónnych čísiel.
+
+</source>
+        <translation>When you close FYN, the program saves all changes automatically. If you have a modem, you can use the Dial button. Use '&gt;&gt;&gt;' to see further telephone numbers.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Pokiaľ máte správne nakonfigurovaného e-mailového klienta MAPI, môžete e-mailom spracovaný list so správou zaslať tajomníkovi priamo z programu.
+V opačnom prípade pripojte vytvorený súbor do e-mailu ručne alebo odovzdajte tajomníkovi na prenosnom médiu.
+
+</source>
+        <translation>If your e-mail client is set up correctly, you can send the completed list to the secretary by e-mail straight from the program.
+Otherwise attach the file to an e-mail yourself, or give it to the secretary on a memory stick.
+
+</translation>
+    </message>
+    <message id="1116">
+        <source>Celkom zvestovateľov</source>
+        <translation>Total publishers</translation>
+    </message>
+    <message id="1167">
+        <source>Meno</source>
+        <translation>Name</translation>
+    </message>
+    <message id="1168">
+        <source>Telefón</source>
+        <translation>Telephone</translation>
+    </message>
+    <message id="1188">
+        <source>%1 - odovzdané správy</source>
+        <translation>%1 - reports handed in</translation>
+    </message>
+    <message id="1194">
+        <source>Zvláštni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku</source>
+        <translation>Special pioneers ARE NOT INCLUDED in the report to the branch</translation>
+    </message>
+    <message id="1198">
+        <source>sk</source>
+        <translation>en</translation>
+    </message>
+    <message id="1231">
+        <source>Ak sa nedá vytvoriť nový súbor: %1.
+Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
+        <translation>Unable to create the new file: %1.
+Remove the file's "Read-only" attribute or get permission to create files in this folder.</translation>
+    </message>
+    <message id="1232">
+        <source>Skupina má menej ako 3 zvestovateľov</source>
+        <translation>The group has fewer than 3 publishers</translation>
+    </message>
+    <message id="1247">
+        <source>Kontakty pre výber správ</source>
+        <translation>Contacts for collecting reports</translation>
+    </message>
+    <message id="1417">
+        <source>Hod</source>
+        <translation>Hrs</translation>
+    </message>
+    <message id="1419">
+        <source>BŠ</source>
+        <translation>BS</translation>
+    </message>
+    <message id="1422">
+        <source>Odošlite svoj prehľad za %1. 
+Ďakujem..</source>
+        <translation>Please send your report for %1. 
+Thank you..</translation>
+    </message>
+    <message id="1500">
+        <source>v službe</source>
+        <translation>in service</translation>
+    </message>
+    <message id="2000">
+        <source>Súbor %1 nie je platný list od tajomníka.</source>
+        <translation>The file %1 is not a valid list from the secretary.</translation>
+    </message>
+    <message id="2001">
+        <source>Správy sa nepodarilo uložiť do súboru %1.
+
+Kliknite na Áno pre ukončenie programu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>The reports could not be saved in the file %1.
+
+Click Yes to close the program without saving, or No to return to the program.</translation>
+    </message>
+    <message id="2002">
+        <source>E-mailová adresa %1 nie je platná.</source>
+        <translation>The e-mail address %1 is not valid.</translation>
+    </message>
+    <message id="2003">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Odošlite ju tam.</source>
+        <translation>The message is ready in your e-mail program. Send it from there.</translation>
+    </message>
+    <message id="2004">
+        <source>Správy zadané od posledného uloženia do súboru %1 sa stratia.
+
+Kliknite na Áno pre výber iného listu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>The reports entered since the last save in the file %1 will be lost.
+
+Click Yes to choose another list without saving, or No to return to the program.</translation>
+    </message>
+    <message id="2005">
+        <source>E-mail - %1</source>
+        <translation>E-mail - %1</translation>
+    </message>
+    <message id="2010">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>Change &amp;month (late report)</translation>
+    </message>
+    <message id="2011">
+        <source>či bol v danom mesiaci v službe</source>
+        <translation>whether he shared in the ministry that month</translation>
+    </message>
+    <message id="2012">
+        <source>Pomocný priekopník</source>
+        <translation>Auxiliary pioneer</translation>
+    </message>
+    <message id="2013">
+        <source>Pravidelný priekopník</source>
+        <translation>Regular pioneer</translation>
+    </message>
+    <message id="2014">
+        <source>Zvláštny priekopník</source>
+        <translation>Special pioneer</translation>
+    </message>
+    <message id="2015">
+        <source>Služobný pomocník</source>
+        <translation>Ministerial servant</translation>
+    </message>
+    <message id="2016">
+        <source>Starší</source>
+        <translation>Elder</translation>
+    </message>
+    <message id="2017">
+        <source>Pokrstený brat</source>
+        <translation>Baptized brother</translation>
+    </message>
+    <message id="2018">
+        <source>&amp;Áno</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message id="2019">
+        <source>&amp;Nie</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message id="2040">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, či je k nej priložený súbor %1, a až potom ju odošlite.</source>
+        <translation>The message is ready in your e-mail program. Check that the file %1 is attached to it before you send it.</translation>
+    </message>
+    <message id="2060">
+        <source>Zrušiť</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="2061">
+        <source>V systéme chýbajú údaje ICU pre kódovanie %1 (balík libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto sa ukončí.</source>
+        <translation>The system lacks the ICU data for the code page %1 (package libicu72). Without it Fyn can neither read nor write lists, so it will close.</translation>
+    </message>
+    <message id="2065">
+        <source>Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>The setting Language=%1 in the file %2 names no language Fyn knows (sk, cs, pl, fr, el, tr, et, en). Correct it or remove it. Fyn closes without reading a list.</translation>
+    </message>
+    <message id="2066">
+        <source>Nastavenie CodePage=%1 v súbore %2 neurčuje kódovanie, ktoré Fyn pozná (napríklad windows-1250). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>The setting CodePage=%1 in the file %2 names no code page Fyn knows (for example windows-1250). Correct it or remove it. Fyn closes without reading a list.</translation>
+    </message>
+    <message id="61700">
+        <source>Please enter a positive integer.</source>
+        <translation>Please enter a positive integer.</translation>
+    </message>
+    <message id="61701">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Please enter an integer between %1 and %2.</translation>
+    </message>
+    <message id="61710">
+        <source>Low Memory</source>
+        <translation>Low Memory</translation>
+    </message>
+    <message id="61711">
+        <source>No Printer</source>
+        <translation>No Printer</translation>
+    </message>
+    <message id="61712">
+        <source>no hdc</source>
+        <translation>no hdc</translation>
+    </message>
+    <message id="61713">
+        <source>Telephone service not available</source>
+        <translation>Telephone service not available</translation>
+    </message>
+    <message id="61714">
+        <source>bad procaddress</source>
+        <translation>bad procaddress</translation>
+    </message>
+    <message id="61840">
+        <source>Unable to load mail system support.</source>
+        <translation>Unable to load mail system support.</translation>
+    </message>
+    <message id="61841">
+        <source>Mail system DLL is invalid.</source>
+        <translation>Mail system DLL is invalid.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>Send Mail failed to send message.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog100</name>
+    <message id="100.title">
+        <source>O programe Darid</source>
+        <translation>About Darid</translation>
+    </message>
+    <message id="100.#1">
+        <source>Fyn verzia 5a</source>
+        <translation>Fyn version 5a</translation>
+    </message>
+    <message id="100.#2">
+        <source>© 2026 Fyn</source>
+        <translation>© 2026 Fyn</translation>
+    </message>
+    <message id="100.#3">
+        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
+        <translation>Requires Groupx.t09 files from Korbo Version 10a or later</translation>
+    </message>
+    <message id="100.#4">
+        <source>Slobodný softvér pod licenciou MIT</source>
+        <translation>Free software under the MIT licence</translation>
+    </message>
+    <message id="100.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog102</name>
+    <message id="102.title">
+        <source>Správy z kazateľskej služby</source>
+        <translation>Field service reports</translation>
+    </message>
+    <message id="102.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="102.2">
+        <source>Zatvoriť program</source>
+        <translation>Close program</translation>
+    </message>
+    <message id="102.3">
+        <source>Načítať nový list od tajomníka</source>
+        <translation>Load a new list from the secretary</translation>
+    </message>
+    <message id="102.5">
+        <source>Náhľad a tlač listu so správami</source>
+        <translation>Preview and print the report list</translation>
+    </message>
+    <message id="102.4">
+        <source>Odoslať aktualizovaný list tajomníkovi</source>
+        <translation>Send the updated list to the secretary</translation>
+    </message>
+    <message id="102.162">
+        <source>Obmedziť na neodovzdané správy</source>
+        <translation>Only reports not handed in</translation>
+    </message>
+    <message id="102.#10">
+        <source> Zadávanie skončené pri </source>
+        <translation> Entry stopped at </translation>
+    </message>
+    <message id="102.1003">
+        <source>Vytočit</source>
+        <translation>Dial</translation>
+    </message>
+    <message id="102.1004">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+    <message id="102.1005">
+        <source>Pomoc</source>
+        <translation>Help</translation>
+    </message>
+    <message id="102.1007">
+        <source>Ukážka e-mailu</source>
+        <translation>Sample e-mail</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog107</name>
+    <message id="107.147">
+        <source>Publ</source>
+        <translation>Publ</translation>
+    </message>
+    <message id="107.148">
+        <source>Videá</source>
+        <translation>Videos</translation>
+    </message>
+    <message id="107.149">
+        <source>Hod</source>
+        <translation>Hrs</translation>
+    </message>
+    <message id="107.150">
+        <source>ON</source>
+        <translation>RV</translation>
+    </message>
+    <message id="107.151">
+        <source>BŠ</source>
+        <translation>BS</translation>
+    </message>
+    <message id="107.1126">
+        <source>bol v danom službe</source>
+        <translation>shared in the ministry</translation>
+    </message>
+    <message id="107.1">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="107.2">
+        <source>&amp;Zrušiť</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message id="107.129">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>Change &amp;month (late report)</translation>
+    </message>
+    <message id="107.160">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="107.3">
+        <source>&amp;Poznámky</source>
+        <translation>&amp;Remarks</translation>
+    </message>
+    <message id="107.1050">
+        <source>Pomocný priekopník</source>
+        <translation>Auxiliary pioneer</translation>
+    </message>
+    <message id="107.1125">
+        <source>&lt;1 h</source>
+        <translation>&lt;1 h</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog115</name>
+    <message id="115.2">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message id="115.3">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message id="115.129">
+        <source>Nastavenie &amp;tlačiarne</source>
+        <translation>Printer &amp;setup</translation>
+    </message>
+    <message id="115.1004">
+        <source>&lt; &lt; &lt;</source>
+        <translation>&lt; &lt; &lt;</translation>
+    </message>
+    <message id="115.1005">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+</TS>

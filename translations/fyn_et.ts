@@ -1,0 +1,557 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="et_EE" sourcelanguage="sk_SK">
+<context>
+    <name>StringTable</name>
+    <message id="101">
+        <source>&amp;O programe Fyn...</source>
+        <translation>&amp;Programmist Fyn...</translation>
+    </message>
+    <message id="102">
+        <source>Január</source>
+        <translation>jaanuar</translation>
+    </message>
+    <message id="103">
+        <source>Február</source>
+        <translation>veebruar</translation>
+    </message>
+    <message id="104">
+        <source>Marec</source>
+        <translation>märts</translation>
+    </message>
+    <message id="105">
+        <source>Apríl</source>
+        <translation>aprill</translation>
+    </message>
+    <message id="106">
+        <source>Máj</source>
+        <translation>mai</translation>
+    </message>
+    <message id="107">
+        <source>Jún</source>
+        <translation>juuni</translation>
+    </message>
+    <message id="108">
+        <source>Júl</source>
+        <translation>juuli</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>august</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>september</translation>
+    </message>
+    <message id="111">
+        <source>Október</source>
+        <translation>oktoober</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>november</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>detsember</translation>
+    </message>
+    <message id="1000">
+        <source>Zvest. - %1</source>
+        <translation>Kuul. - %1</translation>
+    </message>
+    <message id="1001">
+        <source>%1 - neodovzdané správy</source>
+        <translation>%1 - esitamata aruanded</translation>
+    </message>
+    <message id="1002">
+        <source>Výber súboru od tajomníka</source>
+        <translation>Sekretäri faili valimine</translation>
+    </message>
+    <message id="1003">
+        <source>List so zoznamom od tajomníka (.t09)</source>
+        <translation>Sekretäri nimekiri (.t09)</translation>
+    </message>
+    <message id="1014">
+        <source>H</source>
+        <translation>t</translation>
+    </message>
+    <message id="1019">
+        <source>Poznámky</source>
+        <translation>Märkused</translation>
+    </message>
+    <message id="1020">
+        <source>PoP</source>
+        <translation>AP</translation>
+    </message>
+    <message id="1030">
+        <source>- VÝSTRAHA -   Už ste zaslali %1 správu za %2.</source>
+        <translation>- HOIATUS -   Olete aruande (%1) juba saatnud: %2.</translation>
+    </message>
+    <message id="1031">
+        <source>Zmeny NEBUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Muudatusi EI LISATA harubüroole saadetavasse aruandesse (%1).</translation>
+    </message>
+    <message id="1032">
+        <source>Prípadné zmeny BUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Võimalikud muudatused LISATAKSE harubüroole saadetavasse aruandesse (%1).</translation>
+    </message>
+    <message id="1033">
+        <source>Mimo priestor pre poznámky</source>
+        <translation>Märkuste jaoks pole enam ruumi</translation>
+    </message>
+    <message id="1038">
+        <source>Vaše aktualizované správy boli uložené do súboru %1</source>
+        <translation>Uuendatud aruanded salvestati faili %1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Kliknite na Áno pre odoslanie súboru .t19 na e-mail </source>
+        <translation>
+
+Klõpsake Jah, et saata fail .t19 e-posti aadressile </translation>
+    </message>
+    <message id="1040">
+        <source>Kliknite na Nie pre neskoršie odoslanie súboru tajomníkovi.</source>
+        <translation>Klõpsake Ei, et saata fail sekretärile hiljem.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+
+       alebo
+
+</source>
+        <translation>,
+
+       või
+
+</translation>
+    </message>
+    <message id="1042">
+        <source>Zostavené súbory</source>
+        <translation>Koostatud failid</translation>
+    </message>
+    <message id="1043">
+        <source>.t19 súbor pre</source>
+        <translation>.t19 fail:</translation>
+    </message>
+    <message id="1058">
+        <source>Skupina</source>
+        <translation>Rühm</translation>
+    </message>
+    <message id="1059">
+        <source>Tipy pre používanie FYN
+
+Od vášho tajomníka ste prijali súbor SkupinaX.t09 pre zadanie a vytvorenie mesačnej správy. </source>
+        <translation>Nõuandeid FYN-i kasutamiseks
+
+Sekretär saatis teile faili RühmX.t09, kuhu sisestate aruanded ja millest koostate kuu aruande. </translation>
+    </message>
+    <message id="1060">
+        <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
+
+</source>
+        <translation>Käivitage programm FYN-i ikoonil klõpsates ja avage fail nupuga "Laadi sekretäri uus nimekiri".
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>Uvidíte, že zadávanie správ je jednoduché - iba pomocou klávesnice. Napíšte prvé dve alebo tri písmená priezviska. Alebo použite šípky hore / dolu, vyberte meno a stlačte Enter.
+
+</source>
+        <translation>Näete, et aruannete sisestamine on lihtne - ainult klaviatuuriga. Kirjutage perekonnanime kaks või kolm esimest tähte. Või valige nimi nooleklahvidega üles / alla ja vajutage Enter.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Klávesou Enter preskočíte na zadanie ďalšieho políčka správy. Stlačte klávesu Enter po zadaní posledného políčka pre návrat do výberového zoznamu.
+
+</source>
+        <translation>Enter viib aruande järgmisele väljale. Pärast viimast välja vajutage Enter, et naasta nimekirja.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>Ak chcete zadať poznámku, použite klávesy Alt-R alebo kliknite na tlačítko Poznámky.  Ukončite klávesou Enter.
+
+Ak chcete zmeniť mesiac pre zadávanie správy, použite Alt+M alebo kliknite na tlačítko Zmeniť mesiac.
+
+</source>
+        <translation>Märkuse kirjutamiseks vajutage Alt+R või klõpsake nuppu Märkused. Lõpetage klahviga Enter.
+
+Aruande kuu muutmiseks vajutage Alt+K või klõpsake nuppu Muuda kuud.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>Zvestovateľovi, ktorý odovzdá nulovú správu, napíšte do Poznámky nulu. Vylúčite ho tak zo zoznamu tých, ktorí správu eště neodovzdali.
+
+</source>
+        <translation>Kuulutajale, kes annab nullaruande, kirjutage märkustesse null. Nii kaob ta nende nimekirjast, kes pole veel aruannet andnud.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>Akonáhle FYN zatvoríte, program automaticky uloží všetky zmeny.Pokiaľ máte modem, môžete použiť tlačítko Vytočiť. Použite '&gt;&gt;&gt;' pre zobrazenie ďalších telefónnych čísiel.
+
+</source>
+        <translation>Kui FYN-i sulgete, salvestab programm kõik muudatused ise. Kui teil on modem, saate kasutada nuppu Helista. Nupuga '&gt;&gt;&gt;' näete teisi telefoninumbreid.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Pokiaľ máte správne nakonfigurovaného e-mailového klienta MAPI, môžete e-mailom spracovaný list so správou zaslať tajomníkovi priamo z programu.
+V opačnom prípade pripojte vytvorený súbor do e-mailu ručne alebo odovzdajte tajomníkovi na prenosnom médiu.
+
+</source>
+        <translation>Kui teie e-posti programm on õigesti seadistatud, saate täidetud nimekirja saata sekretärile e-postiga otse programmist.
+Vastasel korral lisage loodud fail e-kirjale ise või andke see sekretärile mälupulgal.
+
+</translation>
+    </message>
+    <message id="1116">
+        <source>Celkom zvestovateľov</source>
+        <translation>Kuulutajaid kokku</translation>
+    </message>
+    <message id="1167">
+        <source>Meno</source>
+        <translation>Nimi</translation>
+    </message>
+    <message id="1168">
+        <source>Telefón</source>
+        <translation>Telefon</translation>
+    </message>
+    <message id="1188">
+        <source>%1 - odovzdané správy</source>
+        <translation>%1 - esitatud aruanded</translation>
+    </message>
+    <message id="1194">
+        <source>Zvláštni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku</source>
+        <translation>Eripioneerid EI OLE harubüroole saadetavas aruandes</translation>
+    </message>
+    <message id="1198">
+        <source>sk</source>
+        <translation>estonian</translation>
+    </message>
+    <message id="1231">
+        <source>Ak sa nedá vytvoriť nový súbor: %1.
+Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
+        <translation>Uut faili ei saa luua: %1.
+Eemaldage faililt atribuut "Kirjutuskaitstud" või hankige õigus selles kaustas faile luua.</translation>
+    </message>
+    <message id="1232">
+        <source>Skupina má menej ako 3 zvestovateľov</source>
+        <translation>Rühmas on vähem kui 3 kuulutajat</translation>
+    </message>
+    <message id="1247">
+        <source>Kontakty pre výber správ</source>
+        <translation>Kontaktid aruannete kogumiseks</translation>
+    </message>
+    <message id="1417">
+        <source>Hod</source>
+        <translation>Tunnid</translation>
+    </message>
+    <message id="1419">
+        <source>BŠ</source>
+        <translation>PU</translation>
+    </message>
+    <message id="1422">
+        <source>Odošlite svoj prehľad za %1. 
+Ďakujem..</source>
+        <translation>Palun saatke oma aruanne (%1). 
+Aitäh..</translation>
+    </message>
+    <message id="1500">
+        <source>v službe</source>
+        <translation>teenistuses</translation>
+    </message>
+    <message id="2000">
+        <source>Súbor %1 nie je platný list od tajomníka.</source>
+        <translation>Fail %1 ei ole sekretäri kehtiv nimekiri.</translation>
+    </message>
+    <message id="2001">
+        <source>Správy sa nepodarilo uložiť do súboru %1.
+
+Kliknite na Áno pre ukončenie programu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>Aruandeid ei õnnestunud faili %1 salvestada.
+
+Klõpsake Jah, et sulgeda programm salvestamata, või Ei, et programmi naasta.</translation>
+    </message>
+    <message id="2002">
+        <source>E-mailová adresa %1 nie je platná.</source>
+        <translation>E-posti aadress %1 ei ole kehtiv.</translation>
+    </message>
+    <message id="2003">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Odošlite ju tam.</source>
+        <translation>Kiri on teie e-posti programmis valmis. Saatke see sealt.</translation>
+    </message>
+    <message id="2004">
+        <source>Správy zadané od posledného uloženia do súboru %1 sa stratia.
+
+Kliknite na Áno pre výber iného listu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>Pärast viimast salvestamist faili %1 sisestatud aruanded lähevad kaotsi.
+
+Klõpsake Jah, et valida teine nimekiri salvestamata, või Ei, et programmi naasta.</translation>
+    </message>
+    <message id="2005">
+        <source>E-mail - %1</source>
+        <translation>E-post - %1</translation>
+    </message>
+    <message id="2010">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>Muuda &amp;kuud (hilinenud aruanne)</translation>
+    </message>
+    <message id="2011">
+        <source>či bol v danom mesiaci v službe</source>
+        <translation>kas ta osales sel kuul teenistuses</translation>
+    </message>
+    <message id="2012">
+        <source>Pomocný priekopník</source>
+        <translation>Abipioneer</translation>
+    </message>
+    <message id="2013">
+        <source>Pravidelný priekopník</source>
+        <translation>Üldpioneer</translation>
+    </message>
+    <message id="2014">
+        <source>Zvláštny priekopník</source>
+        <translation>Eripioneer</translation>
+    </message>
+    <message id="2015">
+        <source>Služobný pomocník</source>
+        <translation>Teenistusabiline</translation>
+    </message>
+    <message id="2016">
+        <source>Starší</source>
+        <translation>Vanem</translation>
+    </message>
+    <message id="2017">
+        <source>Pokrstený brat</source>
+        <translation>Ristitud vend</translation>
+    </message>
+    <message id="2018">
+        <source>&amp;Áno</source>
+        <translation>&amp;Jah</translation>
+    </message>
+    <message id="2019">
+        <source>&amp;Nie</source>
+        <translation>&amp;Ei</translation>
+    </message>
+    <message id="2040">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, či je k nej priložený súbor %1, a až potom ju odošlite.</source>
+        <translation>Kiri on teie e-posti programmis valmis. Kontrollige, et fail %1 on lisatud, ja alles siis saatke kiri.</translation>
+    </message>
+    <message id="2060">
+        <source>Zrušiť</source>
+        <translation>Loobu</translation>
+    </message>
+    <message id="2061">
+        <source>V systéme chýbajú údaje ICU pre kódovanie %1 (balík libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto sa ukončí.</source>
+        <translation>Süsteemist puuduvad kooditabeli %1 ICU andmed (pakett libicu72). Ilma nendeta ei saa Fyn nimekirju lugeda ega kirjutada, seega see suletakse.</translation>
+    </message>
+    <message id="2065">
+        <source>Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>Faili %2 säte Language=%1 ei nimeta Fyni tuntud keelt (sk, cs, pl, fr, el, tr, et, en). Parandage või kustutage see. Fyn suletakse nimekirja lugemata.</translation>
+    </message>
+    <message id="2066">
+        <source>Nastavenie CodePage=%1 v súbore %2 neurčuje kódovanie, ktoré Fyn pozná (napríklad windows-1250). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>Faili %2 säte CodePage=%1 ei nimeta Fyni tuntud kooditabelit (näiteks windows-1257). Parandage või kustutage see. Fyn suletakse nimekirja lugemata.</translation>
+    </message>
+    <message id="61700">
+        <source>Please enter a positive integer.</source>
+        <translation>Sisestage positiivne täisarv.</translation>
+    </message>
+    <message id="61701">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Sisestage täisarv vahemikus %1 kuni %2.</translation>
+    </message>
+    <message id="61710">
+        <source>Low Memory</source>
+        <translation>Mälu on vähe</translation>
+    </message>
+    <message id="61711">
+        <source>No Printer</source>
+        <translation>Printerit pole</translation>
+    </message>
+    <message id="61712">
+        <source>no hdc</source>
+        <translation>no hdc</translation>
+    </message>
+    <message id="61713">
+        <source>Telephone service not available</source>
+        <translation>Telefoniteenus pole saadaval</translation>
+    </message>
+    <message id="61714">
+        <source>bad procaddress</source>
+        <translation>bad procaddress</translation>
+    </message>
+    <message id="61840">
+        <source>Unable to load mail system support.</source>
+        <translation>Postisüsteemi tuge ei saa laadida.</translation>
+    </message>
+    <message id="61841">
+        <source>Mail system DLL is invalid.</source>
+        <translation>Postisüsteem on vigane.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>Postisüsteem ei saatnud kirja.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog100</name>
+    <message id="100.title">
+        <source>O programe Darid</source>
+        <translation>Programmist Darid</translation>
+    </message>
+    <message id="100.#1">
+        <source>Fyn verzia 5a</source>
+        <translation>Fyn, versioon 5a</translation>
+    </message>
+    <message id="100.#2">
+        <source>© 2026 Fyn</source>
+        <translation>© 2026 Fyn</translation>
+    </message>
+    <message id="100.#3">
+        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
+        <translation>Vajab faile Groupx.t09 programmi Korbo versioonist 10a või uuemast</translation>
+    </message>
+    <message id="100.#4">
+        <source>Slobodný softvér pod licenciou MIT</source>
+        <translation>Vaba tarkvara MIT litsentsiga</translation>
+    </message>
+    <message id="100.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog102</name>
+    <message id="102.title">
+        <source>Správy z kazateľskej služby</source>
+        <translation>Kuulutustöö aruanded</translation>
+    </message>
+    <message id="102.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="102.2">
+        <source>Zatvoriť program</source>
+        <translation>Sulge programm</translation>
+    </message>
+    <message id="102.3">
+        <source>Načítať nový list od tajomníka</source>
+        <translation>Laadi sekretäri uus nimekiri</translation>
+    </message>
+    <message id="102.5">
+        <source>Náhľad a tlač listu so správami</source>
+        <translation>Aruannete nimekirja eelvaade ja trükk</translation>
+    </message>
+    <message id="102.4">
+        <source>Odoslať aktualizovaný list tajomníkovi</source>
+        <translation>Saada uuendatud nimekiri sekretärile</translation>
+    </message>
+    <message id="102.162">
+        <source>Obmedziť na neodovzdané správy</source>
+        <translation>Ainult esitamata aruanded</translation>
+    </message>
+    <message id="102.#10">
+        <source> Zadávanie skončené pri </source>
+        <translation> Sisestamine lõppes </translation>
+    </message>
+    <message id="102.1003">
+        <source>Vytočit</source>
+        <translation>Helista</translation>
+    </message>
+    <message id="102.1004">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+    <message id="102.1005">
+        <source>Pomoc</source>
+        <translation>Abi</translation>
+    </message>
+    <message id="102.1007">
+        <source>Ukážka e-mailu</source>
+        <translation>E-kirja näidis</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog107</name>
+    <message id="107.147">
+        <source>Publ</source>
+        <translation>Väljg</translation>
+    </message>
+    <message id="107.148">
+        <source>Videá</source>
+        <translation>Video</translation>
+    </message>
+    <message id="107.149">
+        <source>Hod</source>
+        <translation>Tunnid</translation>
+    </message>
+    <message id="107.150">
+        <source>ON</source>
+        <translation>KK</translation>
+    </message>
+    <message id="107.151">
+        <source>BŠ</source>
+        <translation>PU</translation>
+    </message>
+    <message id="107.1126">
+        <source>bol v danom službe</source>
+        <translation>kuulutas sel kuul</translation>
+    </message>
+    <message id="107.1">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="107.2">
+        <source>&amp;Zrušiť</source>
+        <translation>&amp;Loobu</translation>
+    </message>
+    <message id="107.129">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>Muuda &amp;kuud (hilinenud aruanne)</translation>
+    </message>
+    <message id="107.160">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="107.3">
+        <source>&amp;Poznámky</source>
+        <translation>Mä&amp;rkused</translation>
+    </message>
+    <message id="107.1050">
+        <source>Pomocný priekopník</source>
+        <translation>Abipioneer</translation>
+    </message>
+    <message id="107.1125">
+        <source>&lt;1 h</source>
+        <translation>&lt;1 t</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog115</name>
+    <message id="115.2">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Sulge</translation>
+    </message>
+    <message id="115.3">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Trüki</translation>
+    </message>
+    <message id="115.129">
+        <source>Nastavenie &amp;tlačiarne</source>
+        <translation>&amp;Printeri seaded</translation>
+    </message>
+    <message id="115.1004">
+        <source>&lt; &lt; &lt;</source>
+        <translation>&lt; &lt; &lt;</translation>
+    </message>
+    <message id="115.1005">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+</TS>

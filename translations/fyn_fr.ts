@@ -1,0 +1,557 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="sk_SK">
+<context>
+    <name>StringTable</name>
+    <message id="101">
+        <source>&amp;O programe Fyn...</source>
+        <translation>À &amp;propos de Fyn...</translation>
+    </message>
+    <message id="102">
+        <source>Január</source>
+        <translation>janvier</translation>
+    </message>
+    <message id="103">
+        <source>Február</source>
+        <translation>février</translation>
+    </message>
+    <message id="104">
+        <source>Marec</source>
+        <translation>mars</translation>
+    </message>
+    <message id="105">
+        <source>Apríl</source>
+        <translation>avril</translation>
+    </message>
+    <message id="106">
+        <source>Máj</source>
+        <translation>mai</translation>
+    </message>
+    <message id="107">
+        <source>Jún</source>
+        <translation>juin</translation>
+    </message>
+    <message id="108">
+        <source>Júl</source>
+        <translation>juillet</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message id="111">
+        <source>Október</source>
+        <translation>octobre</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message id="1000">
+        <source>Zvest. - %1</source>
+        <translation>Proclam. - %1</translation>
+    </message>
+    <message id="1001">
+        <source>%1 - neodovzdané správy</source>
+        <translation>%1 - rapports non remis</translation>
+    </message>
+    <message id="1002">
+        <source>Výber súboru od tajomníka</source>
+        <translation>Choix du fichier du secrétaire</translation>
+    </message>
+    <message id="1003">
+        <source>List so zoznamom od tajomníka (.t09)</source>
+        <translation>Liste du secrétaire (.t09)</translation>
+    </message>
+    <message id="1014">
+        <source>H</source>
+        <translation>h</translation>
+    </message>
+    <message id="1019">
+        <source>Poznámky</source>
+        <translation>Remarques</translation>
+    </message>
+    <message id="1020">
+        <source>PoP</source>
+        <translation>PA</translation>
+    </message>
+    <message id="1030">
+        <source>- VÝSTRAHA -   Už ste zaslali %1 správu za %2.</source>
+        <translation>- ATTENTION -   Vous avez déjà envoyé le rapport %1 pour %2.</translation>
+    </message>
+    <message id="1031">
+        <source>Zmeny NEBUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Les changements NE SERONT PAS INCLUS dans le rapport %1 pour le Béthel.</translation>
+    </message>
+    <message id="1032">
+        <source>Prípadné zmeny BUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Les changements éventuels SERONT INCLUS dans le rapport %1 pour le Béthel.</translation>
+    </message>
+    <message id="1033">
+        <source>Mimo priestor pre poznámky</source>
+        <translation>Plus de place pour les remarques</translation>
+    </message>
+    <message id="1038">
+        <source>Vaše aktualizované správy boli uložené do súboru %1</source>
+        <translation>Vos rapports mis à jour ont été enregistrés dans le fichier %1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Kliknite na Áno pre odoslanie súboru .t19 na e-mail </source>
+        <translation>
+
+Cliquez sur Oui pour envoyer le fichier .t19 à l'adresse </translation>
+    </message>
+    <message id="1040">
+        <source>Kliknite na Nie pre neskoršie odoslanie súboru tajomníkovi.</source>
+        <translation>Cliquez sur Non pour l'envoyer plus tard au secrétaire.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+
+       alebo
+
+</source>
+        <translation>,
+
+       ou
+
+</translation>
+    </message>
+    <message id="1042">
+        <source>Zostavené súbory</source>
+        <translation>Fichiers compilés</translation>
+    </message>
+    <message id="1043">
+        <source>.t19 súbor pre</source>
+        <translation>fichier .t19 pour</translation>
+    </message>
+    <message id="1058">
+        <source>Skupina</source>
+        <translation>Groupe</translation>
+    </message>
+    <message id="1059">
+        <source>Tipy pre používanie FYN
+
+Od vášho tajomníka ste prijali súbor SkupinaX.t09 pre zadanie a vytvorenie mesačnej správy. </source>
+        <translation>Conseils pour utiliser FYN
+
+Votre secrétaire vous a envoyé un fichier GroupeX.t09 pour saisir les rapports et établir le rapport du mois. </translation>
+    </message>
+    <message id="1060">
+        <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
+
+</source>
+        <translation>Lancez le programme par l'icône FYN et ouvrez le fichier avec le bouton "Charger une liste du secrétaire".
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>Uvidíte, že zadávanie správ je jednoduché - iba pomocou klávesnice. Napíšte prvé dve alebo tri písmená priezviska. Alebo použite šípky hore / dolu, vyberte meno a stlačte Enter.
+
+</source>
+        <translation>Vous verrez que la saisie est simple - au clavier seulement. Tapez les deux ou trois premières lettres du nom de famille. Ou choisissez le nom avec les flèches haut / bas et appuyez sur Entrée.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Klávesou Enter preskočíte na zadanie ďalšieho políčka správy. Stlačte klávesu Enter po zadaní posledného políčka pre návrat do výberového zoznamu.
+
+</source>
+        <translation>La touche Entrée passe à la case suivante du rapport. Après la dernière case, appuyez sur Entrée pour revenir à la liste.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>Ak chcete zadať poznámku, použite klávesy Alt-R alebo kliknite na tlačítko Poznámky.  Ukončite klávesou Enter.
+
+Ak chcete zmeniť mesiac pre zadávanie správy, použite Alt+M alebo kliknite na tlačítko Zmeniť mesiac.
+
+</source>
+        <translation>Pour saisir une remarque, appuyez sur Alt+R ou cliquez sur le bouton Remarques. Terminez par Entrée.
+
+Pour changer le mois du rapport, appuyez sur Alt+M ou cliquez sur le bouton Changer de mois.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>Zvestovateľovi, ktorý odovzdá nulovú správu, napíšte do Poznámky nulu. Vylúčite ho tak zo zoznamu tých, ktorí správu eště neodovzdali.
+
+</source>
+        <translation>Pour un proclamateur qui remet un rapport à zéro, écrivez un zéro dans les Remarques. Il sortira ainsi de la liste de ceux qui n'ont pas encore remis leur rapport.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>Akonáhle FYN zatvoríte, program automaticky uloží všetky zmeny.Pokiaľ máte modem, môžete použiť tlačítko Vytočiť. Použite '&gt;&gt;&gt;' pre zobrazenie ďalších telefónnych čísiel.
+
+</source>
+        <translation>Quand vous fermez FYN, le programme enregistre automatiquement toutes les modifications. Si vous avez un modem, vous pouvez utiliser le bouton Appeler. Utilisez '&gt;&gt;&gt;' pour voir les autres numéros de téléphone.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Pokiaľ máte správne nakonfigurovaného e-mailového klienta MAPI, môžete e-mailom spracovaný list so správou zaslať tajomníkovi priamo z programu.
+V opačnom prípade pripojte vytvorený súbor do e-mailu ručne alebo odovzdajte tajomníkovi na prenosnom médiu.
+
+</source>
+        <translation>Si votre messagerie est bien configurée, vous pouvez envoyer la liste complétée au secrétaire par e-mail directement depuis le programme.
+Sinon, joignez vous-même le fichier créé à un e-mail ou remettez-le au secrétaire sur une clé USB.
+
+</translation>
+    </message>
+    <message id="1116">
+        <source>Celkom zvestovateľov</source>
+        <translation>Total des proclamateurs</translation>
+    </message>
+    <message id="1167">
+        <source>Meno</source>
+        <translation>Nom</translation>
+    </message>
+    <message id="1168">
+        <source>Telefón</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message id="1188">
+        <source>%1 - odovzdané správy</source>
+        <translation>%1 - rapports remis</translation>
+    </message>
+    <message id="1194">
+        <source>Zvláštni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku</source>
+        <translation>Les pionniers spéciaux NE SONT PAS INCLUS dans le rapport pour le Béthel</translation>
+    </message>
+    <message id="1198">
+        <source>sk</source>
+        <translation>french</translation>
+    </message>
+    <message id="1231">
+        <source>Ak sa nedá vytvoriť nový súbor: %1.
+Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
+        <translation>Impossible de créer le nouveau fichier : %1.
+Retirez l'attribut "Lecture seule" du fichier ou obtenez le droit de créer des fichiers dans ce dossier.</translation>
+    </message>
+    <message id="1232">
+        <source>Skupina má menej ako 3 zvestovateľov</source>
+        <translation>Le groupe a moins de 3 proclamateurs</translation>
+    </message>
+    <message id="1247">
+        <source>Kontakty pre výber správ</source>
+        <translation>Contacts pour recueillir les rapports</translation>
+    </message>
+    <message id="1417">
+        <source>Hod</source>
+        <translation>Heures</translation>
+    </message>
+    <message id="1419">
+        <source>BŠ</source>
+        <translation>CB</translation>
+    </message>
+    <message id="1422">
+        <source>Odošlite svoj prehľad za %1. 
+Ďakujem..</source>
+        <translation>Veuillez envoyer votre rapport pour %1. 
+Merci..</translation>
+    </message>
+    <message id="1500">
+        <source>v službe</source>
+        <translation>a prêché</translation>
+    </message>
+    <message id="2000">
+        <source>Súbor %1 nie je platný list od tajomníka.</source>
+        <translation>Le fichier %1 n'est pas une liste valable du secrétaire.</translation>
+    </message>
+    <message id="2001">
+        <source>Správy sa nepodarilo uložiť do súboru %1.
+
+Kliknite na Áno pre ukončenie programu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>Les rapports n'ont pas pu être enregistrés dans le fichier %1.
+
+Cliquez sur Oui pour quitter le programme sans enregistrer ou sur Non pour revenir au programme.</translation>
+    </message>
+    <message id="2002">
+        <source>E-mailová adresa %1 nie je platná.</source>
+        <translation>L'adresse e-mail %1 n'est pas valable.</translation>
+    </message>
+    <message id="2003">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Odošlite ju tam.</source>
+        <translation>Le message est prêt dans votre messagerie. Envoyez-le depuis celle-ci.</translation>
+    </message>
+    <message id="2004">
+        <source>Správy zadané od posledného uloženia do súboru %1 sa stratia.
+
+Kliknite na Áno pre výber iného listu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>Les rapports saisis depuis le dernier enregistrement dans le fichier %1 seront perdus.
+
+Cliquez sur Oui pour choisir une autre liste sans enregistrer ou sur Non pour revenir au programme.</translation>
+    </message>
+    <message id="2005">
+        <source>E-mail - %1</source>
+        <translation>E-mail - %1</translation>
+    </message>
+    <message id="2010">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>Changer de &amp;mois (rapport en retard)</translation>
+    </message>
+    <message id="2011">
+        <source>či bol v danom mesiaci v službe</source>
+        <translation>s'il a prêché au cours du mois</translation>
+    </message>
+    <message id="2012">
+        <source>Pomocný priekopník</source>
+        <translation>Pionnier auxiliaire</translation>
+    </message>
+    <message id="2013">
+        <source>Pravidelný priekopník</source>
+        <translation>Pionnier permanent</translation>
+    </message>
+    <message id="2014">
+        <source>Zvláštny priekopník</source>
+        <translation>Pionnier spécial</translation>
+    </message>
+    <message id="2015">
+        <source>Služobný pomocník</source>
+        <translation>Assistant ministériel</translation>
+    </message>
+    <message id="2016">
+        <source>Starší</source>
+        <translation>Ancien</translation>
+    </message>
+    <message id="2017">
+        <source>Pokrstený brat</source>
+        <translation>Frère baptisé</translation>
+    </message>
+    <message id="2018">
+        <source>&amp;Áno</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message id="2019">
+        <source>&amp;Nie</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message id="2040">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, či je k nej priložený súbor %1, a až potom ju odošlite.</source>
+        <translation>Le message est prêt dans votre messagerie. Vérifiez que le fichier %1 y est joint avant de l'envoyer.</translation>
+    </message>
+    <message id="2060">
+        <source>Zrušiť</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="2061">
+        <source>V systéme chýbajú údaje ICU pre kódovanie %1 (balík libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto sa ukončí.</source>
+        <translation>Les données ICU du codage %1 manquent sur le système (paquet libicu72). Sans elles, Fyn ne peut ni lire ni écrire les listes ; il va donc se fermer.</translation>
+    </message>
+    <message id="2065">
+        <source>Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>Le réglage Language=%1 du fichier %2 n'indique aucune langue connue de Fyn (sk, cs, pl, fr, el, tr, et, en). Corrigez-le ou supprimez-le. Fyn se ferme sans lire de liste.</translation>
+    </message>
+    <message id="2066">
+        <source>Nastavenie CodePage=%1 v súbore %2 neurčuje kódovanie, ktoré Fyn pozná (napríklad windows-1250). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>Le réglage CodePage=%1 du fichier %2 n'indique aucun codage connu de Fyn (par exemple windows-1252). Corrigez-le ou supprimez-le. Fyn se ferme sans lire de liste.</translation>
+    </message>
+    <message id="61700">
+        <source>Please enter a positive integer.</source>
+        <translation>Entrez un nombre entier positif.</translation>
+    </message>
+    <message id="61701">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Entrez un nombre entier entre %1 et %2.</translation>
+    </message>
+    <message id="61710">
+        <source>Low Memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message id="61711">
+        <source>No Printer</source>
+        <translation>Aucune imprimante</translation>
+    </message>
+    <message id="61712">
+        <source>no hdc</source>
+        <translation>no hdc</translation>
+    </message>
+    <message id="61713">
+        <source>Telephone service not available</source>
+        <translation>Service téléphonique non disponible</translation>
+    </message>
+    <message id="61714">
+        <source>bad procaddress</source>
+        <translation>bad procaddress</translation>
+    </message>
+    <message id="61840">
+        <source>Unable to load mail system support.</source>
+        <translation>Impossible de charger la messagerie.</translation>
+    </message>
+    <message id="61841">
+        <source>Mail system DLL is invalid.</source>
+        <translation>La messagerie n'est pas valable.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>La messagerie n'a pas pu envoyer le message.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog100</name>
+    <message id="100.title">
+        <source>O programe Darid</source>
+        <translation>À propos de Darid</translation>
+    </message>
+    <message id="100.#1">
+        <source>Fyn verzia 5a</source>
+        <translation>Fyn version 5a</translation>
+    </message>
+    <message id="100.#2">
+        <source>© 2026 Fyn</source>
+        <translation>© 2026 Fyn</translation>
+    </message>
+    <message id="100.#3">
+        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
+        <translation>Nécessite des fichiers Groupx.t09 de Korbo version 10a ou plus récente</translation>
+    </message>
+    <message id="100.#4">
+        <source>Slobodný softvér pod licenciou MIT</source>
+        <translation>Logiciel libre sous licence MIT</translation>
+    </message>
+    <message id="100.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog102</name>
+    <message id="102.title">
+        <source>Správy z kazateľskej služby</source>
+        <translation>Rapports de prédication</translation>
+    </message>
+    <message id="102.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="102.2">
+        <source>Zatvoriť program</source>
+        <translation>Quitter</translation>
+    </message>
+    <message id="102.3">
+        <source>Načítať nový list od tajomníka</source>
+        <translation>Charger une liste du secrétaire</translation>
+    </message>
+    <message id="102.5">
+        <source>Náhľad a tlač listu so správami</source>
+        <translation>Aperçu et impression de la liste</translation>
+    </message>
+    <message id="102.4">
+        <source>Odoslať aktualizovaný list tajomníkovi</source>
+        <translation>Envoyer la liste au secrétaire</translation>
+    </message>
+    <message id="102.162">
+        <source>Obmedziť na neodovzdané správy</source>
+        <translation>Seulement les rapports non remis</translation>
+    </message>
+    <message id="102.#10">
+        <source> Zadávanie skončené pri </source>
+        <translation> Saisie arrêtée à </translation>
+    </message>
+    <message id="102.1003">
+        <source>Vytočit</source>
+        <translation>Appeler</translation>
+    </message>
+    <message id="102.1004">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+    <message id="102.1005">
+        <source>Pomoc</source>
+        <translation>Aide</translation>
+    </message>
+    <message id="102.1007">
+        <source>Ukážka e-mailu</source>
+        <translation>Aperçu de l'e-mail</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog107</name>
+    <message id="107.147">
+        <source>Publ</source>
+        <translation>Publ</translation>
+    </message>
+    <message id="107.148">
+        <source>Videá</source>
+        <translation>Vidéos</translation>
+    </message>
+    <message id="107.149">
+        <source>Hod</source>
+        <translation>Heures</translation>
+    </message>
+    <message id="107.150">
+        <source>ON</source>
+        <translation>NV</translation>
+    </message>
+    <message id="107.151">
+        <source>BŠ</source>
+        <translation>CB</translation>
+    </message>
+    <message id="107.1126">
+        <source>bol v danom službe</source>
+        <translation>a prêché ce mois-là</translation>
+    </message>
+    <message id="107.1">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="107.2">
+        <source>&amp;Zrušiť</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message id="107.129">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>Changer de &amp;mois (rapport en retard)</translation>
+    </message>
+    <message id="107.160">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="107.3">
+        <source>&amp;Poznámky</source>
+        <translation>&amp;Remarques</translation>
+    </message>
+    <message id="107.1050">
+        <source>Pomocný priekopník</source>
+        <translation>Pionnier auxiliaire</translation>
+    </message>
+    <message id="107.1125">
+        <source>&lt;1 h</source>
+        <translation>&lt;1 h</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog115</name>
+    <message id="115.2">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message id="115.3">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message id="115.129">
+        <source>Nastavenie &amp;tlačiarne</source>
+        <translation>Im&amp;primante...</translation>
+    </message>
+    <message id="115.1004">
+        <source>&lt; &lt; &lt;</source>
+        <translation>&lt; &lt; &lt;</translation>
+    </message>
+    <message id="115.1005">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+</TS>

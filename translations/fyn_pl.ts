@@ -1,0 +1,557 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL" sourcelanguage="sk_SK">
+<context>
+    <name>StringTable</name>
+    <message id="101">
+        <source>&amp;O programe Fyn...</source>
+        <translation>&amp;O programie Fyn...</translation>
+    </message>
+    <message id="102">
+        <source>Január</source>
+        <translation>Styczeń</translation>
+    </message>
+    <message id="103">
+        <source>Február</source>
+        <translation>Luty</translation>
+    </message>
+    <message id="104">
+        <source>Marec</source>
+        <translation>Marzec</translation>
+    </message>
+    <message id="105">
+        <source>Apríl</source>
+        <translation>Kwiecień</translation>
+    </message>
+    <message id="106">
+        <source>Máj</source>
+        <translation>Maj</translation>
+    </message>
+    <message id="107">
+        <source>Jún</source>
+        <translation>Czerwiec</translation>
+    </message>
+    <message id="108">
+        <source>Júl</source>
+        <translation>Lipiec</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>Sierpień</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>Wrzesień</translation>
+    </message>
+    <message id="111">
+        <source>Október</source>
+        <translation>Październik</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>Listopad</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>Grudzień</translation>
+    </message>
+    <message id="1000">
+        <source>Zvest. - %1</source>
+        <translation>Głos. - %1</translation>
+    </message>
+    <message id="1001">
+        <source>%1 - neodovzdané správy</source>
+        <translation>%1 - brakujące sprawozdania</translation>
+    </message>
+    <message id="1002">
+        <source>Výber súboru od tajomníka</source>
+        <translation>Wybór pliku od sekretarza</translation>
+    </message>
+    <message id="1003">
+        <source>List so zoznamom od tajomníka (.t09)</source>
+        <translation>Lista od sekretarza (.t09)</translation>
+    </message>
+    <message id="1014">
+        <source>H</source>
+        <translation>G</translation>
+    </message>
+    <message id="1019">
+        <source>Poznámky</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message id="1020">
+        <source>PoP</source>
+        <translation>PP</translation>
+    </message>
+    <message id="1030">
+        <source>- VÝSTRAHA -   Už ste zaslali %1 správu za %2.</source>
+        <translation>- UWAGA -   Sprawozdanie za %1 dla: %2 zostało już wysłane.</translation>
+    </message>
+    <message id="1031">
+        <source>Zmeny NEBUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Zmiany NIE ZOSTANĄ UWZGLĘDNIONE w sprawozdaniu za %1 dla Biura Oddziału.</translation>
+    </message>
+    <message id="1032">
+        <source>Prípadné zmeny BUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Ewentualne zmiany ZOSTANĄ UWZGLĘDNIONE w sprawozdaniu za %1 dla Biura Oddziału.</translation>
+    </message>
+    <message id="1033">
+        <source>Mimo priestor pre poznámky</source>
+        <translation>Brak miejsca na uwagi</translation>
+    </message>
+    <message id="1038">
+        <source>Vaše aktualizované správy boli uložené do súboru %1</source>
+        <translation>Zaktualizowane sprawozdania zapisano w pliku %1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Kliknite na Áno pre odoslanie súboru .t19 na e-mail </source>
+        <translation>
+
+Kliknij Tak, aby wysłać plik .t19 na adres e-mail </translation>
+    </message>
+    <message id="1040">
+        <source>Kliknite na Nie pre neskoršie odoslanie súboru tajomníkovi.</source>
+        <translation>Kliknij Nie, aby wysłać plik sekretarzowi później.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+
+       alebo
+
+</source>
+        <translation>,
+
+       albo
+
+</translation>
+    </message>
+    <message id="1042">
+        <source>Zostavené súbory</source>
+        <translation>Zebrane pliki</translation>
+    </message>
+    <message id="1043">
+        <source>.t19 súbor pre</source>
+        <translation>plik .t19 dla</translation>
+    </message>
+    <message id="1058">
+        <source>Skupina</source>
+        <translation>Grupa</translation>
+    </message>
+    <message id="1059">
+        <source>Tipy pre používanie FYN
+
+Od vášho tajomníka ste prijali súbor SkupinaX.t09 pre zadanie a vytvorenie mesačnej správy. </source>
+        <translation>Wskazówki do programu FYN
+
+Od sekretarza otrzymałeś plik GrupaX.t09, w którym wpisuje się sprawozdania i tworzy miesięczne zestawienie. </translation>
+    </message>
+    <message id="1060">
+        <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
+
+</source>
+        <translation>Uruchom program, klikając ikonę FYN, i otwórz plik przyciskiem "Wczytaj nową listę od sekretarza".
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>Uvidíte, že zadávanie správ je jednoduché - iba pomocou klávesnice. Napíšte prvé dve alebo tri písmená priezviska. Alebo použite šípky hore / dolu, vyberte meno a stlačte Enter.
+
+</source>
+        <translation>Wpisywanie sprawozdań jest proste - wystarczy klawiatura. Wpisz pierwsze dwie lub trzy litery nazwiska. Możesz też wybrać nazwisko strzałkami w górę / w dół i nacisnąć Enter.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Klávesou Enter preskočíte na zadanie ďalšieho políčka správy. Stlačte klávesu Enter po zadaní posledného políčka pre návrat do výberového zoznamu.
+
+</source>
+        <translation>Klawisz Enter przenosi do następnego pola sprawozdania. Po ostatnim polu naciśnij Enter, aby wrócić do listy.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>Ak chcete zadať poznámku, použite klávesy Alt-R alebo kliknite na tlačítko Poznámky.  Ukončite klávesou Enter.
+
+Ak chcete zmeniť mesiac pre zadávanie správy, použite Alt+M alebo kliknite na tlačítko Zmeniť mesiac.
+
+</source>
+        <translation>Aby wpisać uwagę, naciśnij Alt+U lub kliknij przycisk Uwagi. Zakończ klawiszem Enter.
+
+Aby zmienić miesiąc sprawozdania, naciśnij Alt+M lub kliknij przycisk Zmień miesiąc.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>Zvestovateľovi, ktorý odovzdá nulovú správu, napíšte do Poznámky nulu. Vylúčite ho tak zo zoznamu tých, ktorí správu eště neodovzdali.
+
+</source>
+        <translation>Głosicielowi, który oddał sprawozdanie zerowe, wpisz w Uwagach zero. Nie będzie wtedy na liście tych, którzy jeszcze nie oddali sprawozdania.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>Akonáhle FYN zatvoríte, program automaticky uloží všetky zmeny.Pokiaľ máte modem, môžete použiť tlačítko Vytočiť. Použite '&gt;&gt;&gt;' pre zobrazenie ďalších telefónnych čísiel.
+
+</source>
+        <translation>Po zamknięciu programu FYN wszystkie zmiany zostaną zapisane automatycznie. Jeśli masz modem, możesz użyć przycisku Zadzwoń. Przycisk '&gt;&gt;&gt;' pokazuje kolejne numery telefonów.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Pokiaľ máte správne nakonfigurovaného e-mailového klienta MAPI, môžete e-mailom spracovaný list so správou zaslať tajomníkovi priamo z programu.
+V opačnom prípade pripojte vytvorený súbor do e-mailu ručne alebo odovzdajte tajomníkovi na prenosnom médiu.
+
+</source>
+        <translation>Jeśli masz poprawnie skonfigurowany program pocztowy, możesz wysłać sekretarzowi uzupełnioną listę e-mailem prosto z programu.
+W przeciwnym razie dołącz utworzony plik do e-maila ręcznie albo przekaż go sekretarzowi na nośniku.
+
+</translation>
+    </message>
+    <message id="1116">
+        <source>Celkom zvestovateľov</source>
+        <translation>Razem głosicieli</translation>
+    </message>
+    <message id="1167">
+        <source>Meno</source>
+        <translation>Imię i nazwisko</translation>
+    </message>
+    <message id="1168">
+        <source>Telefón</source>
+        <translation>Telefon</translation>
+    </message>
+    <message id="1188">
+        <source>%1 - odovzdané správy</source>
+        <translation>%1 - oddane sprawozdania</translation>
+    </message>
+    <message id="1194">
+        <source>Zvláštni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku</source>
+        <translation>Pionierzy specjalni NIE SĄ UWZGLĘDNIENI w sprawozdaniu dla Biura Oddziału</translation>
+    </message>
+    <message id="1198">
+        <source>sk</source>
+        <translation>Polish</translation>
+    </message>
+    <message id="1231">
+        <source>Ak sa nedá vytvoriť nový súbor: %1.
+Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
+        <translation>Nie można utworzyć nowego pliku: %1.
+Usuń atrybut pliku "Tylko do odczytu" albo uzyskaj uprawnienia do tworzenia plików w tym folderze.</translation>
+    </message>
+    <message id="1232">
+        <source>Skupina má menej ako 3 zvestovateľov</source>
+        <translation>Grupa ma mniej niż 3 głosicieli</translation>
+    </message>
+    <message id="1247">
+        <source>Kontakty pre výber správ</source>
+        <translation>Kontakty do zbierania sprawozdań</translation>
+    </message>
+    <message id="1417">
+        <source>Hod</source>
+        <translation>Godz</translation>
+    </message>
+    <message id="1419">
+        <source>BŠ</source>
+        <translation>SB</translation>
+    </message>
+    <message id="1422">
+        <source>Odošlite svoj prehľad za %1. 
+Ďakujem..</source>
+        <translation>Prześlij, proszę, swoje sprawozdanie za %1. 
+Dziękuję..</translation>
+    </message>
+    <message id="1500">
+        <source>v službe</source>
+        <translation>w służbie</translation>
+    </message>
+    <message id="2000">
+        <source>Súbor %1 nie je platný list od tajomníka.</source>
+        <translation>Plik %1 nie jest prawidłową listą od sekretarza.</translation>
+    </message>
+    <message id="2001">
+        <source>Správy sa nepodarilo uložiť do súboru %1.
+
+Kliknite na Áno pre ukončenie programu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>Nie udało się zapisać sprawozdań w pliku %1.
+
+Kliknij Tak, aby zamknąć program bez zapisywania, albo Nie, aby wrócić do programu.</translation>
+    </message>
+    <message id="2002">
+        <source>E-mailová adresa %1 nie je platná.</source>
+        <translation>Adres e-mail %1 jest nieprawidłowy.</translation>
+    </message>
+    <message id="2003">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Odošlite ju tam.</source>
+        <translation>Wiadomość czeka w Twoim programie pocztowym. Wyślij ją stamtąd.</translation>
+    </message>
+    <message id="2004">
+        <source>Správy zadané od posledného uloženia do súboru %1 sa stratia.
+
+Kliknite na Áno pre výber iného listu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>Sprawozdania wpisane od ostatniego zapisu do pliku %1 zostaną utracone.
+
+Kliknij Tak, aby wybrać inną listę bez zapisywania, albo Nie, aby wrócić do programu.</translation>
+    </message>
+    <message id="2005">
+        <source>E-mail - %1</source>
+        <translation>E-mail - %1</translation>
+    </message>
+    <message id="2010">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>Zmień &amp;miesiąc (spóźnione sprawozd.)</translation>
+    </message>
+    <message id="2011">
+        <source>či bol v danom mesiaci v službe</source>
+        <translation>czy był w danym miesiącu w służbie</translation>
+    </message>
+    <message id="2012">
+        <source>Pomocný priekopník</source>
+        <translation>Pionier pomocniczy</translation>
+    </message>
+    <message id="2013">
+        <source>Pravidelný priekopník</source>
+        <translation>Pionier stały</translation>
+    </message>
+    <message id="2014">
+        <source>Zvláštny priekopník</source>
+        <translation>Pionier specjalny</translation>
+    </message>
+    <message id="2015">
+        <source>Služobný pomocník</source>
+        <translation>Sługa pomocniczy</translation>
+    </message>
+    <message id="2016">
+        <source>Starší</source>
+        <translation>Starszy</translation>
+    </message>
+    <message id="2017">
+        <source>Pokrstený brat</source>
+        <translation>Ochrzczony brat</translation>
+    </message>
+    <message id="2018">
+        <source>&amp;Áno</source>
+        <translation>&amp;Tak</translation>
+    </message>
+    <message id="2019">
+        <source>&amp;Nie</source>
+        <translation>&amp;Nie</translation>
+    </message>
+    <message id="2040">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, či je k nej priložený súbor %1, a až potom ju odošlite.</source>
+        <translation>Wiadomość czeka w Twoim programie pocztowym. Sprawdź, czy jest do niej dołączony plik %1, i dopiero wtedy ją wyślij.</translation>
+    </message>
+    <message id="2060">
+        <source>Zrušiť</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message id="2061">
+        <source>V systéme chýbajú údaje ICU pre kódovanie %1 (balík libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto sa ukončí.</source>
+        <translation>W systemie brakuje danych ICU dla strony kodowej %1 (pakiet libicu72). Bez nich Fyn nie może czytać ani zapisywać list, więc zostanie zamknięty.</translation>
+    </message>
+    <message id="2065">
+        <source>Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>Ustawienie Language=%1 w pliku %2 nie wskazuje języka znanego programowi Fyn (sk, cs, pl, fr, el, tr, et, en). Popraw je lub usuń. Fyn zakończy działanie bez czytania listy.</translation>
+    </message>
+    <message id="2066">
+        <source>Nastavenie CodePage=%1 v súbore %2 neurčuje kódovanie, ktoré Fyn pozná (napríklad windows-1250). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>Ustawienie CodePage=%1 w pliku %2 nie wskazuje strony kodowej znanej programowi Fyn (na przykład windows-1250). Popraw je lub usuń. Fyn zakończy działanie bez czytania listy.</translation>
+    </message>
+    <message id="61700">
+        <source>Please enter a positive integer.</source>
+        <translation>Wpisz dodatnią liczbę całkowitą.</translation>
+    </message>
+    <message id="61701">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Wpisz liczbę całkowitą od %1 do %2.</translation>
+    </message>
+    <message id="61710">
+        <source>Low Memory</source>
+        <translation>Za mało pamięci</translation>
+    </message>
+    <message id="61711">
+        <source>No Printer</source>
+        <translation>Brak drukarki</translation>
+    </message>
+    <message id="61712">
+        <source>no hdc</source>
+        <translation>no hdc</translation>
+    </message>
+    <message id="61713">
+        <source>Telephone service not available</source>
+        <translation>Usługa telefoniczna niedostępna</translation>
+    </message>
+    <message id="61714">
+        <source>bad procaddress</source>
+        <translation>bad procaddress</translation>
+    </message>
+    <message id="61840">
+        <source>Unable to load mail system support.</source>
+        <translation>Nie można załadować obsługi systemu pocztowego.</translation>
+    </message>
+    <message id="61841">
+        <source>Mail system DLL is invalid.</source>
+        <translation>System pocztowy jest nieprawidłowy.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>System pocztowy nie wysłał wiadomości.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog100</name>
+    <message id="100.title">
+        <source>O programe Darid</source>
+        <translation>O programie Darid</translation>
+    </message>
+    <message id="100.#1">
+        <source>Fyn verzia 5a</source>
+        <translation>Fyn wersja 5a</translation>
+    </message>
+    <message id="100.#2">
+        <source>© 2026 Fyn</source>
+        <translation>© 2026 Fyn</translation>
+    </message>
+    <message id="100.#3">
+        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
+        <translation>Wymaga plików Groupx.t09 z programu Korbo w wersji 10a lub nowszej</translation>
+    </message>
+    <message id="100.#4">
+        <source>Slobodný softvér pod licenciou MIT</source>
+        <translation>Wolne oprogramowanie na licencji MIT</translation>
+    </message>
+    <message id="100.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog102</name>
+    <message id="102.title">
+        <source>Správy z kazateľskej služby</source>
+        <translation>Sprawozdania ze służby kaznodziejskiej</translation>
+    </message>
+    <message id="102.1">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="102.2">
+        <source>Zatvoriť program</source>
+        <translation>Zamknij program</translation>
+    </message>
+    <message id="102.3">
+        <source>Načítať nový list od tajomníka</source>
+        <translation>Wczytaj nową listę od sekretarza</translation>
+    </message>
+    <message id="102.5">
+        <source>Náhľad a tlač listu so správami</source>
+        <translation>Podgląd i wydruk listy sprawozdań</translation>
+    </message>
+    <message id="102.4">
+        <source>Odoslať aktualizovaný list tajomníkovi</source>
+        <translation>Wyślij zaktualizowaną listę sekretarzowi</translation>
+    </message>
+    <message id="102.162">
+        <source>Obmedziť na neodovzdané správy</source>
+        <translation>Tylko brakujące sprawozdania</translation>
+    </message>
+    <message id="102.#10">
+        <source> Zadávanie skončené pri </source>
+        <translation> Wpisywanie zakończone na </translation>
+    </message>
+    <message id="102.1003">
+        <source>Vytočit</source>
+        <translation>Zadzwoń</translation>
+    </message>
+    <message id="102.1004">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+    <message id="102.1005">
+        <source>Pomoc</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message id="102.1007">
+        <source>Ukážka e-mailu</source>
+        <translation>Podgląd e-maila</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog107</name>
+    <message id="107.147">
+        <source>Publ</source>
+        <translation>Publ</translation>
+    </message>
+    <message id="107.148">
+        <source>Videá</source>
+        <translation>Filmy</translation>
+    </message>
+    <message id="107.149">
+        <source>Hod</source>
+        <translation>Godz</translation>
+    </message>
+    <message id="107.150">
+        <source>ON</source>
+        <translation>OO</translation>
+    </message>
+    <message id="107.151">
+        <source>BŠ</source>
+        <translation>SB</translation>
+    </message>
+    <message id="107.1126">
+        <source>bol v danom službe</source>
+        <translation>głosił w miesiącu</translation>
+    </message>
+    <message id="107.1">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="107.2">
+        <source>&amp;Zrušiť</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message id="107.129">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>Zmień &amp;miesiąc (spóźnione sprawozd.)</translation>
+    </message>
+    <message id="107.160">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="107.3">
+        <source>&amp;Poznámky</source>
+        <translation>&amp;Uwagi</translation>
+    </message>
+    <message id="107.1050">
+        <source>Pomocný priekopník</source>
+        <translation>Pionier pomocniczy</translation>
+    </message>
+    <message id="107.1125">
+        <source>&lt;1 h</source>
+        <translation>&lt;1 g</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog115</name>
+    <message id="115.2">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message id="115.3">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Drukuj</translation>
+    </message>
+    <message id="115.129">
+        <source>Nastavenie &amp;tlačiarne</source>
+        <translation>Ustawienia &amp;drukarki</translation>
+    </message>
+    <message id="115.1004">
+        <source>&lt; &lt; &lt;</source>
+        <translation>&lt; &lt; &lt;</translation>
+    </message>
+    <message id="115.1005">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,557 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR" sourcelanguage="sk_SK">
+<context>
+    <name>StringTable</name>
+    <message id="101">
+        <source>&amp;O programe Fyn...</source>
+        <translation>Fyn &amp;hakkında...</translation>
+    </message>
+    <message id="102">
+        <source>Január</source>
+        <translation>Ocak</translation>
+    </message>
+    <message id="103">
+        <source>Február</source>
+        <translation>Şubat</translation>
+    </message>
+    <message id="104">
+        <source>Marec</source>
+        <translation>Mart</translation>
+    </message>
+    <message id="105">
+        <source>Apríl</source>
+        <translation>Nisan</translation>
+    </message>
+    <message id="106">
+        <source>Máj</source>
+        <translation>Mayıs</translation>
+    </message>
+    <message id="107">
+        <source>Jún</source>
+        <translation>Haziran</translation>
+    </message>
+    <message id="108">
+        <source>Júl</source>
+        <translation>Temmuz</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>Ağustos</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>Eylül</translation>
+    </message>
+    <message id="111">
+        <source>Október</source>
+        <translation>Ekim</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>Kasım</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>Aralık</translation>
+    </message>
+    <message id="1000">
+        <source>Zvest. - %1</source>
+        <translation>Müjd. - %1</translation>
+    </message>
+    <message id="1001">
+        <source>%1 - neodovzdané správy</source>
+        <translation>%1 - verilmeyen raporlar</translation>
+    </message>
+    <message id="1002">
+        <source>Výber súboru od tajomníka</source>
+        <translation>Sekreterden gelen dosyayı seçin</translation>
+    </message>
+    <message id="1003">
+        <source>List so zoznamom od tajomníka (.t09)</source>
+        <translation>Sekreterden gelen liste (.t09)</translation>
+    </message>
+    <message id="1014">
+        <source>H</source>
+        <translation>S</translation>
+    </message>
+    <message id="1019">
+        <source>Poznámky</source>
+        <translation>Notlar</translation>
+    </message>
+    <message id="1020">
+        <source>PoP</source>
+        <translation>YÖ</translation>
+    </message>
+    <message id="1030">
+        <source>- VÝSTRAHA -   Už ste zaslali %1 správu za %2.</source>
+        <translation>- UYARI -   %1 raporunu %2 için zaten gönderdiniz.</translation>
+    </message>
+    <message id="1031">
+        <source>Zmeny NEBUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Değişiklikler büroya gidecek %1 raporuna DAHİL EDİLMEYECEK.</translation>
+    </message>
+    <message id="1032">
+        <source>Prípadné zmeny BUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
+        <translation>Olası değişiklikler büroya gidecek %1 raporuna DAHİL EDİLECEK.</translation>
+    </message>
+    <message id="1033">
+        <source>Mimo priestor pre poznámky</source>
+        <translation>Notlar için yer kalmadı</translation>
+    </message>
+    <message id="1038">
+        <source>Vaše aktualizované správy boli uložené do súboru %1</source>
+        <translation>Güncellenen raporlarınız %1 dosyasına kaydedildi</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Kliknite na Áno pre odoslanie súboru .t19 na e-mail </source>
+        <translation>
+
+.t19 dosyasını e-postayla göndermek için Evet'e tıklayın: </translation>
+    </message>
+    <message id="1040">
+        <source>Kliknite na Nie pre neskoršie odoslanie súboru tajomníkovi.</source>
+        <translation>Dosyayı sekretere daha sonra göndermek için Hayır'a tıklayın.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+
+       alebo
+
+</source>
+        <translation>,
+
+       ya da
+
+</translation>
+    </message>
+    <message id="1042">
+        <source>Zostavené súbory</source>
+        <translation>Derlenen dosyalar</translation>
+    </message>
+    <message id="1043">
+        <source>.t19 súbor pre</source>
+        <translation>.t19 dosyası:</translation>
+    </message>
+    <message id="1058">
+        <source>Skupina</source>
+        <translation>Grup</translation>
+    </message>
+    <message id="1059">
+        <source>Tipy pre používanie FYN
+
+Od vášho tajomníka ste prijali súbor SkupinaX.t09 pre zadanie a vytvorenie mesačnej správy. </source>
+        <translation>FYN kullanım ipuçları
+
+Sekreterinizden aylık raporları girmeniz ve hazırlamanız için GrupX.t09 dosyasını aldınız. </translation>
+    </message>
+    <message id="1060">
+        <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
+
+</source>
+        <translation>Programı FYN simgesine tıklayarak başlatın ve "Sekreterden yeni liste yükle" düğmesiyle dosyayı açın.
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>Uvidíte, že zadávanie správ je jednoduché - iba pomocou klávesnice. Napíšte prvé dve alebo tri písmená priezviska. Alebo použite šípky hore / dolu, vyberte meno a stlačte Enter.
+
+</source>
+        <translation>Rapor girmenin kolay olduğunu göreceksiniz - yalnızca klavyeyle. Soyadının ilk iki ya da üç harfini yazın. Ya da yukarı / aşağı oklarla adı seçip Enter'a basın.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Klávesou Enter preskočíte na zadanie ďalšieho políčka správy. Stlačte klávesu Enter po zadaní posledného políčka pre návrat do výberového zoznamu.
+
+</source>
+        <translation>Enter tuşu raporun bir sonraki alanına geçer. Son alandan sonra listeye dönmek için Enter'a basın.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>Ak chcete zadať poznámku, použite klávesy Alt-R alebo kliknite na tlačítko Poznámky.  Ukončite klávesou Enter.
+
+Ak chcete zmeniť mesiac pre zadávanie správy, použite Alt+M alebo kliknite na tlačítko Zmeniť mesiac.
+
+</source>
+        <translation>Not girmek için Alt+N tuşlarına basın ya da Notlar düğmesine tıklayın. Enter ile bitirin.
+
+Raporun ayını değiştirmek için Alt+A tuşlarına basın ya da Ayı değiştir düğmesine tıklayın.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>Zvestovateľovi, ktorý odovzdá nulovú správu, napíšte do Poznámky nulu. Vylúčite ho tak zo zoznamu tých, ktorí správu eště neodovzdali.
+
+</source>
+        <translation>Sıfır rapor veren müjdecinin Notlar alanına sıfır yazın. Böylece raporunu henüz vermeyenler listesinden çıkar.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>Akonáhle FYN zatvoríte, program automaticky uloží všetky zmeny.Pokiaľ máte modem, môžete použiť tlačítko Vytočiť. Použite '&gt;&gt;&gt;' pre zobrazenie ďalších telefónnych čísiel.
+
+</source>
+        <translation>FYN'i kapattığınızda program tüm değişiklikleri kendiliğinden kaydeder. Modeminiz varsa Ara düğmesini kullanabilirsiniz. Diğer telefon numaralarını görmek için '&gt;&gt;&gt;' düğmesini kullanın.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Pokiaľ máte správne nakonfigurovaného e-mailového klienta MAPI, môžete e-mailom spracovaný list so správou zaslať tajomníkovi priamo z programu.
+V opačnom prípade pripojte vytvorený súbor do e-mailu ručne alebo odovzdajte tajomníkovi na prenosnom médiu.
+
+</source>
+        <translation>E-posta programınız doğru ayarlıysa doldurulan listeyi sekretere doğrudan programdan e-postayla gönderebilirsiniz.
+Aksi halde oluşturulan dosyayı e-postaya kendiniz ekleyin ya da sekretere taşınabilir bir bellekle verin.
+
+</translation>
+    </message>
+    <message id="1116">
+        <source>Celkom zvestovateľov</source>
+        <translation>Toplam müjdeci</translation>
+    </message>
+    <message id="1167">
+        <source>Meno</source>
+        <translation>Ad</translation>
+    </message>
+    <message id="1168">
+        <source>Telefón</source>
+        <translation>Telefon</translation>
+    </message>
+    <message id="1188">
+        <source>%1 - odovzdané správy</source>
+        <translation>%1 - verilen raporlar</translation>
+    </message>
+    <message id="1194">
+        <source>Zvláštni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku</source>
+        <translation>Özel öncüler büroya gidecek rapora DAHİL DEĞİLDİR</translation>
+    </message>
+    <message id="1198">
+        <source>sk</source>
+        <translation>Turkish</translation>
+    </message>
+    <message id="1231">
+        <source>Ak sa nedá vytvoriť nový súbor: %1.
+Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
+        <translation>Yeni dosya oluşturulamıyor: %1.
+Dosyanın "Salt okunur" özniteliğini kaldırın ya da bu klasörde dosya oluşturma izni alın.</translation>
+    </message>
+    <message id="1232">
+        <source>Skupina má menej ako 3 zvestovateľov</source>
+        <translation>Grupta 3'ten az müjdeci var</translation>
+    </message>
+    <message id="1247">
+        <source>Kontakty pre výber správ</source>
+        <translation>Rapor toplamak için iletişim bilgileri</translation>
+    </message>
+    <message id="1417">
+        <source>Hod</source>
+        <translation>Saat</translation>
+    </message>
+    <message id="1419">
+        <source>BŠ</source>
+        <translation>KKT</translation>
+    </message>
+    <message id="1422">
+        <source>Odošlite svoj prehľad za %1. 
+Ďakujem..</source>
+        <translation>Lütfen %1 raporunuzu gönderin. 
+Teşekkürler..</translation>
+    </message>
+    <message id="1500">
+        <source>v službe</source>
+        <translation>hizmette</translation>
+    </message>
+    <message id="2000">
+        <source>Súbor %1 nie je platný list od tajomníka.</source>
+        <translation>%1 dosyası sekreterden gelen geçerli bir liste değil.</translation>
+    </message>
+    <message id="2001">
+        <source>Správy sa nepodarilo uložiť do súboru %1.
+
+Kliknite na Áno pre ukončenie programu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>Raporlar %1 dosyasına kaydedilemedi.
+
+Programı kaydetmeden kapatmak için Evet'e, programa dönmek için Hayır'a tıklayın.</translation>
+    </message>
+    <message id="2002">
+        <source>E-mailová adresa %1 nie je platná.</source>
+        <translation>%1 e-posta adresi geçerli değil.</translation>
+    </message>
+    <message id="2003">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Odošlite ju tam.</source>
+        <translation>İleti e-posta programınızda hazır. Oradan gönderin.</translation>
+    </message>
+    <message id="2004">
+        <source>Správy zadané od posledného uloženia do súboru %1 sa stratia.
+
+Kliknite na Áno pre výber iného listu bez uloženia alebo na Nie pre návrat do programu.</source>
+        <translation>%1 dosyasına son kayıttan sonra girilen raporlar kaybolacak.
+
+Kaydetmeden başka bir liste seçmek için Evet'e, programa dönmek için Hayır'a tıklayın.</translation>
+    </message>
+    <message id="2005">
+        <source>E-mail - %1</source>
+        <translation>E-posta - %1</translation>
+    </message>
+    <message id="2010">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>&amp;Ayı değiştir (geç rapor)</translation>
+    </message>
+    <message id="2011">
+        <source>či bol v danom mesiaci v službe</source>
+        <translation>o ay hizmete katılıp katılmadığı</translation>
+    </message>
+    <message id="2012">
+        <source>Pomocný priekopník</source>
+        <translation>Yardımcı öncü</translation>
+    </message>
+    <message id="2013">
+        <source>Pravidelný priekopník</source>
+        <translation>Daimi öncü</translation>
+    </message>
+    <message id="2014">
+        <source>Zvláštny priekopník</source>
+        <translation>Özel öncü</translation>
+    </message>
+    <message id="2015">
+        <source>Služobný pomocník</source>
+        <translation>Hizmet görevlisi</translation>
+    </message>
+    <message id="2016">
+        <source>Starší</source>
+        <translation>İhtiyar</translation>
+    </message>
+    <message id="2017">
+        <source>Pokrstený brat</source>
+        <translation>Vaftizli birader</translation>
+    </message>
+    <message id="2018">
+        <source>&amp;Áno</source>
+        <translation>&amp;Evet</translation>
+    </message>
+    <message id="2019">
+        <source>&amp;Nie</source>
+        <translation>&amp;Hayır</translation>
+    </message>
+    <message id="2040">
+        <source>Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, či je k nej priložený súbor %1, a až potom ju odošlite.</source>
+        <translation>İleti e-posta programınızda hazır. %1 dosyasının eklendiğini kontrol edin, ancak ondan sonra gönderin.</translation>
+    </message>
+    <message id="2060">
+        <source>Zrušiť</source>
+        <translation>İptal</translation>
+    </message>
+    <message id="2061">
+        <source>V systéme chýbajú údaje ICU pre kódovanie %1 (balík libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto sa ukončí.</source>
+        <translation>Sistemde %1 kod sayfası için ICU verileri eksik (libicu72 paketi). Fyn bunlar olmadan liste okuyamaz ve yazamaz, bu yüzden kapanıyor.</translation>
+    </message>
+    <message id="2065">
+        <source>Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>%2 dosyasındaki Language=%1 ayarı Fyn'in tanıdığı bir dil değil (sk, cs, pl, fr, el, tr, et, en). Ayarı düzeltin ya da silin. Fyn hiçbir liste okumadan kapanıyor.</translation>
+    </message>
+    <message id="2066">
+        <source>Nastavenie CodePage=%1 v súbore %2 neurčuje kódovanie, ktoré Fyn pozná (napríklad windows-1250). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
+        <translation>%2 dosyasındaki CodePage=%1 ayarı Fyn'in tanıdığı bir kod sayfası değil (örneğin windows-1254). Ayarı düzeltin ya da silin. Fyn hiçbir liste okumadan kapanıyor.</translation>
+    </message>
+    <message id="61700">
+        <source>Please enter a positive integer.</source>
+        <translation>Pozitif bir tamsayı girin.</translation>
+    </message>
+    <message id="61701">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>%1 ile %2 arasında bir tamsayı girin.</translation>
+    </message>
+    <message id="61710">
+        <source>Low Memory</source>
+        <translation>Bellek yetersiz</translation>
+    </message>
+    <message id="61711">
+        <source>No Printer</source>
+        <translation>Yazıcı yok</translation>
+    </message>
+    <message id="61712">
+        <source>no hdc</source>
+        <translation>no hdc</translation>
+    </message>
+    <message id="61713">
+        <source>Telephone service not available</source>
+        <translation>Telefon hizmeti kullanılamıyor</translation>
+    </message>
+    <message id="61714">
+        <source>bad procaddress</source>
+        <translation>bad procaddress</translation>
+    </message>
+    <message id="61840">
+        <source>Unable to load mail system support.</source>
+        <translation>Posta sistemi desteği yüklenemiyor.</translation>
+    </message>
+    <message id="61841">
+        <source>Mail system DLL is invalid.</source>
+        <translation>Posta sistemi geçersiz.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>Posta sistemi iletiyi gönderemedi.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog100</name>
+    <message id="100.title">
+        <source>O programe Darid</source>
+        <translation>Darid hakkında</translation>
+    </message>
+    <message id="100.#1">
+        <source>Fyn verzia 5a</source>
+        <translation>Fyn sürüm 5a</translation>
+    </message>
+    <message id="100.#2">
+        <source>© 2026 Fyn</source>
+        <translation>© 2026 Fyn</translation>
+    </message>
+    <message id="100.#3">
+        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
+        <translation>Korbo 10a ya da daha yeni sürümün Groupx.t09 dosyalarını gerektirir</translation>
+    </message>
+    <message id="100.#4">
+        <source>Slobodný softvér pod licenciou MIT</source>
+        <translation>MIT lisanslı özgür yazılım</translation>
+    </message>
+    <message id="100.1">
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog102</name>
+    <message id="102.title">
+        <source>Správy z kazateľskej služby</source>
+        <translation>Tarla hizmeti raporları</translation>
+    </message>
+    <message id="102.1">
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message id="102.2">
+        <source>Zatvoriť program</source>
+        <translation>Programı kapat</translation>
+    </message>
+    <message id="102.3">
+        <source>Načítať nový list od tajomníka</source>
+        <translation>Sekreterden yeni liste yükle</translation>
+    </message>
+    <message id="102.5">
+        <source>Náhľad a tlač listu so správami</source>
+        <translation>Rapor listesini önizle ve yazdır</translation>
+    </message>
+    <message id="102.4">
+        <source>Odoslať aktualizovaný list tajomníkovi</source>
+        <translation>Güncel listeyi sekretere gönder</translation>
+    </message>
+    <message id="102.162">
+        <source>Obmedziť na neodovzdané správy</source>
+        <translation>Yalnızca verilmeyen raporlar</translation>
+    </message>
+    <message id="102.#10">
+        <source> Zadávanie skončené pri </source>
+        <translation> Girişin kaldığı yer </translation>
+    </message>
+    <message id="102.1003">
+        <source>Vytočit</source>
+        <translation>Ara</translation>
+    </message>
+    <message id="102.1004">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+    <message id="102.1005">
+        <source>Pomoc</source>
+        <translation>Yardım</translation>
+    </message>
+    <message id="102.1007">
+        <source>Ukážka e-mailu</source>
+        <translation>E-posta örneği</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog107</name>
+    <message id="107.147">
+        <source>Publ</source>
+        <translation>Yay</translation>
+    </message>
+    <message id="107.148">
+        <source>Videá</source>
+        <translation>Video</translation>
+    </message>
+    <message id="107.149">
+        <source>Hod</source>
+        <translation>Saat</translation>
+    </message>
+    <message id="107.150">
+        <source>ON</source>
+        <translation>TZ</translation>
+    </message>
+    <message id="107.151">
+        <source>BŠ</source>
+        <translation>KKT</translation>
+    </message>
+    <message id="107.1126">
+        <source>bol v danom službe</source>
+        <translation>o ay hizmete katıldı</translation>
+    </message>
+    <message id="107.1">
+        <source>&amp;OK</source>
+        <translation>&amp;Tamam</translation>
+    </message>
+    <message id="107.2">
+        <source>&amp;Zrušiť</source>
+        <translation>İ&amp;ptal</translation>
+    </message>
+    <message id="107.129">
+        <source>Zmeniť &amp;mesiac (oneskorenej správy)</source>
+        <translation>&amp;Ayı değiştir (geç rapor)</translation>
+    </message>
+    <message id="107.160">
+        <source>&amp;OK</source>
+        <translation>&amp;Tamam</translation>
+    </message>
+    <message id="107.3">
+        <source>&amp;Poznámky</source>
+        <translation>&amp;Notlar</translation>
+    </message>
+    <message id="107.1050">
+        <source>Pomocný priekopník</source>
+        <translation>Yardımcı öncü</translation>
+    </message>
+    <message id="107.1125">
+        <source>&lt;1 h</source>
+        <translation>&lt;1 s</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog115</name>
+    <message id="115.2">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Kapat</translation>
+    </message>
+    <message id="115.3">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Yazdır</translation>
+    </message>
+    <message id="115.129">
+        <source>Nastavenie &amp;tlačiarne</source>
+        <translation>Yazıcı a&amp;yarları</translation>
+    </message>
+    <message id="115.1004">
+        <source>&lt; &lt; &lt;</source>
+        <translation>&lt; &lt; &lt;</translation>
+    </message>
+    <message id="115.1005">
+        <source>&gt; &gt; &gt;</source>
+        <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+</TS>
