@@ -1,6 +1,7 @@
 #include "GroupApp.h"
 
 #include "CommandLineTool.h"
+#include "ContactLog.h"
 #include "CsvExport.h"
 #include "Dialer.h"
 #include "MailerFactory.h"
@@ -159,8 +160,11 @@ int GroupApp::run(int argc, char** argv) {
     QtBusyIndicator busy;
     const MailerFactory mailers({commands, settings, messages, busy, StringTable::slovak()});
     Dialer dialer(commands, messages, StringTable::slovak());
+    // Nothing is opened here: the log's file is first touched by a reminder or a call.
+    ContactLog contactLog(ContactLog::defaultPath());
     const MainDialog::Services services{
-        messages, files, clock, settings, backup, StringTable::slovak(), printers, mailers, dialer};
+        messages, files,   clock,  settings,   backup, StringTable::slovak(),
+        printers, mailers, dialer, &contactLog};
 
     MainDialog window(services, commandLineText(QApplication::arguments().mid(1)));
     messages.setParentWidget(&window);
