@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ContactLog.h"
 #include "Dialer.h"
 #include "MailerFactory.h"
 #include "MainDialog.h"
@@ -20,8 +21,8 @@ struct MailSeams {
 
     MainDialog::Services services(FilePicker& files, Clock& clock, SheetBackup& backup,
                                   PrinterAccess& printerAccess) {
-        return {messages_,     files,   clock, settings_, backup, StringTable::slovak(),
-                printerAccess, mailers, dialer};
+        return {messages_,     files,   clock,  settings_, backup, StringTable::slovak(),
+                printerAccess, mailers, dialer, contactLog};
     }
     MainDialog::Services services(FilePicker& files, Clock& clock, SheetBackup& backup) {
         return services(files, clock, backup, printers);
@@ -34,6 +35,7 @@ struct MailSeams {
     MailerFactory mailers;
     Dialer dialer;
     ScriptedPrinterAccess printers;
+    ContactLog* contactLog = nullptr;
 };
 
 } // namespace fyn::test
