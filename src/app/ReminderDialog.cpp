@@ -59,12 +59,13 @@ void ReminderDialog::showRows() {
         const ReminderList::Row& shown = list_.rows()[static_cast<std::size_t>(row)];
         auto* item = new QListWidgetItem(list_.RowText(row), rows_);
         item->setToolTip(item->text());
+        // A row without an address to use shows no box at all: it cannot be ticked.
         if (shown.tickable()) {
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(shown.ticked ? Qt::Checked : Qt::Unchecked);
         } else {
             item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
         }
-        item->setCheckState(shown.ticked ? Qt::Checked : Qt::Unchecked);
     }
     rows_->setCurrentRow(current);
     updateSendButton();
@@ -72,7 +73,7 @@ void ReminderDialog::showRows() {
 
 void ReminderDialog::itemChanged(QListWidgetItem* item) {
     const int row = rows_->row(item);
-    if (row < 0) {
+    if (row < 0 || !list_.rows()[static_cast<std::size_t>(row)].tickable()) {
         return;
     }
     const bool wanted = item->checkState() == Qt::Checked;
