@@ -132,9 +132,11 @@ void ReminderDialog::SendToTicked() {
             [this](int done, int total) { return showProgress(done, total); },
             [this](const BulkReminder::Delivery& delivery) {
                 if (contacts_) {
-                    tellLogResult(contacts_->Record(delivery.index, delivery.channel,
-                                                    delivery.address, context_.clock.now(),
-                                                    delivery.failure));
+                    tellLogResult(contacts_->Record(
+                        delivery.index,
+                        delivery.toMailClient ? Contact::Channel::MailClient
+                                              : Contact::Channel::Email,
+                        delivery.address, context_.clock.now(), delivery.failure));
                 }
             });
     progress_.reset();

@@ -78,7 +78,7 @@ void BulkReminder::sendEach(const QList<Recipient>& recipients, const QString& b
             failures
                 << QStringLiteral("%1 <%2>: %3").arg(recipient.name, recipient.address, failure);
         }
-        record({recipient.index, recipient.address, Contact::Channel::Email, failure});
+        record({recipient.index, recipient.address, false, failure});
     }
     // The run is over, cancelled or not.
     progress(total, total);
@@ -114,7 +114,7 @@ void BulkReminder::composeOne(Mailer& mailer, const QList<Recipient>& recipients
                                                    : mailer.failureDetail();
     }
     for (const Recipient& recipient : recipients) {
-        record({recipient.index, recipient.address, Contact::Channel::MailClient, failure});
+        record({recipient.index, recipient.address, true, failure});
     }
     if (handedOver) {
         services_.messages.inform(services_.strings.text(

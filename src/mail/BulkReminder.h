@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Contact.h"
-
 #include <QList>
 #include <QString>
 #include <functional>
@@ -35,7 +33,8 @@ public:
     struct Delivery {
         int index = 0;
         QString address;
-        Contact::Channel channel = Contact::Channel::Email;
+        // Handed to the desktop's mail client rather than sent by the mail command.
+        bool toMailClient = false;
         QString failure;
     };
 
