@@ -1,6 +1,7 @@
 #include "GroupApp.h"
 
 #include "CommandLineTool.h"
+#include "ContactLog.h"
 #include "CsvExport.h"
 #include "DeferredPrinterAccess.h"
 #include "Dialer.h"
@@ -177,8 +178,10 @@ int GroupApp::run(int argc, char** argv) {
     QtBusyIndicator busy;
     const MailerFactory mailers({commands, settings, messages, busy, strings});
     Dialer dialer(commands, messages, strings);
+    // Nothing is opened here: the log's file is first touched by a reminder or a call.
+    ContactLog contactLog(ContactLog::defaultPath());
     const MainDialog::Services services{messages, files,    clock,   settings, backup,
-                                        strings,  printers, mailers, dialer};
+                                        strings,  printers, mailers, dialer,   &contactLog};
 
     MainDialog window(services, commandLineText(QApplication::arguments().mid(1)));
     messages.setParentWidget(&window);

@@ -1,13 +1,18 @@
 #include "MainDialog.h"
 
 #include "AboutDialog.h"
+#include "Clock.h"
+#include "ContactLog.h"
 #include "ControlIds.h"
 #include "DeferredSheetPrinter.h"
 #include "Dialer.h"
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "FilePicker.h"
+#include "MessageBoxes.h"
+#include "MonthContacts.h"
 #include "PreviewDialog.h"
+#include "ReminderDialog.h"
 #include "ReminderSender.h"
 #include "ReportDialog.h"
 #include "SheetMessages.h"
@@ -45,6 +50,7 @@ MainDialog::MainDialog(const Services& services, QString commandLine, QWidget* p
     list_ = control<QListWidget>(MainWindowControl::PublisherList);
     connectControls();
     addAboutEntry();
+    addReminderEntry();
 }
 
 MainDialog::~MainDialog() = default;
@@ -108,11 +114,23 @@ void MainDialog::addAboutEntry() {
         widget->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
     auto* shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
-    connect(shortcut, &QShortcut::activated, this, [this, about] {
+    connect(shortcut, &QShortcut::activated, this, [this] {
         QMenu menu(this);
-        menu.addAction(about);
+        menu.addActions(list_->actions());
         menu.exec(mapToGlobal(list_->geometry().center()));
     });
+}
+
+void MainDialog::addReminderEntry() {
+    auto* remind = new QAction(services_.strings.text(text::kRemindMissingEntry), this);
+    remind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    remind->setShortcutContext(Qt::WindowShortcut);
+    connect(remind, &QAction::triggered, this, &MainDialog::RemindMissing);
+    // Below About in the context menu, which keeps the window's layout as it is.
+    for (QWidget* widget : {static_cast<QWidget*>(this), static_cast<QWidget*>(list_)}) {
+        widget->addAction(remind);
+        widget->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
 }
 
 void MainDialog::OpenWindow() {
@@ -224,8 +242,11 @@ void MainDialog::NextPhoneNumber() {
 void MainDialog::DialPhoneNumber() {
     const PublisherContacts& contacts = model_.contacts();
     if (model_.selectedRow() >= 0 && contacts.phoneCount > 0) {
-        services_.dialer.DialNumber(
-            contacts.phoneNumbers[static_cast<std::size_t>(contacts.phoneIndex)]);
+        const QString& number =
+            contacts.phoneNumbers[static_cast<std::size_t>(contacts.phoneIndex)];
+        if (services_.dialer.DialNumber(number)) {
+            recordContact(model_.selectedRecord(), Contact::Channel::Telephone, number);
+        }
     }
 }
 
@@ -235,10 +256,51 @@ void MainDialog::ShowEmailSample() {
 
 void MainDialog::SendReminderEmail() {
     const QString& address = model_.contacts().publisherEmail;
-    if (model_.selectedRow() >= 0 && !address.isEmpty()) {
-        ReminderSender({services_.messages, services_.strings, services_.mailers})
-            .SendReminderEmail(address, model_.wording().MonthName(model_.sheet().reportMonth));
+    if (model_.selectedRow() < 0 || address.isEmpty()) {
+        return;
     }
+    ReminderSender sender({services_.messages, services_.strings, services_.mailers});
+    switch (
+        sender.SendReminderEmail(address, model_.wording().MonthName(model_.sheet().reportMonth))) {
+    case ReminderSender::Outcome::NotSent:
+        break;
+    case ReminderSender::Outcome::Sent:
+        recordContact(model_.selectedRecord(), Contact::Channel::Email, address);
+        break;
+    case ReminderSender::Outcome::Composed:
+        recordContact(model_.selectedRecord(), Contact::Channel::MailClient, address);
+        break;
+    case ReminderSender::Outcome::Failed:
+        recordContact(model_.selectedRecord(), Contact::Channel::Email, address,
+                      sender.failureDetail());
+        break;
+    }
+}
+
+// Each contact is read and written at once: a second window on the same group may have added
+// its own in between. A log that cannot be written is told once per run and stops nothing.
+void MainDialog::recordContact(int index, Contact::Channel channel, const QString& address,
+                               const QString& failure) {
+    if (services_.contactLog == nullptr || index <= 0) {
+        return;
+    }
+    MonthContacts contacts(*services_.contactLog, model_.sheet());
+    const ContactLogResult result =
+        contacts.Record(index, channel, address, services_.clock.now(), failure);
+    if (result.firstOfRun) {
+        services_.messages.inform(result.Describe(services_.strings), MessageBoxes::Icon::Warning);
+    }
+}
+
+void MainDialog::RemindMissing() {
+    if (model_.sheet().publisherCount() == 0) {
+        return;
+    }
+    ReminderDialog dialog({model_.sheet(), model_.wording(), services_.strings, services_.messages,
+                           services_.mailers, services_.clock, services_.contactLog},
+                          this);
+    dialog.exec();
+    focusList();
 }
 
 void MainDialog::SendUpdatedSheet() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Contact.h"
 #include "MainWindowModel.h"
 
 #include <QDialog>
@@ -8,6 +9,7 @@ class QListWidget;
 
 namespace fyn {
 
+class ContactLog;
 class Dialer;
 class FilePicker;
 class PrinterAccess;
@@ -30,6 +32,8 @@ public:
         PrinterAccess& printers;
         const MailerFactory& mailers;
         Dialer& dialer;
+        // Where reminders and calls are recorded; null keeps none. Opened when first used.
+        ContactLog* contactLog = nullptr;
     };
 
     MainDialog(const Services& services, QString commandLine, QWidget* parent = nullptr);
@@ -50,6 +54,8 @@ public:
     void SendUpdatedSheet();
     void ShowHelpTips();
     void ShowAbout();
+    // Ctrl+E: the reminder dialog for everyone still missing.
+    void RemindMissing();
     // Writes the sheet back and stores the settings; false when the user chose to stay.
     bool CloseProgram();
 
@@ -77,6 +83,9 @@ private:
     void focusList();
     void connectControls();
     void addAboutEntry();
+    void addReminderEntry();
+    void recordContact(int index, Contact::Channel channel, const QString& address,
+                       const QString& failure = {});
     void openReportDialog(int index);
 
     Services services_;

@@ -43,14 +43,16 @@ bool Dialer::HandlerAvailable() {
     return *handlerAvailable_;
 }
 
-void Dialer::DialNumber(const QString& number) {
+bool Dialer::DialNumber(const QString& number) {
     if (!IsUsableNumber(number)) {
-        return;
+        return false;
     }
     if (!HandlerAvailable() ||
         !commands_.startDetached(QStringLiteral("xdg-open"), {TelUri(number)})) {
         messages_.inform(strings_.text(text::kNoTelephone));
+        return false;
     }
+    return true;
 }
 
 } // namespace fyn

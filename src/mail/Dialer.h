@@ -28,8 +28,9 @@ public:
     bool ShowsDialButton(const QString& number) {
         return IsUsableNumber(number) && HandlerAvailable();
     }
-    // Does nothing for a number that cannot be dialled, for which no button shows.
-    void DialNumber(const QString& number);
+    // Does nothing for a number that cannot be dialled, for which no button shows. True when
+    // the number went to the handler.
+    bool DialNumber(const QString& number);
 
 private:
     CommandRunner& commands_;

@@ -18,6 +18,7 @@ struct MailAttachment {
 // What one message says, apart from who sends it.
 struct MailContent {
     QStringList recipients;
+    QStringList blindCopies;
     QString subject;
     QString body;
     QList<MailAttachment> attachments;

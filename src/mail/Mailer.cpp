@@ -54,6 +54,7 @@ Mailer::Mailer(const Services& services) : services_(services) {
         command_.first() = program;
         return;
     }
+    fromAddress_ = services_.settings.ReadSetting(kSection, kFromKey).trimmed();
     mailClientLauncher_ = services_.commands.findProgram(QStringLiteral("xdg-email"));
     // The look-up is part of a send the user started: a second click meanwhile is dropped.
     services_.busy.begin();
@@ -100,6 +101,17 @@ bool Mailer::AddRecipients(const QString& text) {
     return true;
 }
 
+bool Mailer::AddBlindCopies(const QStringList& addresses) {
+    for (const QString& address : addresses) {
+        if (!MailAddress::IsValid(address)) {
+            remember(kBadRecipient, services_.strings.text(text::kInvalidEmail, {address}));
+            return false;
+        }
+        content_.blindCopies.append(address);
+    }
+    return true;
+}
+
 bool Mailer::AddAttachment(const QString& path, const QString& fileName) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -115,6 +127,7 @@ bool Mailer::AddAttachment(const QString& path, const QString& fileName) {
 
 bool Mailer::Send(int /*flags*/) {
     if (!refusal_.isEmpty()) {
+        failureDetail_ = refusal_;
         services_.messages.inform(refusal_);
         return false;
     }
@@ -158,6 +171,9 @@ bool Mailer::sendThroughMailClient() {
     for (const MailAttachment& attachment : std::as_const(content_.attachments)) {
         request.arguments << QStringLiteral("--attach") << attachment.path;
     }
+    for (const QString& address : std::as_const(content_.blindCopies)) {
+        request.arguments << QStringLiteral("--bcc") << address;
+    }
     request.arguments << content_.recipients;
     request.timeoutMs = composeTimeoutMs_;
     // Some clients return only when they close; by then the message is theirs, and it must
@@ -175,6 +191,7 @@ bool Mailer::sendThroughMailClient() {
 }
 
 bool Mailer::reportFailure(const QString& detail) {
+    failureDetail_ = detail;
     QString message = services_.strings.text(text::kSendMailFailed);
     if (!detail.isEmpty()) {
         message += QStringLiteral("\n\n") + detail;

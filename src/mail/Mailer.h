@@ -48,6 +48,8 @@ public:
     void SetOriginatorName(const QString& name) { originatorName_ = name; }
     // One recipient per piece between ";"; false when a piece is no valid address.
     bool AddRecipients(const QString& text);
+    // Blind copies, each one checked address; only the mail client's compose window takes them.
+    bool AddBlindCopies(const QStringList& addresses);
     void SetSubject(const QString& subject) { content_.subject = subject; }
     void SetBody(const QString& body) { content_.body = body; }
     // Reads the file whole now; false when it cannot be read. Its name is the path's unless
@@ -61,6 +63,12 @@ public:
     // to send the message there.
     bool composedOnly() const { return composedOnly_; }
     void setTimeouts(int commandMs, int composeMs);
+    // True when [Mail] Command sends the message; false for the desktop's mail client.
+    bool usesCommand() const { return !command_.isEmpty(); }
+    // [Mail] From, trimmed; empty when unset.
+    const QString& fromAddress() const { return fromAddress_; }
+    // Why the last Send failed: the command's complaint, or the refusal shown.
+    const QString& failureDetail() const { return failureDetail_; }
 
 private:
     void fail(int code, const QString& message);
@@ -79,6 +87,7 @@ private:
     QString originatorName_;
     MailContent content_;
     bool composedOnly_ = false;
+    QString failureDetail_;
     int commandTimeoutMs_ = kCommandTimeoutMs;
     int composeTimeoutMs_ = kComposeTimeoutMs;
 };

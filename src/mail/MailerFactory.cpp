@@ -8,6 +8,13 @@ std::unique_ptr<Mailer> MailerFactory::create() const {
     return mailer;
 }
 
+std::unique_ptr<Mailer> MailerFactory::create(MessageBoxes& messages) const {
+    auto mailer = std::make_unique<Mailer>(Mailer::Services{
+        services_.commands, services_.settings, messages, services_.busy, services_.strings});
+    mailer->setTimeouts(commandTimeoutMs_, composeTimeoutMs_);
+    return mailer;
+}
+
 void MailerFactory::setTimeouts(int commandMs, int composeMs) {
     commandTimeoutMs_ = commandMs;
     composeTimeoutMs_ = composeMs;

@@ -12,6 +12,8 @@ public:
     explicit MailerFactory(const Mailer::Services& services) : services_(services) {}
 
     std::unique_ptr<Mailer> create() const;
+    // A mailer that tells its failures to messages instead, for a run that sums them up.
+    std::unique_ptr<Mailer> create(MessageBoxes& messages) const;
     // For tests that cannot wait a minute for a command to time out.
     void setTimeouts(int commandMs, int composeMs);
 

@@ -8,19 +8,28 @@
 
 namespace fyn {
 
-void ReminderSender::SendReminderEmail(const QString& address, const QString& monthName) {
+ReminderSender::Outcome ReminderSender::SendReminderEmail(const QString& address,
+                                                          const QString& monthName) {
     context_.messages.inform(address);
     const std::unique_ptr<Mailer> mailer = context_.mailers.create();
     if (mailer->TakeError() != Mailer::kNoError) {
-        return;
+        return Outcome::NotSent;
     }
     mailer->SetOriginatorName(QStringLiteral("Fyn"));
     mailer->AddRecipients(address);
     mailer->SetSubject(QStringLiteral("Report"));
     mailer->SetBody(context_.strings.text(text::kReminderBody, {monthName}));
-    if (mailer->Send() && mailer->composedOnly()) {
-        context_.messages.inform(context_.strings.text(text::kMailComposed));
+    if (!mailer->Send()) {
+        failureDetail_ = mailer->failureDetail().isEmpty()
+                             ? context_.strings.text(text::kSendMailFailed)
+                             : mailer->failureDetail();
+        return Outcome::Failed;
     }
+    if (mailer->composedOnly()) {
+        context_.messages.inform(context_.strings.text(text::kMailComposed));
+        return Outcome::Composed;
+    }
+    return Outcome::Sent;
 }
 
 } // namespace fyn

@@ -19,10 +19,16 @@ public:
 
     explicit ReminderSender(const Context& context) : context_(context) {}
 
-    void SendReminderEmail(const QString& address, const QString& monthName);
+    enum class Outcome { NotSent, Sent, Composed, Failed };
+
+    // What became of the reminder, so that it can be recorded; failureDetail() says why it
+    // failed.
+    Outcome SendReminderEmail(const QString& address, const QString& monthName);
+    const QString& failureDetail() const { return failureDetail_; }
 
 private:
     Context context_;
+    QString failureDetail_;
 };
 
 } // namespace fyn

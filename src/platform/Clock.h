@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 
 namespace fyn {
 
@@ -11,6 +12,8 @@ public:
 
     // The local calendar date.
     virtual QDate today() const = 0;
+    // The moment a reminder or call is recorded at, in UTC.
+    virtual QDateTime now() const { return QDateTime::currentDateTimeUtc(); }
 };
 
 } // namespace fyn

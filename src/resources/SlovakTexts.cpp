@@ -158,6 +158,26 @@ std::map<int, QString> slovakTexts() {
         {2066, QStringLiteral("Nastavenie CodePage=%1 v súbore %2 neurčuje kódovanie, ktoré Fyn "
                               "pozná (napríklad windows-1250). Opravte ho alebo ho zmažte. Fyn "
                               "sa ukončí bez čítania listu.")},
+        // Reminding everyone still missing.
+        {2100, QStringLiteral("Pripomenúť všetkým, ktorí ešte neodovzdali...\tCtrl+E")},
+        {2101, QStringLiteral("Pripomienky za %1")},
+        {2102, QStringLiteral("Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: "
+                              "%5, pomocní priekopníci: %6")},
+        {2103, QStringLiteral("bez e-mailovej adresy")},
+        {2104, QStringLiteral("nepoužiteľná adresa %1")},
+        {2105, QStringLiteral("odmietnutá adresa %1")},
+        {2106, QStringLiteral("tel. %1")},
+        {2107, QStringLiteral("pripomenuté e-mailom %1")},
+        {2108, QStringLiteral("odovzdané e-mailovému programu %1")},
+        {2109, QStringLiteral("volané %1")},
+        {2110, QStringLiteral("e-mail sa nepodarilo odoslať %1")},
+        {2111, QStringLiteral("&Odoslať")},
+        {2112, QStringLiteral("Zavrieť")},
+        {2113, QStringLiteral("Odosiela sa pripomienka %1 z %2...")},
+        {2114, QStringLiteral("Odoslané pripomienky: %1 z %2.")},
+        {2115, QStringLiteral("Nepodarilo sa odoslať:")},
+        {2116, QStringLiteral("Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom "
+                              "e-mailovom programe. Odošlite ju odtiaľ.")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

@@ -77,6 +77,27 @@ inline constexpr int kInvalidFromSetting = 2064;
 inline constexpr int kModuleMissing = 2067;
 inline constexpr int kUnknownLanguage = 2065;
 inline constexpr int kUnknownCodePage = 2066;
+// Reminding everyone still missing: the menu entry and title, the totals line (reported, all,
+// in service, hours, studies, auxiliary pioneers), why a row has no address to use (address),
+// its telephone numbers, its last contact (when) by channel, the buttons, the progress, and
+// the closing boxes (sent, all; failures; addresses handed to the mail client).
+inline constexpr int kRemindMissingEntry = 2100;
+inline constexpr int kRemindMissingTitle = 2101;
+inline constexpr int kRemindTotals = 2102;
+inline constexpr int kRemindNoAddress = 2103;
+inline constexpr int kRemindUnusableAddress = 2104;
+inline constexpr int kRemindRefusedAddress = 2105;
+inline constexpr int kRemindPhones = 2106;
+inline constexpr int kRemindLastEmail = 2107;
+inline constexpr int kRemindLastMailClient = 2108;
+inline constexpr int kRemindLastTelephone = 2109;
+inline constexpr int kRemindLastFailed = 2110;
+inline constexpr int kRemindSendButton = 2111;
+inline constexpr int kRemindCloseButton = 2112;
+inline constexpr int kRemindProgress = 2113;
+inline constexpr int kRemindSent = 2114;
+inline constexpr int kRemindFailures = 2115;
+inline constexpr int kRemindComposed = 2116;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ContactLog.h"
 #include "Dialer.h"
 #include "MailerFactory.h"
 #include "MainDialog.h"
@@ -21,7 +22,7 @@ struct MailSeams {
     MainDialog::Services services(FilePicker& files, Clock& clock, SheetBackup& backup,
                                   PrinterAccess& printerAccess) {
         return {messages_, files,         clock,   settings_, backup,
-                *strings,  printerAccess, mailers, dialer};
+                *strings,  printerAccess, mailers, dialer,    contactLog};
     }
     MainDialog::Services services(FilePicker& files, Clock& clock, SheetBackup& backup) {
         return services(files, clock, backup, printers);
@@ -35,6 +36,7 @@ struct MailSeams {
     Dialer dialer;
     ScriptedPrinterAccess printers;
     const StringTable* strings = &StringTable::slovak();
+    ContactLog* contactLog = nullptr;
 };
 
 } // namespace fyn::test

@@ -1,4 +1,5 @@
 #include "ChildProcess.h"
+#include "ContactLog.h"
 #include "DialogBuilder.h"
 #include "FakeSeams.h"
 #include "MailSeams.h"
@@ -72,6 +73,19 @@ private:
     std::unique_ptr<test::ScriptedFilePicker> files_;
     std::unique_ptr<SheetBackup> backup_;
     std::unique_ptr<MainDialog> window_;
+    std::unique_ptr<ContactLog> log_;
+
+    // January's contacts as the log holds them: channel, address or number, result.
+    QStringList recordedContacts() const {
+        QList<Contact> contacts;
+        ContactLog(log_->path()).ContactsOfMonth(3, 2027, 1, contacts);
+        QStringList described;
+        for (const Contact& each : contacts) {
+            described
+                << u"%1 %2 %3"_s.arg(int(each.channel)).arg(each.address).arg(int(each.result));
+        }
+        return described;
+    }
 
     QString sheetPath() const { return dir_->filePath(u"Skupina3.t09"_s); }
 
@@ -100,6 +114,8 @@ private Q_SLOTS:
         messages_ = std::make_unique<test::RecordingMessageBoxes>();
         settings_ = std::make_unique<Settings>(dir_->filePath(u"fyn.ini"_s));
         mail_ = std::make_unique<test::MailSeams>(*settings_, *messages_);
+        log_ = std::make_unique<ContactLog>(dir_->filePath(u"contacts.sqlite"_s));
+        mail_->contactLog = log_.get();
         clock_ = std::make_unique<test::FixedClock>(QDate(2027, 2, 10));
         files_ = std::make_unique<test::ScriptedFilePicker>();
         backup_ = std::make_unique<SheetBackup>(dir_->filePath(u"backups"_s));
@@ -147,6 +163,7 @@ private Q_SLOTS:
         QCOMPARE(QUrlQuery(uri).queryItemValue(u"subject"_s), u"Report"_s);
         QCOMPARE(messages_->texts(),
                  (QStringList{u"jan@example.sk"_s, StringTable::slovak().text(2003)}));
+        QCOMPARE(recordedContacts(), QStringList{u"1 jan@example.sk 0"_s});
     }
 
     void aMailClientThatStaysIsLeftRunningAndFynGoesOn() {
@@ -263,6 +280,8 @@ private Q_SLOTS:
             button(1003)->click();
             QCOMPARE(desktop_->recorded(u"tel"_s), QStringList{uri});
             QCOMPARE(messages_->texts(), QStringList());
+            QCOMPARE(recordedContacts(),
+                     QStringList{u"2 "_s + QString::fromLatin1(number) + u" 0"_s});
         } else {
             QTest::qWait(200);
             QVERIFY(!button(1003)->isVisible());
@@ -270,6 +289,7 @@ private Q_SLOTS:
             const QStringList expected =
                 handler ? QStringList() : QStringList{u"Telephone service not available"_s};
             QCOMPARE(messages_->texts(), expected);
+            QCOMPARE(recordedContacts(), QStringList());
         }
     }
 };

@@ -33,6 +33,7 @@ void TestDialogTemplates::addTemplateRows() {
     QTest::newRow("107 report") << DialogTemplates::kReportId << true;
     // Enter presses whichever button has the focus.
     QTest::newRow("115 preview") << DialogTemplates::kPreviewId << false;
+    QTest::newRow("120 reminders") << DialogTemplates::kRemindersId << true;
 }
 
 const DialogTemplate& TestDialogTemplates::fetchTemplate() {

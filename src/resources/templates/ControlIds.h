@@ -65,4 +65,13 @@ enum : int {
 };
 } // namespace PreviewControl
 
+namespace ReminderControl {
+enum : int {
+    Send = 1,
+    Close = 2,
+    List = 130,
+    Totals = 1000,
+};
+} // namespace ReminderControl
+
 } // namespace fyn

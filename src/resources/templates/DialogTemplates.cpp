@@ -12,6 +12,8 @@ const DialogTemplate* DialogTemplates::byId(int id) {
         return &report();
     case kPreviewId:
         return &preview();
+    case kRemindersId:
+        return &reminders();
     default:
         return nullptr;
     }

@@ -4,18 +4,20 @@
 
 namespace fyn {
 
-// The program's four dialogs.
+// The program's dialogs.
 class DialogTemplates {
 public:
     static constexpr int kAboutBoxId = 100;
     static constexpr int kMainWindowId = 102;
     static constexpr int kReportId = 107;
     static constexpr int kPreviewId = 115;
+    static constexpr int kRemindersId = 120;
 
     static const DialogTemplate& aboutBox();
     static const DialogTemplate& mainWindow();
     static const DialogTemplate& report();
     static const DialogTemplate& preview();
+    static const DialogTemplate& reminders();
 
     // Null for an unknown id.
     static const DialogTemplate* byId(int id);
