@@ -349,6 +349,22 @@ Klõpsake Jah, et valida teine nimekiri salvestamata, või Ei, et programmi naas
         <source>V systéme chýbajú údaje ICU pre kódovanie %1 (balík libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto sa ukončí.</source>
         <translation>Süsteemist puuduvad kooditabeli %1 ICU andmed (pakett libicu72). Ilma nendeta ei saa Fyn nimekirju lugeda ega kirjutada, seega see suletakse.</translation>
     </message>
+    <message id="2062">
+        <source>Záložnú kópiu listu sa nepodarilo vytvoriť v adresári %1: %2.
+
+Správy sa do listu napriek tomu uložia.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2063">
+        <source>Zoznam sa nepodarilo uložiť do súboru %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2064">
+        <source>Nastavenie From v časti [Mail] súboru fyn.ini obsahuje neplatnú adresu odosielateľa: %1
+
+Opravte ju alebo nastavenie From vymažte.</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message id="2065">
         <source>Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
         <translation>Faili %2 säte Language=%1 ei nimeta Fyni tuntud keelt (sk, cs, pl, fr, el, tr, et, en). Parandage või kustutage see. Fyn suletakse nimekirja lugemata.</translation>
@@ -356,6 +372,146 @@ Klõpsake Jah, et valida teine nimekiri salvestamata, või Ei, et programmi naas
     <message id="2066">
         <source>Nastavenie CodePage=%1 v súbore %2 neurčuje kódovanie, ktoré Fyn pozná (napríklad windows-1250). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
         <translation>Faili %2 säte CodePage=%1 ei nimeta Fyni tuntud kooditabelit (näiteks windows-1257). Parandage või kustutage see. Fyn suletakse nimekirja lugemata.</translation>
+    </message>
+    <message id="2067">
+        <source>Súčasť programu Fyn sa nedá načítať:
+
+%1
+
+Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2070">
+        <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2071">
+        <source>súbor práve používa iný program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2072">
+        <source>súbor je len na čítanie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2073">
+        <source>na disku nie je miesto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2074">
+        <source>súbor sa nedá otvoriť</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2075">
+        <source>súbor pochádza z novšej verzie programu Fyn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2076">
+        <source>Súbor %1 bol poškodený. Bol premenovaný na %2 a vytvoril sa nový.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2077">
+        <source>súbor je poškodený</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2080">
+        <source>Meno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2081">
+        <source>V službe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2082">
+        <source>Hodiny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2083">
+        <source>Biblické štúdiá</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2084">
+        <source>Pomocný priekopník</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2085">
+        <source>Poznámka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2086">
+        <source>Správa odovzdaná</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2087">
+        <source>Spolu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2100">
+        <source>Pripomenúť všetkým, ktorí ešte neodovzdali...	Ctrl+E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2101">
+        <source>Pripomienky za %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2102">
+        <source>Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: %5, pomocní priekopníci: %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2103">
+        <source>bez e-mailovej adresy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2104">
+        <source>nepoužiteľná adresa %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2105">
+        <source>odmietnutá adresa %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2106">
+        <source>tel. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2107">
+        <source>pripomenuté e-mailom %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2108">
+        <source>odovzdané e-mailovému programu %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2109">
+        <source>volané %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2110">
+        <source>e-mail sa nepodarilo odoslať %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2111">
+        <source>&amp;Odoslať</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2112">
+        <source>Zavrieť</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2113">
+        <source>Odosiela sa pripomienka %1 z %2...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2114">
+        <source>Odoslané pripomienky: %1 z %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2115">
+        <source>Nepodarilo sa odoslať:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="2116">
+        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>

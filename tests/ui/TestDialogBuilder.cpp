@@ -201,8 +201,7 @@ void TestDialogBuilder::templateTextsFitTheirControls_data() {
     QTest::addColumn<int>("templateId");
     QTest::addColumn<QString>("language");
     for (const fyn::Language& language : fyn::Language::all()) {
-        for (const int id : {DialogTemplates::kAboutBoxId, DialogTemplates::kMainWindowId,
-                             DialogTemplates::kReportId, DialogTemplates::kPreviewId}) {
+        for (const int id : DialogTemplates::kAllIds) {
             QTest::addRow("%d %s", id, qPrintable(language.setting)) << id << language.setting;
         }
     }

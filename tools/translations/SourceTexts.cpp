@@ -11,8 +11,7 @@ std::vector<SourceText> sourceTexts() {
     for (const auto& [id, text] : slovakTexts()) {
         texts.push_back({StringTable::translationKey(id), text, QStringLiteral("StringTable")});
     }
-    for (const int dialogId : {DialogTemplates::kAboutBoxId, DialogTemplates::kMainWindowId,
-                               DialogTemplates::kReportId, DialogTemplates::kPreviewId}) {
+    for (const int dialogId : DialogTemplates::kAllIds) {
         const DialogTemplate& dialog = *DialogTemplates::byId(dialogId);
         const QString context = QStringLiteral("Dialog%1").arg(dialogId);
         if (!dialog.title.isEmpty()) {

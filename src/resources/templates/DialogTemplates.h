@@ -2,6 +2,8 @@
 
 #include "DialogTemplate.h"
 
+#include <array>
+
 namespace fyn {
 
 // The program's dialogs.
@@ -12,6 +14,9 @@ public:
     static constexpr int kReportId = 107;
     static constexpr int kPreviewId = 115;
     static constexpr int kRemindersId = 120;
+    // Every dialog, for what goes over all of their texts (translations, their fit).
+    static constexpr std::array kAllIds{kAboutBoxId, kMainWindowId, kReportId, kPreviewId,
+                                        kRemindersId};
 
     static const DialogTemplate& aboutBox();
     static const DialogTemplate& mainWindow();
