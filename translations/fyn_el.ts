@@ -353,17 +353,21 @@ Kliknite na Áno pre výber iného listu bez uloženia alebo na Nie pre návrat 
         <source>Záložnú kópiu listu sa nepodarilo vytvoriť v adresári %1: %2.
 
 Správy sa do listu napriek tomu uložia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η δημιουργία αντιγράφου ασφαλείας του καταλόγου στον φάκελο %1: %2.
+
+Οι εκθέσεις θα αποθηκευτούν παρ' όλα αυτά στον κατάλογο.</translation>
     </message>
     <message id="2063">
         <source>Zoznam sa nepodarilo uložiť do súboru %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η αποθήκευση της λίστας στο αρχείο %1: %2.</translation>
     </message>
     <message id="2064">
         <source>Nastavenie From v časti [Mail] súboru fyn.ini obsahuje neplatnú adresu odosielateľa: %1
 
 Opravte ju alebo nastavenie From vymažte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η ρύθμιση From στην ενότητα [Mail] του αρχείου fyn.ini περιέχει μη έγκυρη διεύθυνση αποστολέα: %1
+
+Διορθώστε τη ή διαγράψτε τη ρύθμιση From.</translation>
     </message>
     <message id="2065">
         <source>Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
@@ -379,139 +383,143 @@ Opravte ju alebo nastavenie From vymažte.</source>
 %1
 
 Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν είναι δυνατή η φόρτωση ενός τμήματος του Fyn:
+
+%1
+
+Η εγκατάσταση του προγράμματος είναι μάλλον ελλιπής. Εγκαταστήστε ξανά το πακέτο fyn.</translation>
     </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η καταγραφή της υπενθύμισης ή της κλήσης στο αρχείο %1: %2.</translation>
     </message>
     <message id="2071">
         <source>súbor práve používa iný program</source>
-        <translation type="unfinished"></translation>
+        <translation>το αρχείο χρησιμοποιείται από άλλο πρόγραμμα</translation>
     </message>
     <message id="2072">
         <source>súbor je len na čítanie</source>
-        <translation type="unfinished"></translation>
+        <translation>το αρχείο είναι μόνο για ανάγνωση</translation>
     </message>
     <message id="2073">
         <source>na disku nie je miesto</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν υπάρχει χώρος στον δίσκο</translation>
     </message>
     <message id="2074">
         <source>súbor sa nedá otvoriť</source>
-        <translation type="unfinished"></translation>
+        <translation>το αρχείο δεν ανοίγει</translation>
     </message>
     <message id="2075">
         <source>súbor pochádza z novšej verzie programu Fyn</source>
-        <translation type="unfinished"></translation>
+        <translation>το αρχείο προέρχεται από νεότερη έκδοση του Fyn</translation>
     </message>
     <message id="2076">
         <source>Súbor %1 bol poškodený. Bol premenovaný na %2 a vytvoril sa nový.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο %1 ήταν κατεστραμμένο. Μετονομάστηκε σε %2 και δημιουργήθηκε νέο.</translation>
     </message>
     <message id="2077">
         <source>súbor je poškodený</source>
-        <translation type="unfinished"></translation>
+        <translation>το αρχείο είναι κατεστραμμένο</translation>
     </message>
     <message id="2080">
         <source>Meno</source>
-        <translation type="unfinished"></translation>
+        <translation>Όνομα</translation>
     </message>
     <message id="2081">
         <source>V službe</source>
-        <translation type="unfinished"></translation>
+        <translation>Διακονία</translation>
     </message>
     <message id="2082">
         <source>Hodiny</source>
-        <translation type="unfinished"></translation>
+        <translation>Ώρες</translation>
     </message>
     <message id="2083">
         <source>Biblické štúdiá</source>
-        <translation type="unfinished"></translation>
+        <translation>Γραφικές μελέτες</translation>
     </message>
     <message id="2084">
         <source>Pomocný priekopník</source>
-        <translation type="unfinished"></translation>
+        <translation>Βοηθητικός σκαπανέας</translation>
     </message>
     <message id="2085">
         <source>Poznámka</source>
-        <translation type="unfinished"></translation>
+        <translation>Σχόλιο</translation>
     </message>
     <message id="2086">
         <source>Správa odovzdaná</source>
-        <translation type="unfinished"></translation>
+        <translation>Έκθεση δόθηκε</translation>
     </message>
     <message id="2087">
         <source>Spolu</source>
-        <translation type="unfinished"></translation>
+        <translation>Σύνολο</translation>
     </message>
     <message id="2100">
         <source>Pripomenúť všetkým, ktorí ešte neodovzdali...	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Υπενθύμιση σε όσους δεν έδωσαν ακόμη έκθεση...	Ctrl+E</translation>
     </message>
     <message id="2101">
         <source>Pripomienky za %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Υπενθυμίσεις για %1</translation>
     </message>
     <message id="2102">
         <source>Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: %5, pomocní priekopníci: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Δόθηκαν: %1 από %2. Διακονία: %3, ώρες: %4, Γραφικές μελέτες: %5, βοηθητικοί σκαπανείς: %6</translation>
     </message>
     <message id="2103">
         <source>bez e-mailovej adresy</source>
-        <translation type="unfinished"></translation>
+        <translation>χωρίς διεύθυνση e-mail</translation>
     </message>
     <message id="2104">
         <source>nepoužiteľná adresa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>μη χρησιμοποιήσιμη διεύθυνση %1</translation>
     </message>
     <message id="2105">
         <source>odmietnutá adresa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>απορριφθείσα διεύθυνση %1</translation>
     </message>
     <message id="2106">
         <source>tel. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>τηλ. %1</translation>
     </message>
     <message id="2107">
         <source>pripomenuté e-mailom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>υπενθύμιση με e-mail %1</translation>
     </message>
     <message id="2108">
         <source>odovzdané e-mailovému programu %1</source>
-        <translation type="unfinished"></translation>
+        <translation>δόθηκε στο πρόγραμμα e-mail %1</translation>
     </message>
     <message id="2109">
         <source>volané %1</source>
-        <translation type="unfinished"></translation>
+        <translation>κλήση %1</translation>
     </message>
     <message id="2110">
         <source>e-mail sa nepodarilo odoslať %1</source>
-        <translation type="unfinished"></translation>
+        <translation>το e-mail δεν στάλθηκε %1</translation>
     </message>
     <message id="2111">
         <source>&amp;Odoslať</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Αποστολή</translation>
     </message>
     <message id="2112">
         <source>Zavrieť</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλείσιμο</translation>
     </message>
     <message id="2113">
         <source>Odosiela sa pripomienka %1 z %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποστολή υπενθύμισης %1 από %2...</translation>
     </message>
     <message id="2114">
         <source>Odoslané pripomienky: %1 z %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Στάλθηκαν υπενθυμίσεις: %1 από %2.</translation>
     </message>
     <message id="2115">
         <source>Nepodarilo sa odoslať:</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν στάλθηκαν:</translation>
     </message>
     <message id="2116">
         <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το μήνυμα για %1 παραλήπτες (σε κρυφή κοινοποίηση) είναι έτοιμο στο πρόγραμμα e-mail σας. Στείλτε το από εκεί.</translation>
     </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>

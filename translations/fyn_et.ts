@@ -353,17 +353,21 @@ Klõpsake Jah, et valida teine nimekiri salvestamata, või Ei, et programmi naas
         <source>Záložnú kópiu listu sa nepodarilo vytvoriť v adresári %1: %2.
 
 Správy sa do listu napriek tomu uložia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimekirja varukoopiat ei õnnestunud kausta %1 luua: %2.
+
+Aruanded salvestatakse nimekirja siiski.</translation>
     </message>
     <message id="2063">
         <source>Zoznam sa nepodarilo uložiť do súboru %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Loendit ei õnnestunud faili %1 salvestada: %2.</translation>
     </message>
     <message id="2064">
         <source>Nastavenie From v časti [Mail] súboru fyn.ini obsahuje neplatnú adresu odosielateľa: %1
 
 Opravte ju alebo nastavenie From vymažte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faili fyn.ini jaotise [Mail] säte From sisaldab kehtetut saatja aadressi: %1
+
+Parandage see või kustutage säte From.</translation>
     </message>
     <message id="2065">
         <source>Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
@@ -379,139 +383,143 @@ Opravte ju alebo nastavenie From vymažte.</source>
 %1
 
 Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fyni osa ei saa laadida:
+
+%1
+
+Programmi paigaldus on ilmselt puudulik; paigaldage pakett fyn uuesti.</translation>
     </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meeldetuletust ega kõnet ei õnnestunud faili %1 salvestada: %2.</translation>
     </message>
     <message id="2071">
         <source>súbor práve používa iný program</source>
-        <translation type="unfinished"></translation>
+        <translation>faili kasutab praegu teine programm</translation>
     </message>
     <message id="2072">
         <source>súbor je len na čítanie</source>
-        <translation type="unfinished"></translation>
+        <translation>fail on kirjutuskaitstud</translation>
     </message>
     <message id="2073">
         <source>na disku nie je miesto</source>
-        <translation type="unfinished"></translation>
+        <translation>kettal pole ruumi</translation>
     </message>
     <message id="2074">
         <source>súbor sa nedá otvoriť</source>
-        <translation type="unfinished"></translation>
+        <translation>faili ei saa avada</translation>
     </message>
     <message id="2075">
         <source>súbor pochádza z novšej verzie programu Fyn</source>
-        <translation type="unfinished"></translation>
+        <translation>fail on pärit Fyni uuemast versioonist</translation>
     </message>
     <message id="2076">
         <source>Súbor %1 bol poškodený. Bol premenovaný na %2 a vytvoril sa nový.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail %1 oli rikutud. See nimetati ümber failiks %2 ja loodi uus.</translation>
     </message>
     <message id="2077">
         <source>súbor je poškodený</source>
-        <translation type="unfinished"></translation>
+        <translation>fail on rikutud</translation>
     </message>
     <message id="2080">
         <source>Meno</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimi</translation>
     </message>
     <message id="2081">
         <source>V službe</source>
-        <translation type="unfinished"></translation>
+        <translation>Teenistuses</translation>
     </message>
     <message id="2082">
         <source>Hodiny</source>
-        <translation type="unfinished"></translation>
+        <translation>Tunnid</translation>
     </message>
     <message id="2083">
         <source>Biblické štúdiá</source>
-        <translation type="unfinished"></translation>
+        <translation>Piibliuurimised</translation>
     </message>
     <message id="2084">
         <source>Pomocný priekopník</source>
-        <translation type="unfinished"></translation>
+        <translation>Abipioneer</translation>
     </message>
     <message id="2085">
         <source>Poznámka</source>
-        <translation type="unfinished"></translation>
+        <translation>Märkus</translation>
     </message>
     <message id="2086">
         <source>Správa odovzdaná</source>
-        <translation type="unfinished"></translation>
+        <translation>Aruanne esitatud</translation>
     </message>
     <message id="2087">
         <source>Spolu</source>
-        <translation type="unfinished"></translation>
+        <translation>Kokku</translation>
     </message>
     <message id="2100">
         <source>Pripomenúť všetkým, ktorí ešte neodovzdali...	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuleta meelde kõigile, kes pole veel aruannet andnud...	Ctrl+E</translation>
     </message>
     <message id="2101">
         <source>Pripomienky za %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meeldetuletused: %1</translation>
     </message>
     <message id="2102">
         <source>Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: %5, pomocní priekopníci: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Esitatud: %1 / %2. Teenistuses: %3, tunnid: %4, piibliuurimised: %5, abipioneerid: %6</translation>
     </message>
     <message id="2103">
         <source>bez e-mailovej adresy</source>
-        <translation type="unfinished"></translation>
+        <translation>e-posti aadressita</translation>
     </message>
     <message id="2104">
         <source>nepoužiteľná adresa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kasutamatu aadress %1</translation>
     </message>
     <message id="2105">
         <source>odmietnutá adresa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tagasi lükatud aadress %1</translation>
     </message>
     <message id="2106">
         <source>tel. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tel %1</translation>
     </message>
     <message id="2107">
         <source>pripomenuté e-mailom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>meelde tuletatud e-postiga %1</translation>
     </message>
     <message id="2108">
         <source>odovzdané e-mailovému programu %1</source>
-        <translation type="unfinished"></translation>
+        <translation>antud e-posti programmile %1</translation>
     </message>
     <message id="2109">
         <source>volané %1</source>
-        <translation type="unfinished"></translation>
+        <translation>helistatud %1</translation>
     </message>
     <message id="2110">
         <source>e-mail sa nepodarilo odoslať %1</source>
-        <translation type="unfinished"></translation>
+        <translation>e-kirja ei õnnestunud saata %1</translation>
     </message>
     <message id="2111">
         <source>&amp;Odoslať</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saada</translation>
     </message>
     <message id="2112">
         <source>Zavrieť</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulge</translation>
     </message>
     <message id="2113">
         <source>Odosiela sa pripomienka %1 z %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meeldetuletuse saatmine: %1 / %2...</translation>
     </message>
     <message id="2114">
         <source>Odoslané pripomienky: %1 z %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saadetud meeldetuletused: %1 / %2.</translation>
     </message>
     <message id="2115">
         <source>Nepodarilo sa odoslať:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saata ei õnnestunud:</translation>
     </message>
     <message id="2116">
         <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiri %1 saajale (pimekoopiana) on teie e-posti programmis valmis. Saatke see sealt.</translation>
     </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
