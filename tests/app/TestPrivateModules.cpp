@@ -58,8 +58,9 @@ private Q_SLOTS:
             DeferredSheetPrinter printer(printers, messages, strings);
             const GroupSheet sheet;
             const Wording wording(strings, sheet);
-            succeeded = action == QStringLiteral("setup") ? printer.PrinterSetup(nullptr, {sheet, wording, 0})
-                                                          : printer.PrintSheet({sheet, wording, 0});
+            succeeded = action == QStringLiteral("setup")
+                            ? printer.PrinterSetup(nullptr, {sheet, wording, 0})
+                            : printer.PrintSheet({sheet, wording, 0});
             sideEffect = printers.lookups + printers.setups > 0;
         }
         qunsetenv("FYN_MODULE_DIR");
