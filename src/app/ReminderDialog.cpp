@@ -1,6 +1,7 @@
 #include "ReminderDialog.h"
 
 #include "BulkReminder.h"
+#include "BusyIndicator.h"
 #include "Clock.h"
 #include "ControlIds.h"
 #include "DialogBuilder.h"
@@ -107,6 +108,8 @@ bool ReminderDialog::showProgress(int done, int total) {
         progress_ = std::make_unique<QProgressDialog>(
             QString(), context_.strings.text(text::kCancelButton), 0, total, this);
         progress_->setWindowModality(Qt::WindowModal);
+        // Cancel, pressed while a message is on its way, must still count between two.
+        progress_->setProperty(BusyIndicator::kStaysEnabled, true);
         progress_->setMinimumDuration(0);
         progress_->setAutoClose(false);
         progress_->setAutoReset(false);

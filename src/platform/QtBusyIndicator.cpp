@@ -11,7 +11,8 @@ void QtBusyIndicator::begin() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     active_ = QApplication::activeWindow();
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && window->isEnabled()) {
+        if (window->isVisible() && window->isEnabled() &&
+            !window->property(kStaysEnabled).toBool()) {
             disabled_.append(Disabled{window, window->focusWidget()});
             window->setEnabled(false);
         }
