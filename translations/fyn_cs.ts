@@ -353,17 +353,21 @@ Klikněte na Ano pro výběr jiného seznamu bez uložení nebo na Ne pro návra
         <source>Záložnú kópiu listu sa nepodarilo vytvoriť v adresári %1: %2.
 
 Správy sa do listu napriek tomu uložia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Záložní kopii seznamu se nepodařilo vytvořit ve složce %1: %2.
+
+Zprávy se do seznamu přesto uloží.</translation>
     </message>
     <message id="2063">
         <source>Zoznam sa nepodarilo uložiť do súboru %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seznam se nepodařilo uložit do souboru %1: %2.</translation>
     </message>
     <message id="2064">
         <source>Nastavenie From v časti [Mail] súboru fyn.ini obsahuje neplatnú adresu odosielateľa: %1
 
 Opravte ju alebo nastavenie From vymažte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení From v části [Mail] souboru fyn.ini obsahuje neplatnou adresu odesílatele: %1
+
+Opravte ji nebo nastavení From smažte.</translation>
     </message>
     <message id="2065">
         <source>Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
@@ -379,139 +383,143 @@ Opravte ju alebo nastavenie From vymažte.</source>
 %1
 
 Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</source>
-        <translation type="unfinished"></translation>
+        <translation>Součást programu Fyn nelze načíst:
+
+%1
+
+Instalace programu je zřejmě neúplná; nainstalujte balík fyn znovu.</translation>
     </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Připomínku ani hovor se nepodařilo zaznamenat do souboru %1: %2.</translation>
     </message>
     <message id="2071">
         <source>súbor práve používa iný program</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor právě používá jiný program</translation>
     </message>
     <message id="2072">
         <source>súbor je len na čítanie</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor je jen pro čtení</translation>
     </message>
     <message id="2073">
         <source>na disku nie je miesto</source>
-        <translation type="unfinished"></translation>
+        <translation>na disku není místo</translation>
     </message>
     <message id="2074">
         <source>súbor sa nedá otvoriť</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor nelze otevřít</translation>
     </message>
     <message id="2075">
         <source>súbor pochádza z novšej verzie programu Fyn</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor pochází z novější verze programu Fyn</translation>
     </message>
     <message id="2076">
         <source>Súbor %1 bol poškodený. Bol premenovaný na %2 a vytvoril sa nový.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 byl poškozený. Byl přejmenován na %2 a vytvořil se nový.</translation>
     </message>
     <message id="2077">
         <source>súbor je poškodený</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor je poškozený</translation>
     </message>
     <message id="2080">
         <source>Meno</source>
-        <translation type="unfinished"></translation>
+        <translation>Jméno</translation>
     </message>
     <message id="2081">
         <source>V službe</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve službě</translation>
     </message>
     <message id="2082">
         <source>Hodiny</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodiny</translation>
     </message>
     <message id="2083">
         <source>Biblické štúdiá</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblická studia</translation>
     </message>
     <message id="2084">
         <source>Pomocný priekopník</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomocný průkopník</translation>
     </message>
     <message id="2085">
         <source>Poznámka</source>
-        <translation type="unfinished"></translation>
+        <translation>Poznámka</translation>
     </message>
     <message id="2086">
         <source>Správa odovzdaná</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpráva odevzdána</translation>
     </message>
     <message id="2087">
         <source>Spolu</source>
-        <translation type="unfinished"></translation>
+        <translation>Celkem</translation>
     </message>
     <message id="2100">
         <source>Pripomenúť všetkým, ktorí ešte neodovzdali...	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Připomenout všem, kdo ještě neodevzdali...	Ctrl+E</translation>
     </message>
     <message id="2101">
         <source>Pripomienky za %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Připomínky za %1</translation>
     </message>
     <message id="2102">
         <source>Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: %5, pomocní priekopníci: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Odevzdáno: %1 z %2. Ve službě: %3, hodiny: %4, biblická studia: %5, pomocní průkopníci: %6</translation>
     </message>
     <message id="2103">
         <source>bez e-mailovej adresy</source>
-        <translation type="unfinished"></translation>
+        <translation>bez e-mailové adresy</translation>
     </message>
     <message id="2104">
         <source>nepoužiteľná adresa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nepoužitelná adresa %1</translation>
     </message>
     <message id="2105">
         <source>odmietnutá adresa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>odmítnutá adresa %1</translation>
     </message>
     <message id="2106">
         <source>tel. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tel. %1</translation>
     </message>
     <message id="2107">
         <source>pripomenuté e-mailom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>připomenuto e-mailem %1</translation>
     </message>
     <message id="2108">
         <source>odovzdané e-mailovému programu %1</source>
-        <translation type="unfinished"></translation>
+        <translation>předáno e-mailovému programu %1</translation>
     </message>
     <message id="2109">
         <source>volané %1</source>
-        <translation type="unfinished"></translation>
+        <translation>voláno %1</translation>
     </message>
     <message id="2110">
         <source>e-mail sa nepodarilo odoslať %1</source>
-        <translation type="unfinished"></translation>
+        <translation>e-mail se nepodařilo odeslat %1</translation>
     </message>
     <message id="2111">
         <source>&amp;Odoslať</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Odeslat</translation>
     </message>
     <message id="2112">
         <source>Zavrieť</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message id="2113">
         <source>Odosiela sa pripomienka %1 z %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odesílá se připomínka %1 z %2...</translation>
     </message>
     <message id="2114">
         <source>Odoslané pripomienky: %1 z %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odeslané připomínky: %1 z %2.</translation>
     </message>
     <message id="2115">
         <source>Nepodarilo sa odoslať:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepodařilo se odeslat:</translation>
     </message>
     <message id="2116">
         <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpráva pro %1 adresátů (ve skryté kopii) je připravena ve vašem e-mailovém programu. Odešlete ji odtamtud.</translation>
     </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>

@@ -353,17 +353,21 @@ Click Yes to choose another list without saving, or No to return to the program.
         <source>Záložnú kópiu listu sa nepodarilo vytvoriť v adresári %1: %2.
 
 Správy sa do listu napriek tomu uložia.</source>
-        <translation type="unfinished"></translation>
+        <translation>The backup copy of the list could not be made in the folder %1: %2.
+
+The reports will be saved in the list all the same.</translation>
     </message>
     <message id="2063">
         <source>Zoznam sa nepodarilo uložiť do súboru %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The list could not be saved in the file %1: %2.</translation>
     </message>
     <message id="2064">
         <source>Nastavenie From v časti [Mail] súboru fyn.ini obsahuje neplatnú adresu odosielateľa: %1
 
 Opravte ju alebo nastavenie From vymažte.</source>
-        <translation type="unfinished"></translation>
+        <translation>The setting From in the [Mail] section of the file fyn.ini holds an invalid sender address: %1
+
+Correct it or remove the From setting.</translation>
     </message>
     <message id="2065">
         <source>Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
@@ -379,139 +383,143 @@ Opravte ju alebo nastavenie From vymažte.</source>
 %1
 
 Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</source>
-        <translation type="unfinished"></translation>
+        <translation>A part of Fyn cannot be loaded:
+
+%1
+
+The program's installation is probably incomplete; install the fyn package again.</translation>
     </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The reminder or call could not be recorded in the file %1: %2.</translation>
     </message>
     <message id="2071">
         <source>súbor práve používa iný program</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is in use by another program</translation>
     </message>
     <message id="2072">
         <source>súbor je len na čítanie</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is read-only</translation>
     </message>
     <message id="2073">
         <source>na disku nie je miesto</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk is full</translation>
     </message>
     <message id="2074">
         <source>súbor sa nedá otvoriť</source>
-        <translation type="unfinished"></translation>
+        <translation>the file cannot be opened</translation>
     </message>
     <message id="2075">
         <source>súbor pochádza z novšej verzie programu Fyn</source>
-        <translation type="unfinished"></translation>
+        <translation>the file comes from a newer version of Fyn</translation>
     </message>
     <message id="2076">
         <source>Súbor %1 bol poškodený. Bol premenovaný na %2 a vytvoril sa nový.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 was damaged. It was renamed to %2 and a new one was created.</translation>
     </message>
     <message id="2077">
         <source>súbor je poškodený</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is damaged</translation>
     </message>
     <message id="2080">
         <source>Meno</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message id="2081">
         <source>V službe</source>
-        <translation type="unfinished"></translation>
+        <translation>In service</translation>
     </message>
     <message id="2082">
         <source>Hodiny</source>
-        <translation type="unfinished"></translation>
+        <translation>Hours</translation>
     </message>
     <message id="2083">
         <source>Biblické štúdiá</source>
-        <translation type="unfinished"></translation>
+        <translation>Bible studies</translation>
     </message>
     <message id="2084">
         <source>Pomocný priekopník</source>
-        <translation type="unfinished"></translation>
+        <translation>Auxiliary pioneer</translation>
     </message>
     <message id="2085">
         <source>Poznámka</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarks</translation>
     </message>
     <message id="2086">
         <source>Správa odovzdaná</source>
-        <translation type="unfinished"></translation>
+        <translation>Report handed in</translation>
     </message>
     <message id="2087">
         <source>Spolu</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message id="2100">
         <source>Pripomenúť všetkým, ktorí ešte neodovzdali...	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Remind everyone who has not handed in a report...	Ctrl+E</translation>
     </message>
     <message id="2101">
         <source>Pripomienky za %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reminders for %1</translation>
     </message>
     <message id="2102">
         <source>Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: %5, pomocní priekopníci: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Handed in: %1 of %2. In service: %3, hours: %4, Bible studies: %5, auxiliary pioneers: %6</translation>
     </message>
     <message id="2103">
         <source>bez e-mailovej adresy</source>
-        <translation type="unfinished"></translation>
+        <translation>no e-mail address</translation>
     </message>
     <message id="2104">
         <source>nepoužiteľná adresa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unusable address %1</translation>
     </message>
     <message id="2105">
         <source>odmietnutá adresa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>refused address %1</translation>
     </message>
     <message id="2106">
         <source>tel. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tel. %1</translation>
     </message>
     <message id="2107">
         <source>pripomenuté e-mailom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>reminded by e-mail on %1</translation>
     </message>
     <message id="2108">
         <source>odovzdané e-mailovému programu %1</source>
-        <translation type="unfinished"></translation>
+        <translation>handed to the e-mail program on %1</translation>
     </message>
     <message id="2109">
         <source>volané %1</source>
-        <translation type="unfinished"></translation>
+        <translation>called on %1</translation>
     </message>
     <message id="2110">
         <source>e-mail sa nepodarilo odoslať %1</source>
-        <translation type="unfinished"></translation>
+        <translation>e-mail could not be sent on %1</translation>
     </message>
     <message id="2111">
         <source>&amp;Odoslať</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Send</translation>
     </message>
     <message id="2112">
         <source>Zavrieť</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message id="2113">
         <source>Odosiela sa pripomienka %1 z %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sending reminder %1 of %2...</translation>
     </message>
     <message id="2114">
         <source>Odoslané pripomienky: %1 z %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reminders sent: %1 of %2.</translation>
     </message>
     <message id="2115">
         <source>Nepodarilo sa odoslať:</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not be sent:</translation>
     </message>
     <message id="2116">
         <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation type="unfinished"></translation>
+        <translation>The message to %1 recipients (as blind copies) is ready in your e-mail program. Send it from there.</translation>
     </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>

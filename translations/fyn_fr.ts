@@ -353,17 +353,21 @@ Cliquez sur Oui pour choisir une autre liste sans enregistrer ou sur Non pour re
         <source>Záložnú kópiu listu sa nepodarilo vytvoriť v adresári %1: %2.
 
 Správy sa do listu napriek tomu uložia.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie de sauvegarde de la liste n'a pas pu être créée dans le dossier %1 : %2.
+
+Les rapports seront tout de même enregistrés dans la liste.</translation>
     </message>
     <message id="2063">
         <source>Zoznam sa nepodarilo uložiť do súboru %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste n'a pas pu être enregistrée dans le fichier %1 : %2.</translation>
     </message>
     <message id="2064">
         <source>Nastavenie From v časti [Mail] súboru fyn.ini obsahuje neplatnú adresu odosielateľa: %1
 
 Opravte ju alebo nastavenie From vymažte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le réglage From de la section [Mail] du fichier fyn.ini contient une adresse d'expéditeur non valable : %1
+
+Corrigez-la ou supprimez le réglage From.</translation>
     </message>
     <message id="2065">
         <source>Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho zmažte. Fyn sa ukončí bez čítania listu.</source>
@@ -379,139 +383,143 @@ Opravte ju alebo nastavenie From vymažte.</source>
 %1
 
 Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un composant de Fyn ne peut pas être chargé :
+
+%1
+
+L'installation du programme est sans doute incomplète ; réinstallez le paquet fyn.</translation>
     </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rappel ou l'appel n'a pas pu être noté dans le fichier %1 : %2.</translation>
     </message>
     <message id="2071">
         <source>súbor práve používa iný program</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est utilisé par un autre programme</translation>
     </message>
     <message id="2072">
         <source>súbor je len na čítanie</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est en lecture seule</translation>
     </message>
     <message id="2073">
         <source>na disku nie je miesto</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein</translation>
     </message>
     <message id="2074">
         <source>súbor sa nedá otvoriť</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne peut pas être ouvert</translation>
     </message>
     <message id="2075">
         <source>súbor pochádza z novšej verzie programu Fyn</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier provient d'une version plus récente de Fyn</translation>
     </message>
     <message id="2076">
         <source>Súbor %1 bol poškodený. Bol premenovaný na %2 a vytvoril sa nový.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 était endommagé. Il a été renommé en %2 et un nouveau fichier a été créé.</translation>
     </message>
     <message id="2077">
         <source>súbor je poškodený</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est endommagé</translation>
     </message>
     <message id="2080">
         <source>Meno</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message id="2081">
         <source>V službe</source>
-        <translation type="unfinished"></translation>
+        <translation>A prêché</translation>
     </message>
     <message id="2082">
         <source>Hodiny</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures</translation>
     </message>
     <message id="2083">
         <source>Biblické štúdiá</source>
-        <translation type="unfinished"></translation>
+        <translation>Cours bibliques</translation>
     </message>
     <message id="2084">
         <source>Pomocný priekopník</source>
-        <translation type="unfinished"></translation>
+        <translation>Pionnier auxiliaire</translation>
     </message>
     <message id="2085">
         <source>Poznámka</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message id="2086">
         <source>Správa odovzdaná</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport remis</translation>
     </message>
     <message id="2087">
         <source>Spolu</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message id="2100">
         <source>Pripomenúť všetkým, ktorí ešte neodovzdali...	Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancer tous ceux qui n'ont pas encore remis leur rapport...	Ctrl+E</translation>
     </message>
     <message id="2101">
         <source>Pripomienky za %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappels pour %1</translation>
     </message>
     <message id="2102">
         <source>Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: %5, pomocní priekopníci: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Remis : %1 sur %2. Ont prêché : %3, heures : %4, cours bibliques : %5, pionniers auxiliaires : %6</translation>
     </message>
     <message id="2103">
         <source>bez e-mailovej adresy</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d'adresse e-mail</translation>
     </message>
     <message id="2104">
         <source>nepoužiteľná adresa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse inutilisable %1</translation>
     </message>
     <message id="2105">
         <source>odmietnutá adresa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse refusée %1</translation>
     </message>
     <message id="2106">
         <source>tel. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tél. %1</translation>
     </message>
     <message id="2107">
         <source>pripomenuté e-mailom %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rappelé par e-mail le %1</translation>
     </message>
     <message id="2108">
         <source>odovzdané e-mailovému programu %1</source>
-        <translation type="unfinished"></translation>
+        <translation>confié à la messagerie le %1</translation>
     </message>
     <message id="2109">
         <source>volané %1</source>
-        <translation type="unfinished"></translation>
+        <translation>appelé le %1</translation>
     </message>
     <message id="2110">
         <source>e-mail sa nepodarilo odoslať %1</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de l'envoi de l'e-mail le %1</translation>
     </message>
     <message id="2111">
         <source>&amp;Odoslať</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyer</translation>
     </message>
     <message id="2112">
         <source>Zavrieť</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message id="2113">
         <source>Odosiela sa pripomienka %1 z %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi du rappel %1 sur %2...</translation>
     </message>
     <message id="2114">
         <source>Odoslané pripomienky: %1 z %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappels envoyés : %1 sur %2.</translation>
     </message>
     <message id="2115">
         <source>Nepodarilo sa odoslať:</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'envoi :</translation>
     </message>
     <message id="2116">
         <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message pour %1 destinataires (en copie cachée) est prêt dans votre messagerie. Envoyez-le depuis celle-ci.</translation>
     </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
