@@ -73,29 +73,25 @@ for _ in $(seq $(((runs + 1) / 2))); do
     "$bin/tests/bench/fyn-bench-load-write" 2000 >>"$work/load"
 done
 
-pdfRow="| \`fyn --pdf\` of that sheet, whole process (ms) | skipped: this build has no --pdf | | < 300 |"
-if "$bin/src/fyn" --help | grep -q -- '--pdf'; then
-    echo "== fyn --pdf, $runs runs" >&2
-    : >"$work/pdf"
+# One table row: the whole-process time of an export option of fyn on the largest sheet.
+exportRow() {
+    local option=$1 goal=$2
+    local label="| \`fyn --$option\` of that sheet, whole process (ms) |"
+    if ! "$bin/src/fyn" --help | grep -q -- "--$option"; then
+        echo "$label skipped: this build has no --$option | | $goal |"
+        return
+    fi
+    echo "== fyn --$option, $runs runs" >&2
+    : >"$work/$option"
     for _ in $(seq "$runs"); do
         start=$(date +%s%6N)
-        env -u DISPLAY "$bin/src/fyn" --pdf "$work/largest.pdf" "$work/largest.t09"
-        echo "$(($(date +%s%6N) - start))" >>"$work/pdf"
+        env -u DISPLAY "$bin/src/fyn" "--$option" "$work/largest.$option" "$work/largest.t09"
+        echo "$(($(date +%s%6N) - start))" >>"$work/$option"
     done
-    pdfRow="| \`fyn --pdf\` of that sheet, whole process (ms) | $(spread 1000 0 <"$work/pdf") | < 300 |"
-fi
-
-csvRow="| \`fyn --csv\` of that sheet, whole process (ms) | skipped: this build has no --csv | | < 100 |"
-if "$bin/src/fyn" --help | grep -q -- '--csv'; then
-    echo "== fyn --csv, $runs runs" >&2
-    : >"$work/csv"
-    for _ in $(seq "$runs"); do
-        start=$(date +%s%6N)
-        env -u DISPLAY "$bin/src/fyn" --csv "$work/largest.csv" "$work/largest.t09"
-        echo "$(($(date +%s%6N) - start))" >>"$work/csv"
-    done
-    csvRow="| \`fyn --csv\` of that sheet, whole process (ms) | $(spread 1000 0 <"$work/csv") | < 100 |"
-fi
+    echo "$label $(spread 1000 0 <"$work/$option") | $goal |"
+}
+pdfRow=$(exportRow pdf "< 300")
+csvRow=$(exportRow csv "< 100")
 
 echo "== printed list and preview, $runs rounds" >&2
 QT_QPA_PLATFORM=offscreen "$bin/tests/bench/fyn-bench-print" "$runs" >"$work/print" 2>/dev/null
