@@ -66,7 +66,8 @@ contents_list_expected() {
         ./usr/share/mime/packages/fyn-sheet.xml ./usr/share/icons/hicolor/scalable/apps/fyn.svg \
         ./usr/share/metainfo/sk.fyn.fyn.metainfo.xml ./usr/share/man/man1/fyn.1.gz \
         ./usr/share/doc/fyn/copyright ./usr/share/doc/fyn/changelog.gz \
-        ./usr/share/doc/fyn/README.md ./usr/lib/fyn/mime.so ./usr/lib/fyn/printing.so; do
+        ./usr/share/doc/fyn/README.md \
+        ./usr/lib/fyn/contacts.so ./usr/lib/fyn/mime.so ./usr/lib/fyn/printing.so; do
         awk '{print $6}' <<<"$contents" | grep -qxF "$path" || { echo "missing: $path"; return 1; }
     done
     # Everything under /usr, owned by root, folders 0755 and files 0644 or 0755.
@@ -109,7 +110,7 @@ program_is_stripped_and_hardened() {
 # folder), every library they need found and every symbol resolved, hardened as the program.
 private_modules_load() {
     local module dynamic
-    for module in mime printing; do
+    for module in contacts mime printing; do
         module=$scratch/root/usr/lib/fyn/$module.so
         echo "$module"
         dynamic=$(readelf -d "$module")

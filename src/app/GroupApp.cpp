@@ -1,8 +1,8 @@
 #include "GroupApp.h"
 
 #include "CommandLineTool.h"
-#include "ContactLog.h"
 #include "CsvExport.h"
+#include "DeferredContactLog.h"
 #include "DeferredPrinterAccess.h"
 #include "Dialer.h"
 #include "InstalledLanguage.h"
@@ -179,7 +179,7 @@ int GroupApp::run(int argc, char** argv) {
     const MailerFactory mailers({commands, settings, messages, busy, strings});
     Dialer dialer(commands, messages, strings);
     // Nothing is opened here: the log's file is first touched by a reminder or a call.
-    ContactLog contactLog(ContactLog::defaultPath());
+    DeferredContactLog contactLog;
     const MainDialog::Services services{messages, files,    clock,   settings, backup,
                                         strings,  printers, mailers, dialer,   &contactLog};
 

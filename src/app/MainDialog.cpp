@@ -2,7 +2,7 @@
 
 #include "AboutDialog.h"
 #include "Clock.h"
-#include "ContactLog.h"
+#include "ContactStore.h"
 #include "ControlIds.h"
 #include "DeferredSheetPrinter.h"
 #include "Dialer.h"

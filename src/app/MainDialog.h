@@ -9,7 +9,7 @@ class QListWidget;
 
 namespace fyn {
 
-class ContactLog;
+class ContactStore;
 class Dialer;
 class FilePicker;
 class PrinterAccess;
@@ -33,7 +33,7 @@ public:
         const MailerFactory& mailers;
         Dialer& dialer;
         // Where reminders and calls are recorded; null keeps none. Opened when first used.
-        ContactLog* contactLog = nullptr;
+        ContactStore* contactLog = nullptr;
     };
 
     MainDialog(const Services& services, QString commandLine, QWidget* parent = nullptr);

@@ -13,7 +13,7 @@ class QProgressDialog;
 namespace fyn {
 
 class Clock;
-class ContactLog;
+class ContactStore;
 class GroupSheet;
 class MailerFactory;
 class MessageBoxes;
@@ -34,7 +34,7 @@ public:
         const MailerFactory& mailers;
         const Clock& clock;
         // Null when there is no log to keep contacts in.
-        ContactLog* contactLog;
+        ContactStore* contactLog;
     };
 
     ReminderDialog(const Context& context, QWidget* parent = nullptr);

@@ -1,7 +1,5 @@
 #include "ContactLog.h"
 
-#include "XdgFolders.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -131,10 +129,6 @@ ContactLog::ContactLog(QString path, int busyTimeoutMs)
 
 ContactLog::~ContactLog() {
     disconnect();
-}
-
-QString ContactLog::defaultPath() {
-    return XdgFolders::dataHome() + QStringLiteral("/fyn/contacts.sqlite");
 }
 
 ContactLogResult ContactLog::Record(const Contact& contact) {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "Contact.h"
-#include "ContactLogResult.h"
+#include "ContactStore.h"
 
 #include <QList>
 #include <QString>
@@ -13,7 +12,7 @@ namespace fyn {
 // windows on the same group add to the same log without losing each other's entries. The file
 // is opened when first used, never before: creating the log costs nothing. No failure
 // escapes as an exception or stops the caller; each comes back as a result.
-class ContactLog {
+class ContactLog : public ContactStore {
 public:
     // How long a write waits for another window that holds the file; after it was held too
     // long, the shorter wait until a write goes through again, so that a hundred reminders in
@@ -24,17 +23,13 @@ public:
     static constexpr int kSchemaVersion = 1;
 
     explicit ContactLog(QString path, int busyTimeoutMs = kBusyTimeoutMs);
-    ~ContactLog();
+    ~ContactLog() override;
     ContactLog(const ContactLog&) = delete;
     ContactLog& operator=(const ContactLog&) = delete;
 
-    // $XDG_DATA_HOME/fyn/contacts.sqlite, by default ~/.local/share/fyn/contacts.sqlite.
-    static QString defaultPath();
-
-    ContactLogResult Record(const Contact& contact);
-    // The group's contacts about one report month, oldest first.
+    ContactLogResult Record(const Contact& contact) override;
     ContactLogResult ContactsOfMonth(int groupNumber, int reportYear, int reportMonth,
-                                     QList<Contact>& contacts);
+                                     QList<Contact>& contacts) override;
 
     const QString& path() const { return path_; }
 

@@ -26,6 +26,8 @@ QString ContactLogResult::Describe(const StringTable& strings) const {
         return notRecorded(strings.text(text::kContactLogNewer));
     case Kind::Damaged:
         return notRecorded(strings.text(text::kContactLogDamaged));
+    case Kind::ModuleMissing:
+        return strings.text(text::kModuleMissing, {detail});
     case Kind::Failed:
         break;
     }

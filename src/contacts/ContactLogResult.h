@@ -17,9 +17,10 @@ struct ContactLogResult {
         ReadOnly, // the file or its folder cannot be written
         DiskFull,
         CannotOpen,
-        Newer,   // a later Fyn's file, which this one does not change
-        Damaged, // no database, or a damaged one, that could not be set aside
-        Failed   // any other database error; detail holds SQLite's text
+        Newer,        // a later Fyn's file, which this one does not change
+        Damaged,      // no database, or a damaged one, that could not be set aside
+        Failed,       // any other database error; detail holds SQLite's text
+        ModuleMissing // the log's part of Fyn could not be loaded; detail says why
     };
 
     Kind kind = Kind::Done;

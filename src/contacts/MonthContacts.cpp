@@ -1,11 +1,12 @@
 #include "MonthContacts.h"
 
-#include "ContactLog.h"
+#include "ContactStore.h"
 #include "GroupSheet.h"
 
 namespace fyn {
 
-MonthContacts::MonthContacts(ContactLog& log, const GroupSheet& sheet) : log_(log), sheet_(sheet) {}
+MonthContacts::MonthContacts(ContactStore& log, const GroupSheet& sheet)
+    : log_(log), sheet_(sheet) {}
 
 ContactLogResult MonthContacts::Load() {
     const ContactLogResult result = log_.ContactsOfMonth(sheet_.groupNumber(), sheet_.reportYear(),

@@ -5,14 +5,14 @@
 
 namespace fyn {
 
-class ContactLog;
+class ContactStore;
 class GroupSheet;
 
 // The contact log as the reminder list and the remind and dial buttons use it: publishers by
 // their index in the sheet, and the month always the sheet's report month.
 class MonthContacts {
 public:
-    MonthContacts(ContactLog& log, const GroupSheet& sheet);
+    MonthContacts(ContactStore& log, const GroupSheet& sheet);
 
     // Reads the month's contacts of the sheet's group; until then none are known.
     ContactLogResult Load();
@@ -24,7 +24,7 @@ public:
                             const QDateTime& now, const QString& failure = {});
 
 private:
-    ContactLog& log_;
+    ContactStore& log_;
     const GroupSheet& sheet_;
     QList<Contact> contacts_;
     ContactHistory history_{{}};
