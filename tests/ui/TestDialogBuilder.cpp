@@ -68,7 +68,6 @@ bool fits(QWidget* widget, const QString& caption) {
     if (auto* box = qobject_cast<QCheckBox*>(widget)) {
         QStyleOptionButton option;
         option.initFrom(box);
-        option.rect = box->rect();
         const QRect room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
         const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap, text);
         return needed.width() <= room.width() && needed.height() <= room.height();
@@ -242,9 +241,8 @@ void TestDialogBuilder::templateTextsFitTheirControls() {
             tableCaptions.emplace_back(156, strings.text(fyn::text::kPrivilegeNames + i));
         }
     }
-    for (const auto& [controlId, caption] : tableCaptions) {
+    for (const auto& [controlId, caption] : tableCaptions)
         QVERIFY2(fits(built.control(controlId), caption), qPrintable(caption));
-    }
 }
 
 void TestDialogBuilder::tabWalksVisibleControlsInTemplateOrder_data() {
