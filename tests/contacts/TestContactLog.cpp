@@ -61,9 +61,8 @@ private Q_SLOTS:
         SheetBuilder builder;
         builder.setGroupNumber(3);
         builder.setReportMonth(10);
-        for (const char* surname : {"Nov\xE1k", "Hud\xE1k", "Kov\xE1\xE8"}) {
-            builder.addPublisher("J\xE1n", surname);
-        }
+        builder.addPublisher("J\xE1n", "Nov\xE1k");
+        builder.addPublisher("J\xE1n", "Kov\xE1\xE8");
         GroupSheet sheet;
         sheet.SetMonthsFromDate(QDate(2026, 12, 9));
         QVERIFY(sheet.Read(builder.build(), QStringLiteral("s.t09")));
@@ -71,10 +70,9 @@ private Q_SLOTS:
             ContactLog log(path_);
             MonthContacts month(log, sheet);
             QVERIFY(!QFileInfo::exists(QFileInfo(path_).path())); // nothing before the first use
-            month.Record(1, Channel::Email, QStringLiteral("novak@a.sk"), kNoon.addDays(-2));
-            month.Record(1, Channel::Telephone, QStringLiteral("0905 123"), kNoon.addSecs(-60));
-            month.Record(2, Channel::MailClient, QStringLiteral("hudak@a.sk"), kNoon.addSecs(-60));
-            month.Record(3, Channel::Email, QStringLiteral("kovac@a.sk"), kNoon,
+            month.Record(1, Channel::Telephone, QStringLiteral("0905 123"), kNoon.addDays(-2));
+            month.Record(1, Channel::MailClient, QStringLiteral("novak@a.sk"), kNoon.addSecs(-60));
+            month.Record(2, Channel::Email, QStringLiteral("kovac@a.sk"), kNoon,
                          QStringLiteral("550 no user"));
             QCOMPARE(log.Record(contact(kJan, 4)).kind, Kind::Done);
         }
@@ -85,14 +83,12 @@ private Q_SLOTS:
         QCOMPARE(
             monthOf(restarted),
             QStringList(
-                {QStringLiteral("Novák Ján 2026-12-07T12:00:00.000Z novak@a.sk  0 0"),
-                 QStringLiteral("Novák Ján 2026-12-09T11:59:00.000Z 0905 123  2 0"),
-                 QStringLiteral("Hudák Ján 2026-12-09T11:59:00.000Z hudak@a.sk  1 0"),
+                {QStringLiteral("Novák Ján 2026-12-07T12:00:00.000Z 0905 123  2 0"),
+                 QStringLiteral("Novák Ján 2026-12-09T11:59:00.000Z novak@a.sk  1 0"),
                  QStringLiteral("Kováč Ján 2026-12-09T12:00:00.000Z kovac@a.sk 550 no user 0 1")}));
         MonthContacts month(restarted, sheet);
         QCOMPARE(month.Load().kind, Kind::Done);
-        QCOMPARE(month.Last(1)->channel, Channel::Telephone);
-        QVERIFY(month.RemindedRecently(2, kNoon) && !month.RemindedRecently(3, kNoon));
+        QVERIFY(month.RemindedRecently(1, kNoon) && !month.RemindedRecently(2, kNoon));
     }
 
     // Root writes anything, so the file is made read-only for user nobody. It still reads.
