@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 #include <thread>
 #include <unistd.h>
 
@@ -27,25 +28,19 @@ Contact contact(const QString& surname, int group = 3) {
     return {group, surname, kJan, 2026, 11, kNoon, Channel::Email, surname, {}, {}};
 }
 
-QString describe(const Contact& c) {
-    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
-        .arg(c.surname, c.firstName, c.when.toString(Qt::ISODateWithMs), c.address, c.detail)
-        .arg(int(c.channel))
-        .arg(int(c.result));
-}
-
-QList<Contact> monthOf(ContactLog& log) {
+// The month's contacts, each in one line.
+QStringList monthOf(ContactLog& log) {
     QList<Contact> contacts;
     log.ContactsOfMonth(3, 2026, 11, contacts);
-    return contacts;
-}
-
-// Another program's connection to the same file.
-QSqlQuery otherConnection(const QString& path) {
-    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    database.setDatabaseName(path);
-    database.open();
-    return QSqlQuery(database);
+    QStringList lines;
+    for (const Contact& c : contacts) {
+        lines.append(QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+                         .arg(c.surname, c.firstName, c.when.toString(Qt::ISODateWithMs), c.address,
+                              c.detail)
+                         .arg(int(c.channel))
+                         .arg(int(c.result)));
+    }
+    return lines;
 }
 
 } // namespace
@@ -66,9 +61,8 @@ private Q_SLOTS:
         SheetBuilder builder;
         builder.setGroupNumber(3);
         builder.setReportMonth(10);
-        for (const char* surname : {"Nov\xE1k", "Hud\xE1k", "Kov\xE1\xE8"}) {
-            builder.addPublisher("J\xE1n", surname);
-        }
+        builder.addPublisher("J\xE1n", "Nov\xE1k");
+        builder.addPublisher("J\xE1n", "Kov\xE1\xE8");
         GroupSheet sheet;
         sheet.SetMonthsFromDate(QDate(2026, 12, 9));
         QVERIFY(sheet.Read(builder.build(), QStringLiteral("s.t09")));
@@ -76,10 +70,9 @@ private Q_SLOTS:
             ContactLog log(path_);
             MonthContacts month(log, sheet);
             QVERIFY(!QFileInfo::exists(QFileInfo(path_).path())); // nothing before the first use
-            month.Record(1, Channel::Email, QStringLiteral("novak@a.sk"), kNoon.addDays(-2));
-            month.Record(1, Channel::Telephone, QStringLiteral("0905 123"), kNoon.addSecs(-60));
-            month.Record(2, Channel::MailClient, QStringLiteral("hudak@a.sk"), kNoon.addSecs(-60));
-            month.Record(3, Channel::Email, QStringLiteral("kovac@a.sk"), kNoon,
+            month.Record(1, Channel::Telephone, QStringLiteral("0905 123"), kNoon.addDays(-2));
+            month.Record(1, Channel::MailClient, QStringLiteral("novak@a.sk"), kNoon.addSecs(-60));
+            month.Record(2, Channel::Email, QStringLiteral("kovac@a.sk"), kNoon,
                          QStringLiteral("550 no user"));
             QCOMPARE(log.Record(contact(kJan, 4)).kind, Kind::Done);
         }
@@ -87,24 +80,15 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(QFileInfo(path_).path()).permissions() & 0x0FFF,
                  QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
         ContactLog restarted(path_);
-        QStringList read;
-        for (const Contact& each : monthOf(restarted)) {
-            read.append(describe(each));
-        }
         QCOMPARE(
-            read,
+            monthOf(restarted),
             QStringList(
-                {QStringLiteral("Novák Ján 2026-12-07T12:00:00.000Z novak@a.sk  0 0"),
-                 QStringLiteral("Novák Ján 2026-12-09T11:59:00.000Z 0905 123  2 0"),
-                 QStringLiteral("Hudák Ján 2026-12-09T11:59:00.000Z hudak@a.sk  1 0"),
+                {QStringLiteral("Novák Ján 2026-12-07T12:00:00.000Z 0905 123  2 0"),
+                 QStringLiteral("Novák Ján 2026-12-09T11:59:00.000Z novak@a.sk  1 0"),
                  QStringLiteral("Kováč Ján 2026-12-09T12:00:00.000Z kovac@a.sk 550 no user 0 1")}));
         MonthContacts month(restarted, sheet);
         QCOMPARE(month.Load().kind, Kind::Done);
-        QCOMPARE(month.Last(1)->channel, Channel::Telephone);
-        QVERIFY(!month.RemindedRecently(1, kNoon));
-        QVERIFY(month.RemindedRecently(2, kNoon));
-        QVERIFY(!month.RemindedRecently(2, kNoon.addDays(1)));
-        QVERIFY(!month.RemindedRecently(3, kNoon));
+        QVERIFY(month.RemindedRecently(1, kNoon) && !month.RemindedRecently(2, kNoon));
     }
 
     // Root writes anything, so the file is made read-only for user nobody. It still reads.
@@ -148,7 +132,10 @@ private Q_SLOTS:
         QFETCH(Kind, second);
         QFETCH(int, recorded);
         QCOMPARE(ContactLog(path_).Record(contact(QStringLiteral("Novák"))).kind, Kind::Done);
-        QSqlQuery other = otherConnection(path_);
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+        database.setDatabaseName(path_);
+        QVERIFY(database.open());
+        QSqlQuery other(database);
         QVERIFY(fault.size() > 100 ? TestFiles::write(path_, fault)
                                    : other.exec(QString::fromLatin1(fault)));
         const QByteArray before = TestFiles::read(path_);
@@ -167,21 +154,19 @@ private Q_SLOTS:
 
     // Two windows recording at once, each through its own connection, lose nothing.
     void twoWriters() {
-        constexpr int kEach = 40;
-        bool done[2] = {true, true};
+        std::atomic<bool> done = true;
         const auto writer = [this, &done](int which) {
             ContactLog log(path_);
-            for (int i = 0; i < kEach; ++i) {
-                done[which] = log.Record(contact(QString::number(which))).ok() && done[which];
+            for (int i = 0; i < 40; ++i) {
+                done = log.Record(contact(QString::number(which))).ok() && done;
             }
         };
-        std::thread first(writer, 0);
-        std::thread second(writer, 1);
+        std::thread first(writer, 0), second(writer, 1);
         first.join();
         second.join();
-        QVERIFY(done[0] && done[1]);
+        QVERIFY(done);
         ContactLog log(path_);
-        QCOMPARE(monthOf(log).size(), 2 * kEach);
+        QCOMPARE(monthOf(log).size(), 80);
     }
 
 private:

@@ -74,9 +74,11 @@ private Q_SLOTS:
         const QString error = CsvExport::Run(output, dir_->filePath(QStringLiteral("sheet.t09")),
                                              FixedClock(today), StringTable::slovak());
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        const QString heading = QStringLiteral("Meno,V službe,Hodiny,Biblické štúdiá,"
-                                               "Pomocný priekopník,Poznámka,Správa odovzdaná\r\n");
-        QCOMPARE(TestFiles::read(output), "\xEF\xBB\xBF" + (heading + rows).toUtf8());
+        QCOMPARE(TestFiles::read(output),
+                 "\xEF\xBB\xBF" + QStringLiteral("Meno,V službe,Hodiny,Biblické štúdiá,Pomocný "
+                                                 "priekopník,Poznámka,Správa odovzdaná\r\n%1")
+                                      .arg(rows)
+                                      .toUtf8());
     }
 
     // Looking the remarks up reserves no entry in the sheet the reminder list shares.
@@ -88,6 +90,8 @@ private Q_SLOTS:
         QCOMPARE(MonthTotals::Compute(sheet, kNovember, 0).reported, 3);
     }
 
+    // What --csv alone does; reading the sheet and reporting a failure are shared with --pdf
+    // and tried there.
     void builtProgram_data() {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("message");
@@ -95,35 +99,25 @@ private Q_SLOTS:
             QTest::newRow(name) << QString::fromLatin1(arguments) << QString::fromLatin1(message);
         };
         row("written", "out.csv sheet.t09", "");
-        row("missing sheet", "out.csv missing.t09", "fyn: missing.t09: cannot read the sheet: ");
-        row("shorter than a header", "out.csv short.t09",
-            "fyn: short.t09: not a sheet from the secretary's program\n");
         row("output is the sheet", "./sheet.t09 sheet.t09", "is the sheet itself");
         row("output folder missing", "no/out.csv sheet.t09", "no/out.csv: cannot write");
-        row("sheet missing from the arguments", "out.csv", "Usage: fyn --csv OUT.csv SHEET.t09\n");
     }
-    // No display, nothing written but the table, one line on stderr for what went wrong.
     void builtProgram() {
         QFETCH(QString, arguments);
         QFETCH(QString, message);
-        QVERIFY(TestFiles::write(dir_->filePath(QStringLiteral("short.t09")), "\x03"));
-        const QString home = dir_->filePath(QStringLiteral("home"));
-        QVERIFY(QDir().mkpath(home));
         QProcess fyn;
         fyn.setWorkingDirectory(dir_->path());
         QProcessEnvironment environment; // no display, no XDG folders: only a home to watch
-        environment.insert(QStringLiteral("HOME"), home);
+        environment.insert(QStringLiteral("HOME"), dir_->filePath(QStringLiteral("home")));
         fyn.setProcessEnvironment(environment);
         fyn.start(QStringLiteral(FYN_PROGRAM), (QStringLiteral("--csv ") + arguments).split(u' '));
         QVERIFY(fyn.waitForFinished(30000));
         const QString errors = QString::fromLocal8Bit(fyn.readAllStandardError());
-        QCOMPARE(fyn.readAllStandardOutput(), QByteArray());
-        QCOMPARE(TestFiles::entries(home), QStringList());
+        QCOMPARE(TestFiles::entries(environment.value(QStringLiteral("HOME"))), QStringList());
         QCOMPARE(TestFiles::read(dir_->filePath(QStringLiteral("sheet.t09"))), monthSheet());
         QCOMPARE(QFile::exists(dir_->filePath(QStringLiteral("out.csv"))), message.isEmpty());
         QCOMPARE(fyn.exitCode(), message.isEmpty() ? 0 : 1);
         QVERIFY2(errors.contains(message), qPrintable(errors));
-        QCOMPARE(errors.count(QLatin1Char('\n')), message.isEmpty() ? 0 : 1);
     }
 
 private:

@@ -152,15 +152,9 @@ private Q_SLOTS:
         QCOMPARE(printers.lookups, 0);
     }
 
-    void drawingAt96Dpi_data() {
-        QTest::addColumn<int>("yearSlot");
-        QTest::newRow("year slot 0") << 0;
-        QTest::newRow("year slot 1") << 1;
-    }
-
+    // In year slot 1, which the first slot's fields must not stand in for.
     void drawingAt96Dpi() {
-        QFETCH(int, yearSlot);
-        PrintTestSheet sheet(remarkSheet(yearSlot), PrintTestSheet::kOctober, yearSlot);
+        PrintTestSheet sheet(remarkSheet(1), PrintTestSheet::kOctober, 1);
         RecordingSurface surface(96, 96);
         const int width = 766;
         const int height = 351;
@@ -396,8 +390,7 @@ private Q_SLOTS:
         QCOMPARE(fileAfter, fileBefore);
     }
 
-    // Printing to a file: not print.pdf in whatever folder Fyn started in, but a name beside the
-    // sheet that says which list it holds.
+    // Printing to a file proposes a name beside the sheet that says which list it holds.
     void setupProposesAFileBesideTheSheet() {
         PrintTestSheet sheet(PrintTestSheet::numbered(3));
         QtPrinterAccess printers;

@@ -247,21 +247,18 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QList<QPoint>>("at");
         QTest::addColumn<int>("fontHeight");
-        QTest::addColumn<int>("yearSlot");
 
         const QByteArrayList none{"", "", ""};
-        const auto remark = [&](const char* name, const QString& text, const QStringList& lines,
-                                int yearSlot = 0) {
+        const auto remark = [&](const char* name, const QString& text, const QStringList& lines) {
             const QList<QPoint> at = lines.size() == 1 ? QList<QPoint>{{3690, 918}}
                                                        : QList<QPoint>{{3690, 893}, {3690, 955}};
             QTest::newRow(name) << none << text << lines << (lines.isEmpty() ? QList<QPoint>{} : at)
-                                << (lines.size() == 2 ? -66 : -83) << yearSlot;
+                                << (lines.size() == 2 ? -66 : -83);
         };
         remark("zero report", QStringLiteral("0"), {});
         remark("19 characters", QStringLiteral("abcdefghijklmnopqrs"),
                {QStringLiteral("abcdefghijklmnopqrs")});
-        remark("remark of year slot 1", QStringLiteral("Druhy rok"), {QStringLiteral("Druhy rok")},
-               1);
+        remark("in year slot 1", QStringLiteral("Druhy rok"), {QStringLiteral("Druhy rok")});
         remark("20 characters", QStringLiteral("abcdefghijklmnopqrst"),
                {QStringLiteral("abcdefghijklmnopqrs"), QStringLiteral("t")});
         remark("split at a blank", QStringLiteral("Bol chorý celý mesiac"),
@@ -278,16 +275,16 @@ private Q_SLOTS:
                       c = QStringLiteral("0905333333");
         const QList<QPoint> two{{1500, 879}, {1620, 950}};
         QTest::newRow("no numbers") << QByteArrayList{"", "12345", ""} << QString() << QStringList()
-                                    << QList<QPoint>() << 0 << 0;
+                                    << QList<QPoint>() << 0;
         QTest::newRow("one number") << QByteArrayList{a.toLatin1(), "", ""} << QString()
-                                    << QStringList{a} << QList<QPoint>{{1500, 918}} << -83 << 0;
+                                    << QStringList{a} << QList<QPoint>{{1500, 918}} << -83;
         QTest::newRow("one behind a short one")
             << QByteArrayList{"12345", "", c.toLatin1()} << QString() << QStringList{c}
-            << QList<QPoint>{{1500, 918}} << -83 << 0;
+            << QList<QPoint>{{1500, 918}} << -83;
         QTest::newRow("two numbers") << QByteArrayList{a.toLatin1(), b.toLatin1(), ""} << QString()
-                                     << QStringList{a, b} << two << -66 << 0;
+                                     << QStringList{a, b} << two << -66;
         QTest::newRow("three show two") << QByteArrayList{a.toLatin1(), b.toLatin1(), c.toLatin1()}
-                                        << QString() << QStringList{a, b} << two << -66 << 0;
+                                        << QString() << QStringList{a, b} << two << -66;
     }
 
     void cells() {
@@ -296,7 +293,7 @@ private Q_SLOTS:
         QFETCH(QStringList, shown);
         QFETCH(QList<QPoint>, at);
         QFETCH(int, fontHeight);
-        QFETCH(int, yearSlot);
+        const int yearSlot = QByteArray(QTest::currentDataTag()).endsWith("year slot 1");
 
         SheetBuilder builder;
         builder.setReportMonth(PrintTestSheet::kOctober);
@@ -326,13 +323,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("studies");
         QTest::addColumn<int>("ticks");
         QTest::addColumn<bool>("studiesShown");
-        QTest::addColumn<int>("yearSlot");
 
-        QTest::newRow("publisher, in service, no studies") << 0 << true << 0 << 1 << false << 0;
-        QTest::newRow("auxiliary pioneer") << 1 << true << 2 << 2 << true << 0;
-        QTest::newRow("auxiliary pioneer, year slot 1") << 1 << true << 2 << 2 << true << 1;
-        QTest::newRow("regular pioneer") << 2 << true << 0 << 1 << false << 0;
-        QTest::newRow("special pioneer") << 3 << false << 0 << 0 << false << 0;
+        QTest::newRow("publisher, in service, no studies") << 0 << true << 0 << 1 << false;
+        QTest::newRow("auxiliary pioneer") << 1 << true << 2 << 2 << true;
+        QTest::newRow("auxiliary pioneer in year slot 1") << 1 << true << 2 << 2 << true;
+        QTest::newRow("regular pioneer") << 2 << true << 0 << 1 << false;
+        QTest::newRow("special pioneer") << 3 << false << 0 << 0 << false;
     }
 
     void auxiliaryPioneerTick() {
@@ -341,7 +337,7 @@ private Q_SLOTS:
         QFETCH(int, studies);
         QFETCH(int, ticks);
         QFETCH(bool, studiesShown);
-        QFETCH(int, yearSlot);
+        const int yearSlot = QByteArray(QTest::currentDataTag()).endsWith("year slot 1");
 
         SheetBuilder builder = PrintTestSheet::numbered(1);
         builder.setReport(

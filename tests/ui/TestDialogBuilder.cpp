@@ -68,7 +68,6 @@ bool fits(QWidget* widget, const QString& caption) {
     if (auto* box = qobject_cast<QCheckBox*>(widget)) {
         QStyleOptionButton option;
         option.initFrom(box);
-        option.rect = box->rect();
         const QRect room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
         const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap, text);
         return needed.width() <= room.width() && needed.height() <= room.height();
@@ -220,8 +219,7 @@ void TestDialogBuilder::templateTextsFitTheirControls() {
             continue;
         QWidget* widget = control.id == fyn::kNoControlId ? captioned(*built.dialog, control.text)
                                                           : built.control(control.id);
-        QVERIFY2(widget, qPrintable(control.text));
-        QVERIFY2(fits(widget, control.text), qPrintable(control.text));
+        QVERIFY2(widget && fits(widget, control.text), qPrintable(control.text));
     }
     // Texts of the table that the windows show in their controls, with the widest arguments.
     const fyn::StringTable strings = fyn::StringTable::translated();
@@ -242,9 +240,8 @@ void TestDialogBuilder::templateTextsFitTheirControls() {
             tableCaptions.emplace_back(156, strings.text(fyn::text::kPrivilegeNames + i));
         }
     }
-    for (const auto& [controlId, caption] : tableCaptions) {
+    for (const auto& [controlId, caption] : tableCaptions)
         QVERIFY2(fits(built.control(controlId), caption), qPrintable(caption));
-    }
 }
 
 void TestDialogBuilder::tabWalksVisibleControlsInTemplateOrder_data() {
