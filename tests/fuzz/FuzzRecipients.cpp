@@ -1,7 +1,5 @@
-// Fuzz target of the recipient check the mailer applies before anything starts: any text, decoded
-// as a sheet's address field is (Windows-1250) or as any UTF-16 (the first byte chooses). Each
-// piece is refused, or is one plain address: printable ASCII with no blank, quote, bracket or
-// separator, one "@", nothing that adds a recipient or passes for an option.
+// Fuzz target of the mailer's recipient check: any text, decoded as Windows-1250 or as UTF-16 (the
+// first byte chooses). Each piece is refused, or one plain address that adds no recipient.
 
 #include "MailAddress.h"
 #include "TextCodec.h"
