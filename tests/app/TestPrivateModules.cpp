@@ -1,6 +1,3 @@
-// A module that cannot be loaded: the action that needs it says so, naming the file, and does
-// nothing else.
-
 #include "DeferredSheetPrinter.h"
 #include "GroupSheet.h"
 #include "Mailer.h"
@@ -18,58 +15,45 @@
 #include <QTest>
 
 using namespace fyn;
+using namespace Qt::StringLiterals;
 
+// A module that cannot be loaded: the action that needs it says so, naming the file, and does
+// nothing else.
 class TestPrivateModules : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void missingModuleIsNamedAndNothingHappens_data() {
-        QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("module");
-        QTest::newRow("mail through [Mail] Command") << QStringLiteral("mail") << "mime.so";
-        QTest::newRow("printer setup") << QStringLiteral("setup") << "printing.so";
-        QTest::newRow("print") << QStringLiteral("print") << "printing.so";
+        QTest::newRow("mail through [Mail] Command") << u"mime.so"_s;
+        QTest::newRow("printer setup") << u"printing.so"_s;
+        QTest::newRow("print") << u"printing.so"_s;
     }
-
     void missingModuleIsNamedAndNothingHappens() {
-        QFETCH(QString, action);
         QFETCH(QString, module);
         QTemporaryDir dir;
-        const QString emptyFolder = dir.filePath(QStringLiteral("modules"));
-        qputenv("FYN_MODULE_DIR", QFile::encodeName(emptyFolder));
+        qputenv("FYN_MODULE_DIR", QFile::encodeName(dir.filePath(u"modules"_s)));
         test::RecordingMessageBoxes messages;
         const StringTable& strings = StringTable::slovak();
-        bool succeeded = true;
-        bool sideEffect = false;
-
-        if (action == QStringLiteral("mail")) {
-            Settings settings(dir.filePath(QStringLiteral("fyn.ini")));
-            const QString sent = dir.filePath(QStringLiteral("sent"));
-            settings.WriteSetting(QStringLiteral("Mail"), QStringLiteral("Command"),
-                                  QStringLiteral("tee ") + sent);
-            ProcessCommandRunner commands;
-            QtBusyIndicator busy;
-            Mailer mailer({commands, settings, messages, busy, strings});
-            QVERIFY(mailer.AddRecipients(QStringLiteral("tajomnik@example.org")));
-            succeeded = mailer.Send();
-            sideEffect = QFile::exists(sent);
-        } else {
-            test::ScriptedPrinterAccess printers;
-            DeferredSheetPrinter printer(printers, messages, strings);
-            const GroupSheet sheet;
-            const Wording wording(strings, sheet);
-            succeeded = action == QStringLiteral("setup")
-                            ? printer.PrinterSetup(nullptr, {sheet, wording, 0})
-                            : printer.PrintSheet({sheet, wording, 0});
-            sideEffect = printers.lookups + printers.setups > 0;
-        }
+        Settings settings(dir.filePath(u"fyn.ini"_s));
+        settings.WriteSetting(u"Mail"_s, u"Command"_s, u"tee "_s + dir.filePath(u"sent"_s));
+        ProcessCommandRunner commands;
+        QtBusyIndicator busy;
+        Mailer mailer({commands, settings, messages, busy, strings});
+        QVERIFY(mailer.AddRecipients(u"tajomnik@example.org"_s));
+        test::ScriptedPrinterAccess printers;
+        DeferredSheetPrinter printer(printers, messages, strings);
+        const GroupSheet sheet;
+        const Wording wording(strings, sheet);
+        const QByteArray action = QTest::currentDataTag();
+        QVERIFY(action == "print"           ? !printer.PrintSheet({sheet, wording, 0})
+                : action == "printer setup" ? !printer.PrinterSetup(nullptr, {sheet, wording, 0})
+                                            : !mailer.Send());
         qunsetenv("FYN_MODULE_DIR");
-
-        QVERIFY(!succeeded);
-        QVERIFY(!sideEffect);
+        QVERIFY(!QFile::exists(dir.filePath(u"sent"_s)) && printers.lookups + printers.setups == 0);
         QCOMPARE(messages.texts().size(), 1);
         const QString text = messages.texts().constFirst();
-        QVERIFY2(text.contains(emptyFolder + QLatin1Char('/') + module), qPrintable(text));
+        QVERIFY2(text.contains(dir.filePath(u"modules/"_s) + module), qPrintable(text));
         QVERIFY(text.contains(strings.text(text::kModuleMissing, {QString()}).left(30)));
     }
 };

@@ -10,90 +10,64 @@
 #include <QTest>
 
 using namespace fyn;
+using namespace Qt::StringLiterals;
 using State = ReminderList::AddressState;
-
-namespace {
-
-const QDateTime kNow(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC);
-constexpr int kNovember = 10;
-constexpr int kNoContact = -1;
-
-} // namespace
 
 class TestReminderList : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // One publisher still missing beside one who reported: what the row says, whether it is
-    // ticked, and whether Space can change that.
-    void row_data() {
-        QTest::addColumn<QByteArray>("email");
-        QTest::addColumn<int>("channel"); // of the month's last contact, or kNoContact
-        QTest::addColumn<int>("hoursAgo");
-        QTest::addColumn<int>("state");
-        QTest::addColumn<bool>("ticked");
-        QTest::addColumn<QString>("shown");
-        const auto row = [](const char* name, const QByteArray& email, int channel, int hoursAgo,
-                            State state, bool ticked, const QString& shown) {
-            QTest::newRow(name) << email << channel << hoursAgo << int(state) << ticked << shown;
-        };
-        const int email = int(Contact::Channel::Email);
-        row("clean address", " novak@a.sk ", kNoContact, 0, State::Usable, true,
-            QStringLiteral("novak@a.sk"));
-        row("reminded an hour ago", "novak@a.sk", email, 1, State::Usable, false,
-            QStringLiteral("pripomenuté e-mailom"));
-        row("reminded a day and an hour ago", "novak@a.sk", email, 25, State::Usable, true,
-            QStringLiteral("pripomenuté e-mailom"));
-        row("a call is no reminder", "novak@a.sk", int(Contact::Channel::Telephone), 1,
-            State::Usable, true, QStringLiteral("volané"));
-        row("no address: call instead", "", kNoContact, 0, State::None, false,
-            QStringLiteral("bez e-mailovej adresy - tel. 0905 123 456"));
-        row("fails the window's test", "novak at a.sk", kNoContact, 0, State::Unusable, false,
-            QStringLiteral("nepoužiteľná adresa novak at a.sk - tel. 0905 123 456"));
-        row("header injection", "novak@a.sk\r\nBcc: all@b.sk", kNoContact, 0, State::Refused, false,
-            QStringLiteral("odmietnutá adresa novak@a.sk  Bcc: all@b.sk"));
-        row("two addresses", "novak@a.sk;hudak@a.sk", kNoContact, 0, State::Refused, false,
-            QStringLiteral("odmietnutá adresa"));
-    }
-    void row() {
-        QFETCH(QByteArray, email);
-        QFETCH(int, channel);
-        QFETCH(int, hoursAgo);
-        QFETCH(int, state);
-        QFETCH(bool, ticked);
-        QFETCH(QString, shown);
-
+    // Everyone still missing beside one who reported: what each row says, whether it is ticked,
+    // and whether Space can change that.
+    void rows() {
+        const QDateTime now(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC);
         SheetBuilder builder;
-        builder.setReportMonth(kNovember);
+        builder.setReportMonth(10);
         const int reported = builder.addPublisher("Peter", "Hud\xE1k", "hudak@a.sk");
-        builder.setReport(reported, kNovember, 0, {.hours = 10, .studies = 2});
-        builder.setStatus(reported, kNovember, 0, layout::AuxiliaryPioneer);
-        const int missing = builder.addPublisher("J\xE1n", "Nov\xE1k", email, "0905 123 456");
-        GroupSheet sheet;
-        sheet.SetMonthsFromDate(kNow.date());
-        QVERIFY(sheet.Read(builder.build(), QStringLiteral("s.t09")));
-        const Wording wording(StringTable::slovak(), sheet);
-
-        QTemporaryDir dir;
-        ContactLog log(dir.filePath(QStringLiteral("contacts.sqlite")));
-        MonthContacts contacts(log, sheet);
-        if (channel != kNoContact) {
-            contacts.Record(missing, Contact::Channel(channel), QStringLiteral("x"),
-                            kNow.addSecs(-3600 * hoursAgo));
+        builder.setReport(reported, 10, 0, {.hours = 10, .studies = 2});
+        builder.setStatus(reported, 10, 0, layout::AuxiliaryPioneer);
+        for (const char* email :
+             {" novak@a.sk ", "an@hour.ago", "a@day.ago", "called@a.sk", "", "novak at a.sk",
+              "novak@a.sk\r\nBcc: all@b.sk", "novak@a.sk;hudak@a.sk"}) {
+            const QByteArray surname = "Nov\xE1k" + QByteArray::number(builder.publisherCount());
+            builder.addPublisher("J\xE1n", surname, email, "0905 123 456");
         }
+        GroupSheet sheet;
+        sheet.SetMonthsFromDate(now.date());
+        QVERIFY(sheet.Read(builder.build(), u"s.t09"_s));
+        QTemporaryDir dir;
+        ContactLog log(dir.filePath(u"contacts.sqlite"_s));
+        MonthContacts contacts(log, sheet);
+        contacts.Record(3, Contact::Channel::Email, u"x"_s, now.addSecs(-3600));
+        contacts.Record(4, Contact::Channel::Email, u"x"_s, now.addSecs(-3600 * 25));
+        contacts.Record(5, Contact::Channel::Telephone, u"x"_s, now.addSecs(-3600));
 
-        ReminderList list(sheet, wording, StringTable::slovak());
-        list.Fill(&contacts, kNow);
-        QCOMPARE(list.rows().size(), std::size_t(1));
-        QCOMPARE(list.rows()[0].index, missing);
-        QCOMPARE(int(list.rows()[0].state), state);
-        QCOMPARE(list.rows()[0].ticked, ticked);
-        QVERIFY2(list.RowText(0).contains(shown), qPrintable(list.RowText(0)));
-        QCOMPARE(list.TotalsLine(), QStringLiteral("Odovzdané: 1 z 2. V službe: 1, hodiny: 10, "
-                                                   "biblické štúdiá: 2, pomocní priekopníci: 1"));
-        list.Toggle(0);
-        QCOMPARE(list.rows()[0].ticked, state == int(State::Usable) && !ticked);
-        QCOMPARE(list.anyTicked(), list.rows()[0].ticked);
+        ReminderList list(sheet, Wording(StringTable::slovak(), sheet), StringTable::slovak());
+        list.Fill(&contacts, now);
+        QCOMPARE(list.TotalsLine(), u"Odovzdané: 1 z 9. V službe: 1, hodiny: 10, "
+                                    u"biblické štúdiá: 2, pomocní priekopníci: 1"_s);
+        const QStringList shown{u"novak@a.sk"_s,
+                                u"pripomenuté e-mailom"_s,
+                                u"pripomenuté e-mailom"_s,
+                                u"volané"_s,
+                                u"bez e-mailovej adresy - tel. 0905 123 456"_s,
+                                u"nepoužiteľná adresa novak at a.sk - tel. 0905 123 456"_s,
+                                u"odmietnutá adresa novak@a.sk  Bcc: all@b.sk"_s,
+                                u"odmietnutá adresa"_s};
+        QList<State> states;
+        for (std::size_t row = 0; row < list.rows().size(); ++row) {
+            states << list.rows()[row].state;
+            QVERIFY2(list.RowText(int(row)).contains(shown.value(int(row))),
+                     qPrintable(list.RowText(int(row))));
+        }
+        QCOMPARE(states,
+                 (QList<State>{State::Usable, State::Usable, State::Usable, State::Usable,
+                               State::None, State::Unusable, State::Refused, State::Refused}));
+        QCOMPARE(list.tickedRows(), (QList<int>{0, 2, 3}));
+        for (int row = 0; row < 8; ++row) {
+            list.Toggle(row);
+        }
+        QCOMPARE(list.tickedRows(), QList<int>{1});
     }
 };
 

@@ -46,17 +46,6 @@ for sub in ("new", "cur"):
 print(json.dumps(out))
 )";
 
-bool writeScript(const QString& path, const QString& body) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QStringLiteral("#!/bin/sh\n").toUtf8() + body.toUtf8()) < 0) {
-        return false;
-    }
-    file.close();
-    return file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                               QFileDevice::ExeOwner);
-}
-
 int freePort() {
     QTcpServer probe;
     return probe.listen(QHostAddress::LocalHost) ? probe.serverPort() : 0;
@@ -128,16 +117,15 @@ void MailSink::clear() {
     }
 }
 
-void DesktopSandbox::set(const char* name, const QByteArray& value, bool unset) {
-    saved_.append({name, qgetenv(name)});
-    if (unset) {
-        qunsetenv(name);
-    } else {
-        qputenv(name, value);
-    }
-}
-
 DesktopSandbox::DesktopSandbox() {
+    const auto set = [this](const char* name, const QByteArray& value, bool unset = false) {
+        saved_.append({name, qgetenv(name)});
+        if (unset) {
+            qunsetenv(name);
+        } else {
+            qputenv(name, value);
+        }
+    };
     const QByteArray root = QFile::encodeName(dir_.path());
     QDir(dir_.path()).mkpath(QStringLiteral("data/applications"));
     QDir(dir_.path()).mkpath(QStringLiteral("config"));
@@ -165,12 +153,12 @@ DesktopSandbox::~DesktopSandbox() {
 }
 
 QString DesktopSandbox::registerHandler(const QString& scheme, int sleepSeconds, int exitCode) {
-    const QString record = dir_.filePath(scheme + QStringLiteral(".args"));
-    return registerScript(scheme, QStringLiteral("printf '%s\\n' \"$@\" > '%1.part'\n"
-                                                 "mv '%1.part' '%1'\nsleep %2\nexit %3\n")
-                                      .arg(record)
-                                      .arg(sleepSeconds)
-                                      .arg(exitCode));
+    return registerScript(scheme,
+                          QStringLiteral("printf '%s\\n' \"$@\" > '%1.part'\nmv '%1.part' '%1'\n"
+                                         "sleep %2\nexit %3\n")
+                              .arg(dir_.filePath(scheme + QStringLiteral(".args")))
+                              .arg(sleepSeconds)
+                              .arg(exitCode));
 }
 
 QString DesktopSandbox::registerScript(const QString& scheme, const QString& body) {
@@ -179,9 +167,13 @@ QString DesktopSandbox::registerScript(const QString& scheme, const QString& bod
         return QStringLiteral("needs xdg-utils (tools/install-dependencies.sh)");
     }
     const QString script = dir_.filePath(scheme + QStringLiteral("-handler.sh"));
-    if (!writeScript(script, body)) {
+    QFile file(script);
+    if (!file.open(QIODevice::WriteOnly)) {
         return QStringLiteral("cannot write ") + script;
     }
+    file.write(QStringLiteral("#!/bin/sh\n").toUtf8() + body.toUtf8());
+    file.close();
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const QString entry = QStringLiteral("fyn-test-") + scheme + QStringLiteral(".desktop");
     QFile desktop(dir_.filePath(QStringLiteral("data/applications/") + entry));
     if (!desktop.open(QIODevice::WriteOnly)) {
@@ -205,12 +197,17 @@ QString DesktopSandbox::registerScript(const QString& scheme, const QString& bod
 QString DesktopSandbox::slowDown(const QString& program, int seconds) {
     const QString real = QStandardPaths::findExecutable(program);
     const QString folder = dir_.filePath(QStringLiteral("slow"));
-    if (real.isEmpty() || !QDir().mkpath(folder) ||
-        !writeScript(folder + QLatin1Char('/') + program,
-                     QStringLiteral("sleep %1\nexec '%2' \"$@\"\n").arg(seconds).arg(real))) {
+    QFile file(folder + QLatin1Char('/') + program);
+    if (real.isEmpty() || !QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) ||
+        file.write(QStringLiteral("#!/bin/sh\nsleep %1\nexec '%2' \"$@\"\n")
+                       .arg(seconds)
+                       .arg(real)
+                       .toUtf8()) < 0 ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner)) {
         return QStringLiteral("cannot slow down ") + program;
     }
-    set("PATH", QFile::encodeName(folder) + ':' + qgetenv("PATH"));
+    saved_.append({"PATH", qgetenv("PATH")});
+    qputenv("PATH", QFile::encodeName(folder) + ':' + qgetenv("PATH"));
     return {};
 }
 

@@ -65,8 +65,6 @@ public:
     QString filePath(const QString& name) const { return dir_.filePath(name); }
 
 private:
-    void set(const char* name, const QByteArray& value, bool unset = false);
-
     QTemporaryDir dir_;
     QList<QPair<QByteArray, QByteArray>> saved_;
 };

@@ -1,3 +1,5 @@
+#include "ContactLog.h"
+#include "ControlIds.h"
 #include "DialogBuilder.h"
 #include "FakeSeams.h"
 #include "GroupSheet.h"
@@ -6,6 +8,7 @@
 #include "MainDialog.h"
 #include "RealParts.h"
 #include "RecordingMessageBoxes.h"
+#include "ReminderDialog.h"
 #include "Settings.h"
 #include "SheetBackup.h"
 #include "SheetBuilder.h"
@@ -13,16 +16,20 @@
 #include "SheetSender.h"
 #include "StringTable.h"
 #include "TextCodec.h"
+#include "TextIds.h"
 #include "Wording.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonObject>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrlQuery>
 #include <memory>
 
 using namespace fyn;
@@ -70,6 +77,31 @@ SheetBuilder groupThree(const QByteArray& secretary) {
 
 const QString kFrom = u"zber@example.sk"_s;
 
+QStringList cleanAddresses(int count) {
+    QStringList addresses;
+    for (int i = 1; i <= count; ++i) {
+        addresses << u"a%1@example.sk"_s.arg(i, 3, 10, QLatin1Char('0'));
+    }
+    return addresses;
+}
+
+// January: the clean ones missing, one whose address would add a recipient, one without an
+// address, and three who reported.
+SheetBuilder everyoneToRemind(int clean) {
+    SheetBuilder sheet;
+    sheet.setGroupNumber(3);
+    sheet.setReportMonth(0);
+    for (const QString& address : cleanAddresses(clean)) {
+        sheet.addPublisher("Jan", address.left(4).toLatin1(), address.toLatin1());
+    }
+    sheet.addPublisher("Zly", "Zly", "zly@example.sk\r\nBcc: all@example.sk");
+    sheet.addPublisher("Bez", "Adresy", "", "0905 111 222");
+    for (const char* surname : {"R1", "R2", "R3"}) {
+        sheet.setReport(sheet.addPublisher("Jan", surname, "r@example.sk"), 0, 1, {});
+    }
+    return sheet;
+}
+
 } // namespace
 
 // Mail goes out through msmtp to a local SMTP server and is read back from its Maildir.
@@ -87,6 +119,9 @@ private:
     std::unique_ptr<test::ScriptedFilePicker> files_;
     std::unique_ptr<SheetBackup> backup_;
     std::unique_ptr<MainDialog> window_;
+    std::unique_ptr<ContactLog> log_;
+    qint64 longestWaitMs_ = 0; // of the event loop while reminding
+    int shownProgress_ = 0;
 
     QString sheetFolder() const { return dir_->filePath(u"D\u00e1ta.t09"_s); }
 
@@ -103,6 +138,26 @@ private:
     }
     void click(int id) { DialogBuilder::control<QPushButton>(*window_, id)->click(); }
     QString updatedSheet() const { return sheetFolder() + u"/Skupina3.t19"_s; }
+    // Opens the window that reminds everyone, on a log read afresh as after a restart, and
+    // presses Enter.
+    std::unique_ptr<ReminderDialog> remindAll() {
+        log_ = std::make_unique<ContactLog>(dir_->filePath(u"contacts.sqlite"_s));
+        auto dialog = std::make_unique<ReminderDialog>(
+            ReminderDialog::Context{window_->sheet(), window_->wording(), StringTable::slovak(),
+                                    *messages_, mail_->mailers, *clock_, log_.get()});
+        dialog->show();
+        QTimer ticker;
+        QElapsedTimer sinceTick;
+        QObject::connect(&ticker, &QTimer::timeout, [&] {
+            longestWaitMs_ = std::max(longestWaitMs_, sinceTick.restart());
+            const auto* progress = dialog->findChild<QProgressDialog*>();
+            shownProgress_ = std::max(shownProgress_, progress ? progress->value() : 0);
+        });
+        ticker.start(10);
+        sinceTick.start();
+        QTest::keyClick(dialog->findChild<QListWidget*>(), Qt::Key_Return);
+        return dialog;
+    }
 
 private Q_SLOTS:
     void initTestCase() { sinkProblem_ = sink_.start(); }
@@ -360,6 +415,69 @@ private Q_SLOTS:
         QCOMPARE(messages_->texts(),
                  QStringList{StringTable::slovak().text(1231, {updatedSheet()})});
         QCOMPARE(sink_.messages().size(), 0);
+    }
+    // A hundred reminded at once: one message each, to that address alone, while the window
+    // keeps answering and counts them. The same day, after a restart, nobody is offered again.
+    void everyoneMissingGetsOneReminderOnce() {
+        open(everyoneToRemind(100));
+        remindAll();
+        const auto& strings = StringTable::slovak();
+        QCOMPARE(messages_->texts(),
+                 QStringList{strings.text(text::kRemindSent, {u"100"_s, u"100"_s})});
+        QStringList reached;
+        for (const QJsonValue& mail : sink_.messages()) {
+            QCOMPARE(mail[u"to"_s].toArray(), QJsonArray{mail[u"rcptTo"_s]});
+            QCOMPARE(mail[u"subject"_s].toString(), u"Report"_s);
+            reached << mail[u"rcptTo"_s].toString();
+        }
+        reached.sort();
+        QCOMPARE(reached, cleanAddresses(100));
+        QVERIFY2(shownProgress_ >= 90 && longestWaitMs_ < 1000,
+                 qPrintable(QString::number(longestWaitMs_)));
+
+        const auto again = remindAll();
+        auto* send = DialogBuilder::control<QPushButton>(*again, ReminderControl::Send);
+        QVERIFY(!send->isEnabled());
+        QTest::keyClick(again->findChild<QListWidget*>(), Qt::Key_Space); // sure, once more
+        QVERIFY(send->isEnabled());
+        QCOMPARE(sink_.messages().size(), 100);
+        QCOMPARE(messages_->texts().size(), 1);
+    }
+
+    // One box names every failure with the command's complaint; failures are no reminders.
+    void failedRemindersAreSummedUpAndStayTicked() {
+        settings_->WriteSetting(u"Mail"_s, u"Command"_s,
+                                u"sh -c \"echo '550 mailbox unavailable' >&2; exit 75\""_s);
+        open(everyoneToRemind(5));
+        const auto dialog = remindAll();
+        const QString summary = messages_->texts().last();
+        QVERIFY(
+            summary.startsWith(StringTable::slovak().text(text::kRemindSent, {u"0"_s, u"5"_s})));
+        QCOMPARE(summary.count(u"550 mailbox unavailable"_s), 5);
+        QCOMPARE(dialog->reminders().tickedRows().size(), 5);
+    }
+
+    // Through the real xdg-email: one compose window, every clean address a blind copy, To empty.
+    void remindingThroughTheMailClient() {
+        test::DesktopSandbox desktop;
+        const QString problem = desktop.registerHandler(u"mailto"_s);
+        FYN_REQUIRE_PART(problem.isEmpty(), problem);
+        settings_ = std::make_unique<Settings>(dir_->filePath(u"without-command.ini"_s));
+        mail_ = std::make_unique<fyn::test::MailSeams>(*settings_, *messages_);
+        open(everyoneToRemind(5));
+        const auto dialog = remindAll();
+        const QStringList arguments = desktop.recorded(u"mailto"_s);
+        QCOMPARE(arguments.size(), 1);
+        const QUrl uri(arguments.first());
+        const QUrlQuery query(uri);
+        QCOMPARE(uri.path(), QString());
+        QVERIFY(!query.hasQueryItem(u"to"_s));
+        QCOMPARE(query.allQueryItemValues(u"bcc"_s, QUrl::FullyDecoded), cleanAddresses(5));
+        QCOMPARE(query.queryItemValue(u"subject"_s), u"Report"_s);
+        QCOMPARE(messages_->texts(),
+                 QStringList{StringTable::slovak().text(text::kRemindComposed, {u"5"_s})});
+        QVERIFY(dialog->reminders().tickedRows().isEmpty()); // handed over is reminded
+        QTRY_COMPARE_WITH_TIMEOUT(mail_->commands.handedOverCount(), 0, 15000);
     }
 };
 
