@@ -1,7 +1,6 @@
 #pragma once
 
 #include "GroupSheet.h"
-#include "LittleEndian.h"
 #include "RecordingMessageBoxes.h"
 #include "ReportEntryModel.h"
 #include "SheetBuilder.h"
@@ -59,9 +58,6 @@ struct ReportFixture {
     ReportEntryModel::Context context() {
         return {sheet_, wording_, StringTable::slovak(), boxes_,
                 [this](const QString& name) { committed_ << name; }};
-    }
-    std::uint16_t value(std::size_t array) const {
-        return readU16(sheet_.Record(1) + array + 2 * static_cast<std::size_t>(kK));
     }
     QByteArray recordBytes() const {
         return QByteArray(reinterpret_cast<const char*>(sheet_.Record(1)), layout::kRecordSize);

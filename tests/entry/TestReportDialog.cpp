@@ -3,7 +3,6 @@
 #include "FakeSeams.h"
 #include "GroupSheet.h"
 #include "KeyboardUser.h"
-#include "LittleEndian.h"
 #include "MailSeams.h"
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
@@ -200,7 +199,7 @@ private Q_SLOTS:
         QVERIFY(control(ReportControl::RemarksField)->isHidden());
         click(ReportControl::Ok);
         QVERIFY(accepted());
-        QCOMPARE(value(kRemarkEntry), remarksBefore_ + 1);
+        QCOMPARE(sheet_.publisher(1).month(kMay, kSlot).remarkNumber(), remarksBefore_ + 1);
     }
 
     void remarkFieldInput_data() {
