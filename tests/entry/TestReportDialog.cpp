@@ -39,8 +39,7 @@ bool openRemarks() {
 
 } // namespace
 
-// What only the widgets do: the focus, the keys and the controls that come and go. What the
-// dialog decides is tested on its model.
+// What only the widgets do: focus, keys and the controls that come and go; the rest is the model's.
 class TestReportDialog : public QObject, ReportFixture {
     Q_OBJECT
 
