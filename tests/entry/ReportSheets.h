@@ -1,7 +1,12 @@
 #pragma once
 
+#include "GroupSheet.h"
+#include "RecordingMessageBoxes.h"
+#include "ReportEntryModel.h"
 #include "SheetBuilder.h"
+#include "StringTable.h"
 #include "TextCodec.h"
+#include "Wording.h"
 
 namespace fyn::test {
 
@@ -17,7 +22,7 @@ inline QByteArray cp1250(const QString& text) {
 
 // Record 1 is the publisher under test, a publisher with nothing entered for May yet; record 2
 // only makes the sheet a group. One remark exists already.
-inline SheetBuilder reportGroup(int reportMonth = kMay) {
+inline SheetBuilder group(int reportMonth = kMay) {
     using namespace layout;
     SheetBuilder sheet;
     sheet.setGroupNumber(4);
@@ -36,5 +41,37 @@ inline void setInService(SheetBuilder& sheet, int month, std::uint16_t studies =
     sheet.setMonthValue(1, layout::kStudiesAndFlags, month, kSlot,
                         static_cast<std::uint16_t>(layout::kInServiceBit | studies));
 }
+
+// The loaded sheet that the report is entered into, and what the report told the program.
+struct ReportFixture {
+    bool load(const SheetBuilder& builder) {
+        boxes_.clear();
+        committed_.clear();
+        if (!sheet_.Read(builder.build(), QStringLiteral("g.t09"))) {
+            return false;
+        }
+        sheet_.yearSlot = kSlot;
+        before_ = recordBytes();
+        remarksBefore_ = sheet_.remarkCount();
+        return true;
+    }
+    ReportEntryModel::Context context() {
+        return {sheet_, wording_, StringTable::slovak(), boxes_,
+                [this](const QString& name) { committed_ << name; }};
+    }
+    QByteArray recordBytes() const {
+        return QByteArray(reinterpret_cast<const char*>(sheet_.Record(1)), layout::kRecordSize);
+    }
+    QByteArray remarkEntry(int number) const {
+        return QByteArray(reinterpret_cast<const char*>(sheet_.RemarkEntry(number)));
+    }
+
+    RecordingMessageBoxes boxes_;
+    GroupSheet sheet_;
+    Wording wording_{StringTable::slovak(), sheet_};
+    QStringList committed_;
+    QByteArray before_;
+    int remarksBefore_ = 0;
+};
 
 } // namespace fyn::test

@@ -1,10 +1,5 @@
-#include "GroupSheet.h"
 #include "LittleEndian.h"
-#include "RecordingMessageBoxes.h"
-#include "ReportEntryModel.h"
 #include "ReportSheets.h"
-#include "StringTable.h"
-#include "Wording.h"
 
 #include <QTest>
 #include <memory>
@@ -13,434 +8,274 @@ using namespace fyn;
 using namespace fyn::layout;
 using namespace fyn::test;
 using namespace Qt::StringLiterals;
-using Step = ReportEntryModel::Step;
 
 namespace {
 
-const QString kPositive = QStringLiteral("Please enter a positive integer.");
+// Figures of May by array (a byte for the status, a word from the publications on), or any
+// other byte of the record by its offset.
+using Cells = QList<std::pair<int, int>>;
+
+void poke(QByteArray& record, const Cells& cells) {
+    auto* bytes = reinterpret_cast<std::uint8_t*>(record.data());
+    for (const auto& [at, value] : cells) {
+        if (at >= int(kPublications)) {
+            writeU16(bytes + at + 2 * kK, static_cast<std::uint16_t>(value));
+        } else {
+            bytes[at == int(kPioneerStatus) ? at + kK : at] = static_cast<std::uint8_t>(value);
+        }
+    }
+}
 
 QString between(int upper) {
     return QStringLiteral("Please enter an integer between 0 and %1.").arg(upper);
 }
 
+// What a case sets up besides May's figures, and what it expects besides the changed bytes,
+// where either differs from a plain report of May accepted at the last stop.
+struct More {
+    const char* steps = "accepted";
+    QStringList messages{};
+    QByteArrayList entries{""};  // the remark entries the dialog added
+    const char* label = "";      // credit
+    QString panel{};             // warnings
+    const char* texts = nullptr; // month|status|privilege|group, checked where given
+    const char* shown = nullptr; // h: hours, s: studies, c: credit, l: status label, a: box
+                                 // 1050, A: 1050 ticked, I: in service; checked where given
+    QByteArrayList remarks{};    // in the table before the dialog opens
+    int reportMonth = kMay;
+};
+
 } // namespace
 
-class TestReportEntryModel : public QObject {
+Q_DECLARE_METATYPE(More)
+
+class TestReportEntryModel : public QObject, ReportFixture {
     Q_OBJECT
 
 private Q_SLOTS:
-    void opening_data() {
-        QTest::addColumn<int>("status"); // the month's whole status byte
-        QTest::addColumn<int>("privilege");
-        QTest::addColumn<int>("groupByte");
-        QTest::addColumn<bool>("inService");
-        QTest::addColumn<QString>("statusText");
-        QTest::addColumn<QString>("privilegeText");
-        QTest::addColumn<QString>("groupText");
-        QTest::addColumn<QString>("shown"); // h: hours, s: studies, c: credit, a: box 1050
-        const auto row = [](const char* name, int status, int privilege, int groupByte,
-                            bool inService, const char* statusText, const char* privilegeText,
-                            const char* groupText, const char* shown) {
-            QTest::newRow(name) << status << privilege << groupByte << inService
-                                << QString::fromUtf8(statusText) << QString::fromUtf8(privilegeText)
-                                << QString::fromUtf8(groupText) << QString::fromLatin1(shown);
-        };
-        row("publisher, elder, not in service", 0, 0xFE, 4, false, "", "Starší", "Skupina 4", "a");
-        row("publisher in service", 0, 0, 4, true, "", "", "Skupina 4", "sa");
-        row("carried status bits show the hours", 0x80, 0, 4, true, "", "", "Skupina 4", "hsa");
-        row("auxiliary pioneer", 1, 0, 12, true, "Pomocný priekopník", "", "Skupina 12", "hsa");
-        row("regular pioneer, ministerial servant", 2, 1, 4, false, "Pravidelný priekopník",
-            "Služobný pomocník", "Skupina 4", "c");
-        row("special pioneer, group byte 255", 3, 3, 255, true, "Zvláštny priekopník",
-            "Pokrstený brat", "Skupina -1", "hs");
-    }
-
-    void opening() {
-        QFETCH(int, status);
-        QFETCH(int, privilege);
-        QFETCH(int, groupByte);
-        QFETCH(bool, inService);
-        SheetBuilder sheet = reportGroup();
-        sheet.setRecordByte(1, kPioneerStatus + kK, static_cast<std::uint8_t>(status));
-        sheet.setRecordByte(1, kPrivilege, static_cast<std::uint8_t>(privilege));
-        sheet.setRecordByte(1, kRecordGroupNumber, static_cast<std::uint8_t>(groupByte));
-        if (inService) {
-            setInService(sheet, kMay);
-        }
-        QVERIFY(open(sheet));
-        const ReportEntryModel::Texts& texts = model_->texts();
-        const ReportEntryModel::Visibility& shown = model_->visibility();
-        QCOMPARE(texts.name, QStringLiteral("Ján Novák"));
-        QCOMPARE(texts.month, QStringLiteral("Máj"));
-        QTEST(texts.status, "statusText");
-        QTEST(texts.privilege, "privilegeText");
-        QTEST(texts.group, "groupText");
-        QCOMPARE(shown.statusLabel, !shown.auxiliaryBox);
-        QCOMPARE(model_->auxiliaryTicked(), (status & kStatusMask) == AuxiliaryPioneer);
-        QCOMPARE(model_->inService(), inService);
-        QTEST(QString::fromLatin1(shown.hours ? "h" : "") +
-                  QLatin1String(shown.studies ? "s" : "") +
-                  QLatin1String(shown.creditLabel ? "c" : "") +
-                  QLatin1String(shown.auxiliaryBox ? "a" : ""),
-              "shown");
-    }
-
-    // What accepting stores after the commands, for May's status byte and studies word as
-    // given; the rest of the record stays as it was.
-    void accepting_data() {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<int>("flags");
+    // The commands, then OK at the last stop. Nothing reaches the record before the OK.
+    void report_data() {
+        QTest::addColumn<Cells>("given");
         QTest::addColumn<QString>("commands");
-        QTest::addColumn<int>("storedStatus");
-        QTest::addColumn<int>("storedFlags");
-        QTest::addColumn<int>("storedHours");
-        const auto row = [](const char* name, int status, int flags, const char* commands,
-                            int storedStatus, int storedFlags, int storedHours) {
-            QTest::newRow(name) << status << flags << QString::fromUtf8(commands) << storedStatus
-                                << storedFlags << storedHours;
+        QTest::addColumn<Cells>("stored");
+        QTest::addColumn<More>("more");
+        const auto row = [](const char* name, const Cells& given, const char* commands,
+                            const Cells& stored, const More& more = {}) {
+            QTest::newRow(name) << given << QString::fromUtf8(commands) << stored << more;
         };
-        row("bit 10 is cleared", 0, 0x5400, "", 0, 0x5000, 0);
-        row("ticked with 3 studies, bits 12-15 kept", 0, 0xA400, "tick|studies:3", 0, 0xA803, 0);
-        row("unticking drops typed hours and studies", 2, 0x5803, "hours:20|untick", 2, 0x5000, 0);
-        row("hours mean in service, ticked or not", 1, 0, "hours:5", 1, 0x0800, 5);
-        row("two zeros tick the box when 1050 is clicked", 0xB4, 0, "hours:00|aux:1", 0xB5, 0x0800,
-            0);
-        row("publisher ticks 1050", 0xB4, 0x0801, "aux:1", 0xB5, 0x0801, 0);
-        row("auxiliary pioneer unticks it", 0xB5, 0x0801, "aux:0", 0xB4, 0x0801, 0);
-        row("regular pioneer stays whatever 1050 holds", 0xB6, 0x0801, "aux:1", 0xB6, 0x0801, 0);
-        row("special pioneer as well", 0xB7, 0x0801, "aux:1", 0xB7, 0x0801, 0);
-    }
-
-    void accepting() {
-        QFETCH(int, status);
-        QFETCH(int, flags);
-        QFETCH(QString, commands);
-        QFETCH(int, storedStatus);
-        QFETCH(int, storedFlags);
-        QFETCH(int, storedHours);
-        SheetBuilder sheet = reportGroup();
-        sheet.setRecordByte(1, kPioneerStatus + kK, static_cast<std::uint8_t>(status));
-        sheet.setMonthValue(1, kStudiesAndFlags, kMay, kSlot, static_cast<std::uint16_t>(flags));
-        QVERIFY(open(sheet));
-        run(commands);
-        QCOMPARE(run(u"ok!"_s), u"accepted"_s);
-
-        QByteArray expected = before_;
-        auto* bytes = reinterpret_cast<std::uint8_t*>(expected.data());
-        bytes[kPioneerStatus + kK] = static_cast<std::uint8_t>(storedStatus);
-        writeU16(bytes + kStudiesAndFlags + 2 * kK, static_cast<std::uint16_t>(storedFlags));
-        writeU16(bytes + kHours + 2 * kK, static_cast<std::uint16_t>(storedHours));
-        QCOMPARE(recordBytes(), expected);
-        QCOMPARE(committed_, QStringList{QStringLiteral("Ján Novák")});
-    }
-
-    void validation_data() {
-        QTest::addColumn<int>("publications");
-        QTest::addColumn<int>("videos");
-        QTest::addColumn<int>("returnVisits");
-        QTest::addColumn<QString>("hours");
-        QTest::addColumn<QString>("studies");
-        QTest::addColumn<QString>("message"); // empty: accepted
-        QTest::addColumn<int>("field");
-        const auto row = [](const char* name, int publications, int videos, int returnVisits,
-                            const char* hours, const char* studies, const QString& message,
-                            int field) {
-            QTest::newRow(name) << publications << videos << returnVisits
-                                << QString::fromLatin1(hours) << QString::fromLatin1(studies)
-                                << message << field;
-        };
-        using M = ReportEntryModel;
-        row("videos before publications", 4096, 4096, 0, "1", "1", between(4095), M::Videos);
-        row("publications before return visits", 4096, 0, 512, "1", "1", between(4095),
-            M::Publications);
-        row("return visits before studies", 0, 0, 600, "1", "2.5", between(511), M::ReturnVisits);
-        row("studies 2.5", 0, 0, 0, "1", "2.5", kPositive, M::Studies);
-        row("studies before hours", 0, 0, 0, "70000", "64", between(63), M::Studies);
-        row("hours 70000", 0, 0, 0, "70000", "1", between(65535), M::Hours);
-        row("hours 2.5", 0, 0, 0, "2.5", "1", kPositive, M::Hours);
-        row("every upper bound passes", 4095, 4095, 511, "65535", "63", {}, 0);
-    }
-
-    void validation() {
-        QFETCH(int, publications);
-        QFETCH(int, videos);
-        QFETCH(int, returnVisits);
-        QFETCH(QString, hours);
-        QFETCH(QString, studies);
-        QFETCH(QString, message);
-        SheetBuilder sheet = reportGroup();
-        sheet.setStatus(1, AuxiliaryPioneer);
-        sheet.setReport(1, kMay, kSlot,
-                        MonthReport{static_cast<std::uint16_t>(publications),
-                                    static_cast<std::uint16_t>(videos), 0,
-                                    static_cast<std::uint16_t>(returnVisits), 0, true, 0});
-        QVERIFY(open(sheet));
-        const QString step = run(u"hours:"_s + hours + u"|studies:"_s + studies + u"|ok!"_s);
-        if (message.isEmpty()) {
-            QCOMPARE(step, QStringLiteral("accepted"));
-            QVERIFY(boxes_.texts().isEmpty());
-            const QList<int> stored{value(kPublications), value(kVideos), value(kReturnVisits),
-                                    value(kHours), value(kStudiesAndFlags)};
-            QCOMPARE(stored, (QList<int>{publications, videos, returnVisits, hours.toInt(),
-                                         kInServiceBit | studies.toInt()}));
-            return;
-        }
-        QCOMPARE(step, QStringLiteral("invalid"));
-        QCOMPARE(boxes_.texts(), QStringList{message});
-        QTEST(int(model_->invalidField()), "field");
-        QVERIFY(committed_.isEmpty());
-        QCOMPARE(recordBytes(), before_);
-    }
-
-    // The OK command, from the OK button or Enter, and the remarks field that it closes.
-    void okRouting_data() {
-        QTest::addColumn<QString>("commands");
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<int>("mode");
-        const auto row = [](const char* name, const char* commands, const char* steps, int mode) {
-            QTest::newRow(name) << QString::fromUtf8(commands) << QString::fromLatin1(steps)
-                                << mode;
-        };
-        row("away from the last stop it walks on", "ok", "next", 0);
-        row("Enter in the remarks field", "open|ok|close:x", "inService stay", 0);
-        row("leaving the remarks field", "open|close:x", "inService", 2);
-        row("then OK only ends the remarks", "open|close:x|ok!|ok!", "inService stay accepted", 0);
-        row("the in-service box ends them too", "open|close:x|tick|ok!", "inService accepted", 0);
-    }
-
-    void okRouting() {
-        QFETCH(QString, commands);
-        QVERIFY(open(reportGroup()));
-        QTEST(run(commands), "steps");
-        QTEST(model_->remarksMode(), "mode");
-    }
-
-    // A regular pioneer in service with 10 credit hours stored types the hours and leaves the
-    // field, or edits the remark.
-    void credit_data() {
-        QTest::addColumn<int>("hours");
-        QTest::addColumn<QString>("remark");
-        QTest::addColumn<QString>("commands");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<int>("credit");
-        QTest::addColumn<bool>("remarkKept"); // the record refers to a remark
-        const auto row = [](const char* name, int hours, const char* remark, const char* commands,
-                            const char* label, int credit, bool remarkKept) {
-            QTest::newRow(name) << hours << QString::fromLatin1(remark)
-                                << QString::fromLatin1(commands) << QString::fromLatin1(label)
-                                << credit << remarkKept;
-        };
-        row("70 hours typed", 0, "", "hours:70", "( + 5 H )", 5, false);
-        row("80 hours typed, remark 30*", 0, "30*", "hours:80", "( + 30 H )", 30, true);
-        row("remark cleared", 60, "10 +H", "remark:", "", 0, false);
-        row("remark of blanks only", 60, "10 +H", "remark:   ", "", 0, false);
-        row("leading blank, digits not read", 60, "10 +H", "remark: 5", "( + 10 H )", 10, false);
-        row("new credit in the remark", 60, "10 +H", "remark:5 +H", "( + 5 H )", 5, true);
-        row("remark capped by the hours", 60, "10 +H", "remark:40", "( + 15 H )", 15, true);
-    }
-
-    void credit() {
-        QFETCH(int, hours);
-        QFETCH(QString, remark);
-        QFETCH(QString, commands);
-        QFETCH(bool, remarkKept);
-        SheetBuilder sheet = reportGroup();
-        sheet.setStatus(1, RegularPioneer);
-        sheet.setReport(1, kMay, kSlot,
-                        MonthReport{0, 0, static_cast<std::uint16_t>(hours), 0, 1, true, 10});
-        if (!remark.isEmpty()) {
-            sheet.setRemarkEntry(1, kMay, kSlot,
-                                 static_cast<std::uint16_t>(sheet.addRemark(cp1250(remark))));
-        }
-        QVERIFY(open(sheet));
-        run(commands);
-        QTEST(model_->texts().credit, "label");
-        QCOMPARE(run(u"ok!"_s), u"accepted"_s);
-        QTEST(int(value(kCreditHours)), "credit");
-        QCOMPARE(value(kRemarkEntry) != 0, remarkKept);
-    }
-
-    // May has no remark: showing it reserves an entry, the remarks field writes the entry at
-    // once, and the record refers to it from acceptance on; cancelling keeps the entry only.
-    void remarks_data() {
-        QTest::addColumn<bool>("tableFull");
-        QTest::addColumn<QString>("commands");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("reserved");
-        QTest::addColumn<QByteArray>("stored"); // in May's entry; empty: the record refers to none
-        const QString percent = QStringLiteral("Prišiel až v piatok, 5 %");
-        QTest::newRow("a zero report") << false << u"remark:0"_s << u"0"_s << 1 << QByteArray("0");
-        QTest::newRow("a text with a percent sign")
-            << false << u"remark:"_s + percent << percent << 1 << cp1250(percent);
-        QTest::newRow("each month shown reserves one entry")
-            << false << u"remark:abc|months:3,4,3,4"_s << u"abc"_s << 2 << QByteArray("abc");
-        QTest::newRow("a cleared remark stays cleared")
-            << false << u"remark:abc|remark:|months:3,4"_s << QString() << 2 << QByteArray();
-        QTest::newRow("a full table stores no remark")
-            << true << u"remark:0"_s << u"0"_s << 0 << QByteArray();
-    }
-
-    void remarks() {
-        QFETCH(bool, tableFull);
-        QFETCH(QString, commands);
-        QFETCH(int, reserved);
-        QFETCH(QByteArray, stored);
-        SheetBuilder sheet = reportGroup();
-        while (tableFull && sheet.remarkCount() < kMaxRemarks) {
-            sheet.addRemark("x");
-        }
-        QVERIFY(open(sheet));
-        QCOMPARE(boxes_.texts(),
-                 tableFull ? QStringList{u"Mimo priestor pre poznámky"_s} : QStringList());
-        run(commands);
-        QTEST(model_->remarkText(), "text");
-        QCOMPARE(sheet_.remarkCount(), remarksBefore_ + reserved);
-        QCOMPARE(recordBytes(), before_);
-        if (!stored.isEmpty()) {
-            QCOMPARE(remarkEntry(remarksBefore_ + 1), stored);
-        }
-
-        QCOMPARE(run(u"ok!"_s), u"accepted"_s);
-        QCOMPARE(value(kRemarkEntry), stored.isEmpty() ? 0 : remarksBefore_ + 1);
-        QCOMPARE(value(kStudiesAndFlags) & kInServiceBit, 0);
-        QCOMPARE(sheet_.IsReportMissing(1, kMay, kSlot), stored.isEmpty());
-    }
-
-    // Only the report month, when it comes back, recomputes the fields, from the month shown
-    // just before it.
-    void monthChangesKeepTheFields() {
-        SheetBuilder sheet = reportGroup();
-        setInService(sheet, kMay - 1);
-        QVERIFY(open(sheet));
-        run(u"months:3,2"_s);
-        QVERIFY(!model_->visibility().studies);
-        run(u"months:3,4"_s);
-        QVERIFY(model_->visibility().studies);
-    }
-
-    // August shown while September is the report month: the panel, and whether accepting
-    // marks August late (record offset 162).
-    void lateMonth_data() {
-        QTest::addColumn<int>("hours");
-        QTest::addColumn<bool>("markedBefore");
-        QTest::addColumn<int>("reportMonthStatus");
-        QTest::addColumn<int>("shownMonthStatus");
-        QTest::addColumn<QString>("panel");
-        QTest::addColumn<bool>("marked");
-        const QString sent = u"- VÝSTRAHA -   Už ste zaslali August správu za Ján Novák."_s;
-        const QString included =
-            u"\nPrípadné zmeny BUDÚ ZAHRNUTÉ do September správy pre odbočku."_s;
-        const QString notIncluded = u"\nZmeny NEBUDÚ ZAHRNUTÉ do September správy pre odbočku."_s;
+        const int S = kPioneerStatus, P = kPrivilege, G = kRecordGroupNumber, F = kStudiesAndFlags;
+        const int H = kHours, C = kCreditHours, R = kRemarkEntry;
+        const int late = kLateMarksFirstHalf + kMay, june = kMay + 1;
+        // The lines of the warnings panel, for May shown while June is the report month.
+        const QString sent = u"- VÝSTRAHA -   Už ste zaslali Máj správu za Ján Novák."_s;
+        const QString included = u"\nPrípadné zmeny BUDÚ ZAHRNUTÉ do Jún správy pre odbočku."_s;
+        const QString notIncluded = u"\nZmeny NEBUDÚ ZAHRNUTÉ do Jún správy pre odbočku."_s;
         const QString special = u"\nZvláštni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku"_s;
-        const int P = Publisher;
-        const int S = SpecialPioneer;
-        QTest::newRow("no hours yet") << 0 << false << P << P << included << true;
-        QTest::newRow("hours, not marked") << 30 << false << P << P << sent + notIncluded << false;
-        QTest::newRow("hours, marked before") << 30 << true << P << P << sent + included << true;
-        QTest::newRow("special pioneer in the report month")
-            << 0 << false << S << P << special << false;
-        QTest::newRow("special pioneer in the shown month")
-            << 90 << false << P << S << sent + special << false;
+        row("publisher, elder, not in service", {{P, 0xFE}}, "", {},
+            {.texts = "Máj||Starší|Skupina 4", .shown = "a"});
+        row("publisher in service", {{F, 0x0800}}, "", {},
+            {.texts = "Máj|||Skupina 4", .shown = "saI"});
+        row("carried status bits show the hours", {{S, 0x80}, {F, 0x0800}}, "", {},
+            {.texts = "Máj|||Skupina 4", .shown = "hsaI"});
+        row("auxiliary pioneer", {{S, 1}, {G, 12}, {F, 0x0800}}, "", {},
+            {.texts = "Máj|Pomocný priekopník||Skupina 12", .shown = "hsaAI"});
+        row("regular pioneer, ministerial servant", {{S, 2}, {P, 1}}, "", {},
+            {.texts = "Máj|Pravidelný priekopník|Služobný pomocník|Skupina 4", .shown = "cl"});
+        row("special pioneer, group byte 255", {{S, 3}, {P, 3}, {G, 255}, {F, 0x0800}}, "", {},
+            {.panel = special,
+             .texts = "Máj|Zvláštny priekopník|Pokrstený brat|Skupina -1",
+             .shown = "hslI"});
+        // Only the report month, when it comes back, recomputes the fields, from the month shown
+        // just before it.
+        row("other months keep the fields", {{F, 0x0800}}, "months:4,3", {{late - 1, 1}},
+            {.entries = {"", "", ""},
+             .panel = included,
+             .texts = "Apríl|||Skupina 4",
+             .shown = "a",
+             .reportMonth = june});
+        row("the report month recomputes them", {{F, 0x0800}}, "months:4,5", {},
+            {.entries = {"", ""}, .texts = "Jún|||Skupina 4", .shown = "sa", .reportMonth = june});
+
+        row("bit 10 is cleared", {{F, 0x5400}}, "", {{F, 0x5000}});
+        row("ticked with 3 studies, bits 12-15 kept", {{F, 0xA400}}, "tick|studies:3",
+            {{F, 0xA803}});
+        row("unticking drops typed hours and studies", {{S, 2}, {F, 0x5803}}, "hours:20|untick",
+            {{F, 0x5000}});
+        row("hours mean in service, ticked or not", {{S, 1}}, "hours:5", {{F, 0x0800}, {H, 5}});
+        row("two zeros tick the box when 1050 is clicked", {{S, 0xB4}}, "hours:00|aux:1",
+            {{S, 0xB5}, {F, 0x0800}});
+        row("publisher ticks 1050", {{S, 0xB4}, {F, 0x0801}}, "aux:1", {{S, 0xB5}});
+        row("auxiliary pioneer unticks it", {{S, 0xB5}, {F, 0x0801}}, "aux:0", {{S, 0xB4}});
+        row("regular pioneer stays whatever 1050 holds", {{S, 0xB6}, {F, 0x0801}}, "aux:1", {});
+        row("special pioneer as well", {{S, 0xB7}, {F, 0x0801}}, "aux:1", {}, {.panel = special});
+
+        // The values are checked in this order, and only the first refusal is shown.
+        const QString positive = QStringLiteral("Please enter a positive integer.");
+        row("videos before publications", {{kPublications, 4096}, {kVideos, 4096}},
+            "hours:1|studies:1", {}, {"invalid videos", {between(4095)}});
+        row("publications before return visits", {{kPublications, 4096}, {kReturnVisits, 512}},
+            "hours:1|studies:1", {}, {"invalid publications", {between(4095)}});
+        row("return visits before studies", {{kReturnVisits, 600}}, "hours:1|studies:2.5", {},
+            {"invalid returnVisits", {between(511)}});
+        row("studies before hours", {}, "hours:70000|studies:64", {},
+            {"invalid studies", {between(63)}});
+        row("hours 70000", {}, "hours:70000|studies:1", {}, {"invalid hours", {between(65535)}});
+        row("hours 2.5", {}, "hours:2.5|studies:1", {}, {"invalid hours", {positive}});
+        row("every upper bound passes",
+            {{kPublications, 4095}, {kVideos, 4095}, {kReturnVisits, 511}},
+            "hours:65535|studies:63", {{H, 65535}, {F, 0x083F}});
+
+        // Leaving the remarks field ends them, and so does the in-service box.
+        row("the in-service box ends the remarks", {}, "leave:x|tick", {{R, 2}, {F, 0x0800}},
+            {"inService accepted", {}, {"x"}});
+
+        // May has no remark: showing it reserves one entry per month, which the remarks field
+        // writes at once.
+        row("each month shown reserves one entry", {}, "remark:abc|months:3,4,3,4|remark", {{R, 2}},
+            {.entries = {"abc", ""}});
+        row("a cleared remark stays cleared", {}, "remark:abc|remark:|months:3,4|remark", {},
+            {.entries = {"abc", ""}});
+        row("a full table stores no remark", {}, "remark:0", {},
+            {.messages = {u"Mimo priestor pre poznámky"_s},
+             .entries = {},
+             .remarks = QByteArrayList(kMaxRemarks - 1, "x")});
+
+        // A regular pioneer in service with 10 credit hours types the hours and edits the remark.
+        const Cells pioneer{{S, 2}, {F, 0x0801}, {C, 10}};
+        const Cells noted = pioneer + Cells{{R, 2}};
+        const QByteArrayList remark{"10 +H"};
+        row("70 hours typed", pioneer, "hours:70", {{H, 70}, {C, 5}}, {.label = "( + 5 H )"});
+        row("80 hours typed, remark 30*", noted, "hours:80", {{H, 80}, {C, 30}},
+            {.entries = {}, .label = "( + 30 H )", .remarks = {"30*"}});
+        row("remark cleared", noted, "hours:60|remark:", {{H, 60}, {C, 0}, {R, 0}},
+            {.entries = {}, .remarks = remark});
+        row("remark of blanks only", noted, "hours:60|remark:   ", {{H, 60}, {C, 0}, {R, 0}},
+            {.entries = {}, .remarks = remark});
+        row("leading blank, digits not read", noted, "hours:60|remark: 5", {{H, 60}, {R, 0}},
+            {.entries = {}, .label = "( + 10 H )", .remarks = remark});
+        row("remark capped by the hours", noted, "hours:60|remark:40", {{H, 60}, {C, 15}},
+            {.entries = {}, .label = "( + 15 H )", .remarks = remark});
+
+        // May shown while June is the report month: the panel, and whether accepting marks May
+        // late.
+        const Cells hours{{H, 30}, {F, 0x0800}};
+        const auto lateRow = [&](const char* name, const Cells& given, const Cells& stored,
+                                 const QString& panel) {
+            row(name, given, "months:4", stored,
+                {.entries = {"", ""}, .panel = panel, .reportMonth = june});
+        };
+        lateRow("no hours yet", {}, {{late, 1}}, included);
+        lateRow("hours, not marked", hours, {}, sent + notIncluded);
+        lateRow("hours, marked before", hours + Cells{{late, 1}}, {}, sent + included);
+        lateRow("special pioneer in the report month", {{S + monthSlot(june, kSlot), 3}}, {},
+                special);
+        lateRow("special pioneer in the shown month", hours + Cells{{S, 3}}, {}, sent + special);
     }
 
-    void lateMonth() {
-        QFETCH(int, hours);
-        QFETCH(bool, markedBefore);
-        QFETCH(int, reportMonthStatus);
-        QFETCH(int, shownMonthStatus);
-        QFETCH(bool, marked);
-        constexpr int kAugust = 7;
-        SheetBuilder sheet = reportGroup(kAugust + 1);
-        sheet.setStatus(1, kAugust + 1, kSlot, static_cast<PioneerStatus>(reportMonthStatus));
-        sheet.setStatus(1, kAugust, kSlot, static_cast<PioneerStatus>(shownMonthStatus));
-        sheet.setReport(1, kAugust, kSlot,
-                        MonthReport{0, 0, static_cast<std::uint16_t>(hours), 0, 0, true, 0});
-        if (markedBefore) {
-            sheet.markLate(1, kAugust);
+    void report() {
+        QFETCH(Cells, given);
+        QFETCH(QString, commands);
+        QFETCH(Cells, stored);
+        QFETCH(More, more);
+        QVERIFY(open(given, more.remarks, more.reportMonth));
+        QString steps = run(commands);
+        const ReportEntryModel::Texts& texts = model_->texts();
+        if (more.texts) {
+            QCOMPARE(
+                QStringList({texts.month, texts.status, texts.privilege, texts.group}).join(u'|'),
+                QString::fromUtf8(more.texts));
         }
-        QVERIFY(open(sheet));
-        run(u"months:7"_s);
-        QCOMPARE(model_->month(), kAugust);
-        QTEST(model_->texts().warnings, "panel");
-        QCOMPARE(run(u"ok!"_s), u"accepted"_s);
+        if (more.shown) {
+            const ReportEntryModel::Visibility& v = model_->visibility();
+            const auto is = [](bool on, char letter) {
+                return on ? QString(QLatin1Char(letter)) : QString();
+            };
+            QCOMPARE(is(v.hours, 'h') + is(v.studies, 's') + is(v.creditLabel, 'c') +
+                         is(v.statusLabel, 'l') + is(v.auxiliaryBox, 'a') +
+                         is(model_->auxiliaryTicked(), 'A') + is(model_->inService(), 'I'),
+                     QString::fromLatin1(more.shown));
+        }
+        QCOMPARE(recordBytes(), before_);
+        steps = QStringList({steps, run(u"ok!"_s)}).join(u' ').trimmed();
+        QCOMPARE(steps, QString::fromLatin1(more.steps));
+        QCOMPARE(boxes_.texts(), more.messages);
+        QCOMPARE(texts.credit, QString::fromLatin1(more.label));
+        QCOMPARE(texts.warnings, more.panel);
         QByteArray expected = before_;
-        expected[162] = static_cast<char>(marked ? 1 : 0);
+        poke(expected, stored);
         QCOMPARE(recordBytes(), expected);
+        QCOMPARE(committed_,
+                 steps.endsWith(u"accepted"_s) ? QStringList{u"Ján Novák"_s} : QStringList());
+        QByteArrayList entries;
+        for (int number = remarksBefore_ + 1; number <= sheet_.remarkCount(); ++number) {
+            entries << remarkEntry(number);
+        }
+        QCOMPARE(entries, more.entries);
     }
 
 private:
-    bool open(const SheetBuilder& builder);
-    // Runs the commands on the model and answers the steps that the OK command asked for.
+    bool open(const Cells& given, const QByteArrayList& remarks, int reportMonth);
     QString run(const QString& commands);
-    std::uint16_t value(std::size_t array) const {
-        return readU16(sheet_.Record(1) + array + 2 * static_cast<std::size_t>(kK));
-    }
-    QByteArray recordBytes() const {
-        return QByteArray(reinterpret_cast<const char*>(sheet_.Record(1)), kRecordSize);
-    }
-    QByteArray remarkEntry(int number) const {
-        return QByteArray(reinterpret_cast<const char*>(sheet_.RemarkEntry(number)));
-    }
 
-    RecordingMessageBoxes boxes_;
-    GroupSheet sheet_;
-    Wording wording_{StringTable::slovak(), sheet_};
     std::unique_ptr<ReportEntryModel> model_;
-    QStringList committed_;
-    QByteArray before_;
-    int remarksBefore_ = 0;
 };
 
-bool TestReportEntryModel::open(const SheetBuilder& builder) {
-    boxes_.clear();
-    committed_.clear();
-    if (!sheet_.Read(builder.build(), QStringLiteral("g.t09"))) {
+bool TestReportEntryModel::open(const Cells& given, const QByteArrayList& remarks,
+                                int reportMonth) {
+    SheetBuilder sheet = group(reportMonth);
+    for (const QByteArray& remark : remarks) {
+        sheet.addRemark(remark);
+    }
+    QByteArray record = sheet.plainRecord(1);
+    poke(record, given);
+    sheet.setRecordBytes(1, 0, record);
+    if (!load(sheet)) {
         return false;
     }
-    sheet_.yearSlot = kSlot;
-    before_ = recordBytes();
-    remarksBefore_ = sheet_.remarkCount();
-    const ReportEntryModel::Context context{sheet_, wording_, StringTable::slovak(), boxes_,
-                                            [this](const QString& name) { committed_ << name; }};
-    model_ = std::make_unique<ReportEntryModel>(context, 1);
+    model_ = std::make_unique<ReportEntryModel>(context(), 1);
     return true;
 }
 
-// Commands separated by "|": "ok" and "ok!" (at the last stop), "open", "close:TEXT" by leaving the
-// field, "remark:TEXT" typed and closed with Enter, "tick", "untick", "aux:1", "aux:0",
-// "hours:TEXT" typed and left, "studies:TEXT", "months:M,M,..." picked in the month list, which
-// then closes.
+// Runs commands separated by "|" and answers the steps that the OK commands asked for: "ok" and
+// "ok!" (at the last stop), "leave:TEXT" typed into the remarks field and left, "remark:TEXT"
+// typed and closed with Enter ("remark" alone: Enter on what the field shows), "tick", "untick",
+// "aux:1", "aux:0", "hours:TEXT" typed and left, "studies:TEXT", "months:M,M,..." picked in the
+// month list, which then closes.
 QString TestReportEntryModel::run(const QString& commands) {
-    static const char* const names[] = {"stay", "next", "inService", "invalid", "accepted"};
-    QStringList steps;
-    const auto note = [&steps](Step step) {
-        steps << QString::fromLatin1(names[static_cast<int>(step)]);
+    static const char* const steps[] = {"stay", "next", "inService", "invalid", "accepted"};
+    static const char* const fields[] = {"publications", "videos", "hours", "returnVisits",
+                                         "studies"};
+    QStringList taken;
+    const auto note = [&](ReportEntryModel::Step step) {
+        taken << QString::fromLatin1(steps[static_cast<int>(step)]);
+        if (step == ReportEntryModel::Step::FocusInvalidField) {
+            taken.last() += u' ' + QString::fromLatin1(fields[model_->invalidField()]);
+        }
     };
-    for (const QString& command : commands.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
-        const QString verb = command.section(QLatin1Char(':'), 0, 0);
-        const QString text = command.section(QLatin1Char(':'), 1);
-        if (verb.startsWith(QStringLiteral("ok"))) {
-            note(model_->OkCommand(verb == QStringLiteral("ok!")));
-        } else if (verb == QStringLiteral("open")) {
+    for (const QString& command : commands.split(u'|', Qt::SkipEmptyParts)) {
+        const QString verb = command.section(u':', 0, 0);
+        const QString text = command.section(u':', 1);
+        if (verb.startsWith(u"ok"_s)) {
+            note(model_->OkCommand(verb == u"ok!"_s));
+        } else if (verb == u"leave"_s) {
             model_->OpenRemarks();
-        } else if (verb == QStringLiteral("close")) {
             note(model_->CloseRemarks(text, false));
-        } else if (verb == QStringLiteral("remark")) {
+        } else if (verb == u"remark"_s) {
             model_->OpenRemarks();
             model_->OkCommand(false);
-            model_->CloseRemarks(text, false);
-        } else if (verb.endsWith(QStringLiteral("tick"))) {
-            model_->InServiceClicked(verb == QStringLiteral("tick"));
-        } else if (verb == QStringLiteral("aux")) {
-            model_->AuxiliaryPioneerClicked(text == QStringLiteral("1"));
-        } else if (verb == QStringLiteral("hours")) {
+            model_->CloseRemarks(command.contains(u':') ? text : model_->remarkText(), false);
+        } else if (verb.endsWith(u"tick"_s)) {
+            model_->InServiceClicked(verb == u"tick"_s);
+        } else if (verb == u"aux"_s) {
+            model_->AuxiliaryPioneerClicked(text == u"1"_s);
+        } else if (verb == u"hours"_s) {
             model_->EditField(ReportEntryModel::Hours, text);
             model_->HoursFieldLeft();
-        } else if (verb == QStringLiteral("studies")) {
+        } else if (verb == u"studies"_s) {
             model_->EditField(ReportEntryModel::Studies, text);
-        } else if (verb == QStringLiteral("months")) {
+        } else if (verb == u"months"_s) {
             model_->OpenMonthList();
-            for (const QString& month : text.split(QLatin1Char(','))) {
+            for (const QString& month : text.split(u',')) {
                 model_->SelectMonth(month.toInt());
             }
             model_->CloseMonthList();
@@ -448,7 +283,7 @@ QString TestReportEntryModel::run(const QString& commands) {
             qFatal("unknown command %s", qPrintable(command));
         }
     }
-    return steps.join(QLatin1Char(' '));
+    return taken.join(u' ');
 }
 
 QTEST_GUILESS_MAIN(TestReportEntryModel)
