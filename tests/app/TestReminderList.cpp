@@ -42,7 +42,8 @@ private Q_SLOTS:
         contacts.Record(4, Contact::Channel::Email, u"x"_s, now.addSecs(-3600 * 25));
         contacts.Record(5, Contact::Channel::Telephone, u"x"_s, now.addSecs(-3600));
 
-        ReminderList list(sheet, Wording(StringTable::slovak(), sheet), StringTable::slovak());
+        const Wording wording(StringTable::slovak(), sheet);
+        ReminderList list(sheet, wording, StringTable::slovak());
         list.Fill(&contacts, now);
         QCOMPARE(list.TotalsLine(), u"Odovzdané: 1 z 9. V službe: 1, hodiny: 10, "
                                     u"biblické štúdiá: 2, pomocní priekopníci: 1"_s);
