@@ -44,6 +44,8 @@ public:
     };
 
     ReminderList(const GroupSheet& sheet, const Wording& wording, const StringTable& strings);
+    // The list refers to the wording it is given, which must outlive it.
+    ReminderList(const GroupSheet&, Wording&&, const StringTable&) = delete;
 
     // The missing publishers in record order; contacts may be null when the log is not there.
     void Fill(const MonthContacts* contacts, const QDateTime& now);
