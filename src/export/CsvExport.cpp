@@ -11,19 +11,12 @@ namespace fyn {
 
 QString CsvExport::Run(const QString& outputPath, const QString& sheetPath, const Clock& clock,
                        const StringTable& strings) {
-    GroupSheet sheet;
-    if (const QString error = ExportInput::Read(sheet, sheetPath, outputPath, clock.today());
-        !error.isEmpty()) {
-        return error;
-    }
-    const Wording wording(strings, sheet);
-
-    const QString failure = SavedFile::Write(
-        outputPath, MonthCsv::Compose(sheet, wording, sheet.reportMonth, sheet.yearSlot));
-    if (!failure.isEmpty()) {
-        return QStringLiteral("%1: cannot write: %2").arg(outputPath, failure);
-    }
-    return {};
+    return ExportInput::Export(
+        outputPath, sheetPath, clock.today(), strings,
+        [&](const GroupSheet& sheet, const Wording& wording) {
+            return SavedFile::Write(
+                outputPath, MonthCsv::Compose(sheet, wording, sheet.reportMonth, sheet.yearSlot));
+        });
 }
 
 } // namespace fyn

@@ -1,11 +1,23 @@
 #include "ExportInput.h"
 
 #include "GroupSheet.h"
+#include "Wording.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace fyn {
+
+QString ExportInput::Export(const QString& outputPath, const QString& sheetPath, QDate today,
+                            const StringTable& strings, const Writer& write) {
+    GroupSheet sheet;
+    if (const QString error = Read(sheet, sheetPath, outputPath, today); !error.isEmpty()) {
+        return error;
+    }
+    const QString failure = write(sheet, Wording(strings, sheet));
+    return failure.isEmpty() ? QString()
+                             : QStringLiteral("%1: cannot write: %2").arg(outputPath, failure);
+}
 
 QString ExportInput::Read(GroupSheet& sheet, const QString& sheetPath, const QString& outputPath,
                           QDate today) {

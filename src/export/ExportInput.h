@@ -2,17 +2,27 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 
 namespace fyn {
 
 class GroupSheet;
+class StringTable;
+class Wording;
 
-// What fyn --pdf and fyn --csv both do before they write: read the sheet strictly (a file
-// shorter than the header is no sheet) with the months of today, and refuse an output that
-// is the sheet itself, which the export would destroy.
+// What fyn --pdf and fyn --csv both do around their writing: read the sheet strictly (a file
+// shorter than the header is no sheet) with the months of today, refuse an output that is the
+// sheet itself, which the export would destroy, and name the file when the write fails.
 class ExportInput {
 public:
-    // Answers an empty text when the sheet was read, else the one line that says why not.
+    // write answers an empty text when the file was written, else the reason it was not.
+    using Writer = std::function<QString(const GroupSheet& sheet, const Wording& wording)>;
+
+    // Answers an empty text on success, else the one line that says what failed.
+    static QString Export(const QString& outputPath, const QString& sheetPath, QDate today,
+                          const StringTable& strings, const Writer& write);
+
+private:
     static QString Read(GroupSheet& sheet, const QString& sheetPath, const QString& outputPath,
                         QDate today);
 };
