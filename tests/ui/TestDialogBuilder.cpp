@@ -27,6 +27,7 @@ using fyn::ControlTemplate;
 using fyn::DialogBuilder;
 using fyn::DialogTemplate;
 using fyn::DialogTemplates;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -239,6 +240,13 @@ void TestDialogBuilder::templateTextsFitTheirControls() {
             tableCaptions.emplace_back(155, strings.text(fyn::text::kStatusNames + i));
             tableCaptions.emplace_back(156, strings.text(fyn::text::kPrivilegeNames + i));
         }
+    } else if (templateId == DialogTemplates::kRemindersId) {
+        // A full group of 127, each with about a hundred hours and ten studies.
+        tableCaptions.emplace_back(
+            1000, strings.text(fyn::text::kRemindTotals,
+                               {u"127"_s, u"127"_s, u"127"_s, u"12700"_s, u"1270"_s, u"127"_s}));
+        tableCaptions.emplace_back(1, strings.text(fyn::text::kRemindSendButton));
+        tableCaptions.emplace_back(2, strings.text(fyn::text::kRemindCloseButton));
     }
     for (const auto& [controlId, caption] : tableCaptions)
         QVERIFY2(fits(built.control(controlId), caption), qPrintable(caption));
