@@ -50,6 +50,22 @@ int completedJobs(const QString& queue) {
 
 constexpr double kTolerance = 0.5;
 
+// The preview of a numbered sheet, shown, printing on the system's printers.
+struct ShownPreview {
+    explicit ShownPreview(int publishers) : sheet(PrintTestSheet::numbered(publishers)) {
+        dialog.show();
+    }
+    void click(int buttonId) {
+        QTest::mouseClick(DialogBuilder::control<QPushButton>(dialog, buttonId), Qt::LeftButton);
+    }
+
+    PrintTestSheet sheet;
+    QtPrinterAccess printers;
+    RecordingMessageBoxes messages;
+    SheetPrinter printer{printers, messages, StringTable::slovak()};
+    PreviewDialog dialog{sheet.source(), printer};
+};
+
 // Answers the printer setup as a user does: picks a printer in Qt's dialog and clicks a button.
 void answerSetup(const QString& printerName, QDialogButtonBox::StandardButton button) {
     QTimer::singleShot(0, [=] {
@@ -110,15 +126,9 @@ private Q_SLOTS:
             }
         }
 
-        PrintTestSheet sheet(PrintTestSheet::numbered(33));
-        QtPrinterAccess printers;
-        RecordingMessageBoxes messages;
-        SheetPrinter printer(printers, messages, StringTable::slovak());
-        PreviewDialog dialog(sheet.source(), printer);
-        dialog.show();
-        QTest::mouseClick(DialogBuilder::control<QPushButton>(dialog, PreviewControl::Print),
-                          Qt::LeftButton);
-        QCOMPARE(messages.texts(), QStringList());
+        ShownPreview preview(33);
+        preview.click(PreviewControl::Print);
+        QCOMPARE(preview.messages.texts(), QStringList());
 
         // Done is when CUPS says the job completed, not when the file first appears.
         const QDeadlineTimer deadline(60000);
@@ -172,31 +182,24 @@ private Q_SLOTS:
         }
         qputenv("PRINTER", queue_.toLocal8Bit());
 
-        PrintTestSheet sheet(PrintTestSheet::numbered(3));
-        QtPrinterAccess printers;
-        RecordingMessageBoxes messages;
-        SheetPrinter printer(printers, messages, StringTable::slovak());
-        PreviewDialog dialog(sheet.source(), printer);
-        dialog.show();
-        auto* setup = DialogBuilder::control<QPushButton>(dialog, PreviewControl::PrinterSetup);
+        ShownPreview preview(3);
         const auto current = [&] {
-            const PrinterAccess::Current found = printers.currentPrinter();
+            const PrinterAccess::Current found = preview.printers.currentPrinter();
             return found.printer != nullptr ? found.printer->printerName() : QString();
         };
 
         answerSetup(chosen, QDialogButtonBox::Ok);
-        QTest::mouseClick(setup, Qt::LeftButton);
+        preview.click(PreviewControl::PrinterSetup);
         QCOMPARE(current(), chosen);
         answerSetup(queue_, QDialogButtonBox::Cancel);
-        QTest::mouseClick(setup, Qt::LeftButton);
+        preview.click(PreviewControl::PrinterSetup);
         QCOMPARE(current(), chosen);
 
         // Gone while Fyn runs: nothing goes to the default printer instead.
         run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), chosen}, &status);
         QCOMPARE(status, 0);
-        QTest::mouseClick(DialogBuilder::control<QPushButton>(dialog, PreviewControl::Print),
-                          Qt::LeftButton);
-        QCOMPARE(messages.texts(), QStringList{QStringLiteral("no hdc")});
+        preview.click(PreviewControl::Print);
+        QCOMPARE(preview.messages.texts(), QStringList{QStringLiteral("no hdc")});
     }
 
 private:
