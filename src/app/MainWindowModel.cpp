@@ -218,8 +218,10 @@ void MainWindowModel::LoadNewSheet(const std::optional<QString>& chosen) {
 }
 
 bool MainWindowModel::mayDropUnsavedReports() {
+    // Yes drops reports not written yet: Enter must not.
     return services_.messages.askYesNo(
-        services_.strings.text(text::kSwitchWithoutSaving, {sheet_.sheetPath()}));
+        services_.strings.text(text::kSwitchWithoutSaving, {sheet_.sheetPath()}),
+        MessageBoxes::Preferred::No);
 }
 
 bool MainWindowModel::WriteBack() {
@@ -243,8 +245,9 @@ bool MainWindowModel::loadSheet(const QString& path) {
 }
 
 bool MainWindowModel::CloseProgram() {
-    if (!WriteBack() && !services_.messages.askYesNo(services_.strings.text(
-                            text::kCloseWithoutSaving, {sheet_.sheetPath()}))) {
+    if (!WriteBack() && !services_.messages.askYesNo(
+                            services_.strings.text(text::kCloseWithoutSaving, {sheet_.sheetPath()}),
+                            MessageBoxes::Preferred::No)) {
         return false;
     }
     if (sheet_.buffersAllocated()) {

@@ -55,11 +55,12 @@ void QtMessageBoxes::inform(const QString& text, Icon icon) {
     box.exec();
 }
 
-bool QtMessageBoxes::askYesNo(const QString& text) {
+bool QtMessageBoxes::askYesNo(const QString& text, Preferred preferred) {
     QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No,
                     owner(parent_));
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(preferred == Preferred::Yes ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
     // Our questions name the buttons ("Áno", "Nie" in Slovak). Qt's translations keep those
     // words under an older context that Qt 6 no longer looks in, or lack the language, so the
     // texts come from our own table in the interface language.

@@ -18,7 +18,7 @@ public:
     QWidget* parentWidget() const { return parent_; }
 
     void inform(const QString& text, Icon icon = Icon::None) override;
-    bool askYesNo(const QString& text) override;
+    bool askYesNo(const QString& text, Preferred preferred) override;
 
     // The title the next box gets.
     QString title() const;

@@ -6,8 +6,8 @@ void RecordingMessageBoxes::inform(const QString& text, Icon icon) {
     shown_.append({text, icon, false});
 }
 
-bool RecordingMessageBoxes::askYesNo(const QString& text) {
-    shown_.append({text, Icon::Question, true});
+bool RecordingMessageBoxes::askYesNo(const QString& text, Preferred preferred) {
+    shown_.append({text, Icon::Question, true, preferred});
     return answers_.isEmpty() ? false : answers_.takeFirst();
 }
 

@@ -16,10 +16,11 @@ public:
         QString text;
         Icon icon;
         bool question;
+        Preferred preferred = Preferred::Yes;
     };
 
     void inform(const QString& text, Icon icon = Icon::None) override;
-    bool askYesNo(const QString& text) override;
+    bool askYesNo(const QString& text, Preferred preferred) override;
 
     void queueAnswer(bool yes) { answers_.append(yes); }
     const QList<Shown>& shown() const { return shown_; }

@@ -102,17 +102,25 @@ private Q_SLOTS:
         QTest::addColumn<QMessageBox::StandardButton>("clicked");
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("Yes") << QMessageBox::Yes << 0 << true;
-        QTest::newRow("No") << QMessageBox::No << 0 << false;
+        QTest::addColumn<MessageBoxes::Preferred>("preferred");
+        using enum MessageBoxes::Preferred;
+        QTest::newRow("Yes") << QMessageBox::Yes << 0 << true << Yes;
+        QTest::newRow("No") << QMessageBox::No << 0 << false << Yes;
         QTest::newRow("Enter takes the default Yes")
-            << QMessageBox::NoButton << int(Qt::Key_Return) << true;
-        QTest::newRow("Esc answers No") << QMessageBox::NoButton << int(Qt::Key_Escape) << false;
+            << QMessageBox::NoButton << int(Qt::Key_Return) << true << Yes;
+        QTest::newRow("Esc answers No")
+            << QMessageBox::NoButton << int(Qt::Key_Escape) << false << Yes;
+        QTest::newRow("Enter takes the default No")
+            << QMessageBox::NoButton << int(Qt::Key_Return) << false << No;
+        QTest::newRow("Esc answers No where No is preferred")
+            << QMessageBox::NoButton << int(Qt::Key_Escape) << false << No;
     }
 
     void askYesNoAnswers() {
         QFETCH(QMessageBox::StandardButton, clicked);
         QFETCH(int, key);
         QFETCH(bool, expected);
+        QFETCH(MessageBoxes::Preferred, preferred);
         QDialog window;
         window.setWindowTitle(QStringLiteral("Správy z kazateľskej služby"));
         QtMessageBoxes boxes;
@@ -125,7 +133,7 @@ private Q_SLOTS:
             else
                 QTest::keyClick(&box, Qt::Key(key));
         });
-        const bool answer = boxes.askYesNo(QStringLiteral("Odoslať?"));
+        const bool answer = boxes.askYesNo(QStringLiteral("Odoslať?"), preferred);
 
         QVERIFY(seen.shown);
         QCOMPARE(answer, expected);
