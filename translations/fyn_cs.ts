@@ -521,6 +521,34 @@ Instalace programu je zřejmě neúplná; nainstalujte balík fyn znovu.</transl
         <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
         <translation>Zpráva pro %1 adresátů (ve skryté kopii) je připravena ve vašem e-mailovém programu. Odešlete ji odtamtud.</translation>
     </message>
+    <message id="2117">
+        <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
+        <translation>Poštovní příkaz neskončil do %1 sekund a byl zastaven. Zpráva mohla odejít; než ji pošlete znovu, ověřte to u adresáta.</translation>
+    </message>
+    <message id="2118">
+        <source>Možno odoslané (poštový príkaz bol zastavený), znova sa neponúkajú:</source>
+        <translation>Možná odesláno (poštovní příkaz byl zastaven), znovu se nenabízejí:</translation>
+    </message>
+    <message id="2119">
+        <source>pripomienka možno odišla %1</source>
+        <translation>připomínka možná odešla %1</translation>
+    </message>
+    <message id="2120">
+        <source>Záznam kontaktov %1 sa nedá prečítať: %2. Pripomienky z iných spustení programu nie sú známe, tie z tohto áno.</source>
+        <translation>Záznam kontaktů %1 nelze přečíst: %2. Připomínky z jiných spuštění programu nejsou známy, ty z tohoto ano.</translation>
+    </message>
+    <message id="2121">
+        <source>%1: %2.
+
+Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</source>
+        <translation>%1: %2.
+
+Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</translation>
+    </message>
+    <message id="2122">
+        <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
+        <translation>Aktualizovaný list byl odeslán na adresu %1.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Zadejte kladné celé číslo.</translation>

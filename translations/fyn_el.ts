@@ -521,6 +521,34 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
         <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
         <translation>Το μήνυμα για %1 παραλήπτες (σε κρυφή κοινοποίηση) είναι έτοιμο στο πρόγραμμα e-mail σας. Στείλτε το από εκεί.</translation>
     </message>
+    <message id="2117">
+        <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
+        <translation>Η εντολή αλληλογραφίας δεν ολοκληρώθηκε μέσα σε %1 δευτερόλεπτα και διακόπηκε. Το μήνυμα ίσως στάλθηκε· πριν το στείλετε ξανά, ελέγξτε το με τον παραλήπτη.</translation>
+    </message>
+    <message id="2118">
+        <source>Možno odoslané (poštový príkaz bol zastavený), znova sa neponúkajú:</source>
+        <translation>Ίσως στάλθηκαν (η εντολή αλληλογραφίας διακόπηκε), δεν προτείνονται ξανά:</translation>
+    </message>
+    <message id="2119">
+        <source>pripomienka možno odišla %1</source>
+        <translation>η υπενθύμιση ίσως στάλθηκε %1</translation>
+    </message>
+    <message id="2120">
+        <source>Záznam kontaktov %1 sa nedá prečítať: %2. Pripomienky z iných spustení programu nie sú známe, tie z tohto áno.</source>
+        <translation>Το αρχείο επαφών %1 δεν μπορεί να διαβαστεί: %2. Οι υπενθυμίσεις άλλων εκτελέσεων του προγράμματος δεν είναι γνωστές, αυτής της εκτέλεσης είναι.</translation>
+    </message>
+    <message id="2121">
+        <source>%1: %2.
+
+Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</source>
+        <translation>%1: %2.
+
+Έχει ήδη σταλεί μία υπενθύμιση τις τελευταίες 24 ώρες. Να σταλεί και άλλη;</translation>
+    </message>
+    <message id="2122">
+        <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
+        <translation>Το ενημερωμένο φύλλο στάλθηκε στη διεύθυνση %1.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Πληκτρολογήστε θετικό ακέραιο αριθμό.</translation>

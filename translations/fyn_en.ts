@@ -521,6 +521,34 @@ The program's installation is probably incomplete; install the fyn package again
         <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
         <translation>The message to %1 recipients (as blind copies) is ready in your e-mail program. Send it from there.</translation>
     </message>
+    <message id="2117">
+        <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
+        <translation>The mail command did not finish within %1 seconds and was stopped. The message may have gone; check with the recipient before you send it again.</translation>
+    </message>
+    <message id="2118">
+        <source>Možno odoslané (poštový príkaz bol zastavený), znova sa neponúkajú:</source>
+        <translation>May have been sent (the mail command was stopped), not offered again:</translation>
+    </message>
+    <message id="2119">
+        <source>pripomienka možno odišla %1</source>
+        <translation>reminder may have gone on %1</translation>
+    </message>
+    <message id="2120">
+        <source>Záznam kontaktov %1 sa nedá prečítať: %2. Pripomienky z iných spustení programu nie sú známe, tie z tohto áno.</source>
+        <translation>The contact log %1 cannot be read: %2. Reminders from other runs of the program are not known; those from this run are.</translation>
+    </message>
+    <message id="2121">
+        <source>%1: %2.
+
+Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</source>
+        <translation>%1: %2.
+
+A reminder already went out in the last 24 hours. Send another one?</translation>
+    </message>
+    <message id="2122">
+        <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
+        <translation>The updated sheet was sent to %1.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Please enter a positive integer.</translation>

@@ -521,6 +521,34 @@ Programmi paigaldus on ilmselt puudulik; paigaldage pakett fyn uuesti.</translat
         <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
         <translation>Kiri %1 saajale (pimekoopiana) on teie e-posti programmis valmis. Saatke see sealt.</translation>
     </message>
+    <message id="2117">
+        <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
+        <translation>Postikäsk ei lõppenud %1 sekundi jooksul ja peatati. Kiri võis välja minna; enne uuesti saatmist kontrollige seda saajalt.</translation>
+    </message>
+    <message id="2118">
+        <source>Možno odoslané (poštový príkaz bol zastavený), znova sa neponúkajú:</source>
+        <translation>Võib-olla saadetud (postikäsk peatati), neid uuesti ei pakuta:</translation>
+    </message>
+    <message id="2119">
+        <source>pripomienka možno odišla %1</source>
+        <translation>meeldetuletus võis välja minna %1</translation>
+    </message>
+    <message id="2120">
+        <source>Záznam kontaktov %1 sa nedá prečítať: %2. Pripomienky z iných spustení programu nie sú známe, tie z tohto áno.</source>
+        <translation>Kontaktide logi %1 ei saa lugeda: %2. Programmi teiste käivituste meeldetuletusi ei teata, selle käivituse omi teatakse.</translation>
+    </message>
+    <message id="2121">
+        <source>%1: %2.
+
+Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</source>
+        <translation>%1: %2.
+
+Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks?</translation>
+    </message>
+    <message id="2122">
+        <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
+        <translation>Uuendatud leht saadeti aadressile %1.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Sisestage positiivne täisarv.</translation>

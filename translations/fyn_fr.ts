@@ -521,6 +521,34 @@ L'installation du programme est sans doute incomplète ; réinstallez le paquet 
         <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
         <translation>Le message pour %1 destinataires (en copie cachée) est prêt dans votre messagerie. Envoyez-le depuis celle-ci.</translation>
     </message>
+    <message id="2117">
+        <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
+        <translation>La commande de courrier ne s'est pas terminée en %1 secondes et a été arrêtée. Le message est peut-être parti ; vérifiez auprès du destinataire avant de le renvoyer.</translation>
+    </message>
+    <message id="2118">
+        <source>Možno odoslané (poštový príkaz bol zastavený), znova sa neponúkajú:</source>
+        <translation>Peut-être envoyés (la commande de courrier a été arrêtée), ils ne sont plus proposés :</translation>
+    </message>
+    <message id="2119">
+        <source>pripomienka možno odišla %1</source>
+        <translation>rappel peut-être parti le %1</translation>
+    </message>
+    <message id="2120">
+        <source>Záznam kontaktov %1 sa nedá prečítať: %2. Pripomienky z iných spustení programu nie sú známe, tie z tohto áno.</source>
+        <translation>Le journal des contacts %1 ne peut pas être lu : %2. Les rappels des autres lancements du programme sont inconnus, ceux de celui-ci sont connus.</translation>
+    </message>
+    <message id="2121">
+        <source>%1: %2.
+
+Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</source>
+        <translation>%1 : %2.
+
+Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?</translation>
+    </message>
+    <message id="2122">
+        <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
+        <translation>La feuille mise à jour a été envoyée à l'adresse %1.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Entrez un nombre entier positif.</translation>

@@ -521,6 +521,34 @@ Instalacja programu jest prawdopodobnie niepełna; zainstaluj ponownie pakiet fy
         <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
         <translation>Wiadomość do %1 adresatów (w ukrytej kopii) czeka w Twoim programie pocztowym. Wyślij ją stamtąd.</translation>
     </message>
+    <message id="2117">
+        <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
+        <translation>Polecenie pocztowe nie zakończyło się w ciągu %1 sekund i zostało zatrzymane. Wiadomość mogła zostać wysłana; zanim wyślesz ją ponownie, sprawdź to u adresata.</translation>
+    </message>
+    <message id="2118">
+        <source>Možno odoslané (poštový príkaz bol zastavený), znova sa neponúkajú:</source>
+        <translation>Być może wysłane (polecenie pocztowe zostało zatrzymane), nie są proponowane ponownie:</translation>
+    </message>
+    <message id="2119">
+        <source>pripomienka možno odišla %1</source>
+        <translation>przypomnienie być może wysłane %1</translation>
+    </message>
+    <message id="2120">
+        <source>Záznam kontaktov %1 sa nedá prečítať: %2. Pripomienky z iných spustení programu nie sú známe, tie z tohto áno.</source>
+        <translation>Nie można odczytać rejestru kontaktów %1: %2. Przypomnienia z innych uruchomień programu nie są znane, te z bieżącego tak.</translation>
+    </message>
+    <message id="2121">
+        <source>%1: %2.
+
+Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</source>
+        <translation>%1: %2.
+
+W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne?</translation>
+    </message>
+    <message id="2122">
+        <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
+        <translation>Zaktualizowany arkusz wysłano na adres %1.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Wpisz dodatnią liczbę całkowitą.</translation>

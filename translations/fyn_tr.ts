@@ -521,6 +521,34 @@ Program kurulumu büyük olasılıkla eksik; fyn paketini yeniden kurun.</transl
         <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
         <translation>%1 alıcıya (gizli kopya olarak) giden ileti e-posta programınızda hazır. Oradan gönderin.</translation>
     </message>
+    <message id="2117">
+        <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
+        <translation>Posta komutu %1 saniye içinde bitmedi ve durduruldu. İleti gitmiş olabilir; yeniden göndermeden önce alıcıya sorun.</translation>
+    </message>
+    <message id="2118">
+        <source>Možno odoslané (poštový príkaz bol zastavený), znova sa neponúkajú:</source>
+        <translation>Gönderilmiş olabilir (posta komutu durduruldu), yeniden önerilmez:</translation>
+    </message>
+    <message id="2119">
+        <source>pripomienka možno odišla %1</source>
+        <translation>hatırlatma gitmiş olabilir %1</translation>
+    </message>
+    <message id="2120">
+        <source>Záznam kontaktov %1 sa nedá prečítať: %2. Pripomienky z iných spustení programu nie sú známe, tie z tohto áno.</source>
+        <translation>%1 iletişim kaydı okunamıyor: %2. Programın başka çalıştırmalarındaki hatırlatmalar bilinmiyor, bu çalıştırmadakiler biliniyor.</translation>
+    </message>
+    <message id="2121">
+        <source>%1: %2.
+
+Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</source>
+        <translation>%1: %2.
+
+Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsin mi?</translation>
+    </message>
+    <message id="2122">
+        <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
+        <translation>Güncellenen çizelge %1 adresine gönderildi.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Pozitif bir tamsayı girin.</translation>

@@ -13,6 +13,7 @@
 #include "MonthContacts.h"
 #include "PreviewDialog.h"
 #include "ReminderDialog.h"
+#include "ReminderList.h"
 #include "ReminderSender.h"
 #include "ReportDialog.h"
 #include "SheetMessages.h"
@@ -45,7 +46,8 @@ QString literalCaption(QString text) {
 MainDialog::MainDialog(const Services& services, QString commandLine, QWidget* parent)
     : QDialog(parent), services_(services), commandLine_(std::move(commandLine)),
       model_({services.messages, services.clock, services.settings, services.backup,
-              services.strings}) {
+              services.strings}),
+      contacts_(services.contactLog) {
     DialogBuilder::build(*this, DialogTemplates::mainWindow());
     list_ = control<QListWidget>(MainWindowControl::PublisherList);
     connectControls();
@@ -245,7 +247,8 @@ void MainDialog::DialPhoneNumber() {
         const QString& number =
             contacts.phoneNumbers[static_cast<std::size_t>(contacts.phoneIndex)];
         if (services_.dialer.DialNumber(number)) {
-            recordContact(model_.selectedRecord(), Contact::Channel::Telephone, number);
+            recordContact(
+                describeContact(model_.selectedRecord(), Contact::Channel::Telephone, number));
         }
     }
 }
@@ -255,38 +258,74 @@ void MainDialog::ShowEmailSample() {
 }
 
 void MainDialog::SendReminderEmail() {
-    const QString& address = model_.contacts().publisherEmail;
+    const QString address = model_.contacts().publisherEmail;
+    const int index = model_.selectedRecord();
     if (model_.selectedRow() < 0 || address.isEmpty()) {
         return;
     }
-    ReminderSender sender({services_.messages, services_.strings, services_.mailers});
-    switch (
-        sender.SendReminderEmail(address, model_.wording().MonthName(model_.sheet().reportMonth))) {
-    case ReminderSender::Outcome::NotSent:
-        break;
-    case ReminderSender::Outcome::Sent:
-        recordContact(model_.selectedRecord(), Contact::Channel::Email, address);
-        break;
-    case ReminderSender::Outcome::Composed:
-        recordContact(model_.selectedRecord(), Contact::Channel::MailClient, address);
-        break;
-    case ReminderSender::Outcome::Failed:
-        recordContact(model_.selectedRecord(), Contact::Channel::Email, address,
-                      sender.failureDetail());
-        break;
-    }
-}
-
-// Each contact is read and written at once: a second window on the same group may have added
-// its own in between. A log that cannot be written is told once per run and stops nothing.
-void MainDialog::recordContact(int index, Contact::Channel channel, const QString& address,
-                               const QString& failure) {
-    if (services_.contactLog == nullptr || index <= 0) {
+    QString lastReminder;
+    const bool again = remindedRecently(index, lastReminder);
+    // Esc and Enter keep the second reminder back; the question shows the address.
+    if (again && !services_.messages.askYesNo(
+                     services_.strings.text(text::kRemindAgain,
+                                            {model_.wording().PublisherName(index, false) +
+                                                 QStringLiteral(" <") + address + QLatin1Char('>'),
+                                             lastReminder}),
+                     MessageBoxes::Preferred::No)) {
         return;
     }
-    MonthContacts contacts(*services_.contactLog, model_.sheet());
-    const ContactLogResult result =
-        contacts.Record(index, channel, address, services_.clock.now(), failure);
+    // Who it is, taken now: a mail client may answer after another sheet was loaded.
+    Contact contact = describeContact(index, Contact::Channel::Email, address);
+    ReminderSender sender({services_.messages, services_.strings, services_.mailers});
+    const auto record = [this, contact](ReminderSender::Outcome outcome, const QString& detail) {
+        Contact done = contact;
+        done.when = services_.clock.now().toUTC();
+        done.detail = detail;
+        switch (outcome) {
+        case ReminderSender::Outcome::NotSent:
+            return;
+        case ReminderSender::Outcome::Sent:
+            break;
+        case ReminderSender::Outcome::Composed:
+            done.channel = Contact::Channel::MailClient;
+            break;
+        case ReminderSender::Outcome::Failed:
+            done.result = Contact::Result::Failed;
+            break;
+        case ReminderSender::Outcome::MayHaveGone:
+            done.result = Contact::Result::Uncertain;
+            break;
+        case ReminderSender::Outcome::HandingOver:
+            done.channel = Contact::Channel::MailClient;
+            contacts_.Expect(done);
+            return;
+        }
+        recordContact(done);
+    };
+    const ReminderSender::Outcome outcome = sender.SendReminderEmail(
+        address, model_.wording().MonthName(model_.sheet().reportMonth), !again, this, record);
+    record(outcome, sender.failureDetail());
+}
+
+bool MainDialog::remindedRecently(int index, QString& lastReminder) {
+    MonthContacts month(contacts_, model_.sheet());
+    month.Load();
+    if (!month.RemindedRecently(index, services_.clock.now())) {
+        return false;
+    }
+    lastReminder = ReminderList::ContactText(services_.strings, *month.LastReminder(index));
+    return true;
+}
+
+Contact MainDialog::describeContact(int index, Contact::Channel channel, const QString& address) {
+    return MonthContacts(contacts_, model_.sheet())
+        .Describe(index, channel, address, services_.clock.now());
+}
+
+// Each contact is written at once: a second window on the same group may read it. A log that
+// cannot be written is told once per run and stops nothing; this run still knows the contact.
+void MainDialog::recordContact(const Contact& contact) {
+    const ContactLogResult result = contacts_.Record(contact);
     if (result.firstOfRun) {
         services_.messages.inform(result.Describe(services_.strings), MessageBoxes::Icon::Warning);
     }
@@ -297,7 +336,7 @@ void MainDialog::RemindMissing() {
         return;
     }
     ReminderDialog dialog({model_.sheet(), model_.wording(), services_.strings, services_.messages,
-                           services_.mailers, services_.clock, services_.contactLog},
+                           services_.mailers, services_.clock, contacts_, this},
                           this);
     dialog.exec();
     focusList();
@@ -308,7 +347,8 @@ void MainDialog::SendUpdatedSheet() {
                  services_.mailers,
                  [this](const SheetResult& result) {
                      return SheetMessages::show(result, services_.messages, services_.strings);
-                 }})
+                 },
+                 this})
         .SendUpdatedSheet();
 }
 

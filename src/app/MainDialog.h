@@ -2,6 +2,7 @@
 
 #include "Contact.h"
 #include "MainWindowModel.h"
+#include "RunContacts.h"
 
 #include <QDialog>
 
@@ -84,13 +85,19 @@ private:
     void connectControls();
     void addAboutEntry();
     void addReminderEntry();
-    void recordContact(int index, Contact::Channel channel, const QString& address,
-                       const QString& failure = {});
+    // Records what became of a contact with the publisher described; a box tells the log's
+    // first failure in this run.
+    void recordContact(const Contact& contact);
+    Contact describeContact(int index, Contact::Channel channel, const QString& address);
+    // True when the publisher was reminded within a day; lastReminder then says when and how.
+    bool remindedRecently(int index, QString& lastReminder);
     void openReportDialog(int index);
 
     Services services_;
     QString commandLine_;
     MainWindowModel model_;
+    // Everyone reminded or called in this run, whatever becomes of the log.
+    RunContacts contacts_;
     int shownListRevision_ = -1;
     bool closing_ = false;
 

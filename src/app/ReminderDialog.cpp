@@ -8,6 +8,7 @@
 #include "DialogTemplates.h"
 #include "GroupSheet.h"
 #include "MessageBoxes.h"
+#include "RunContacts.h"
 #include "StringTable.h"
 #include "TextIds.h"
 #include "Wording.h"
@@ -20,7 +21,8 @@
 namespace fyn {
 
 ReminderDialog::ReminderDialog(const Context& context, QWidget* parent)
-    : QDialog(parent), context_(context), list_(context.sheet, context.wording, context.strings) {
+    : QDialog(parent), context_(context), contacts_(context.contacts, context.sheet),
+      list_(context.sheet, context.wording, context.strings) {
     DialogBuilder::build(*this, DialogTemplates::reminders());
     const StringTable& strings = context_.strings;
     setWindowTitle(strings.text(text::kRemindMissingTitle,
@@ -33,11 +35,9 @@ ReminderDialog::ReminderDialog(const Context& context, QWidget* parent)
         ->setText(strings.text(text::kRemindCloseButton));
     rows_ = DialogBuilder::control<QListWidget>(*this, ReminderControl::List);
 
-    if (context_.contactLog != nullptr) {
-        contacts_ = std::make_unique<MonthContacts>(*context_.contactLog, context_.sheet);
-        tellLogResult(contacts_->Load());
-    }
-    list_.Fill(contacts_.get(), context_.clock.now());
+    DialogBuilder::control<QLabel>(*this, ReminderControl::LogProblem)->setWordWrap(true);
+    readContacts();
+    list_.Fill(&contacts_, context_.clock.now());
     totals->setText(list_.TotalsLine());
     showRows();
     rows_->setCurrentRow(0);
@@ -93,10 +93,22 @@ void ReminderDialog::updateSendButton() {
     send->setDefault(true);
 }
 
-void ReminderDialog::tellLogResult(const ContactLogResult& result) {
-    if (result.firstOfRun) {
+void ReminderDialog::readContacts() {
+    const ContactLogResult result = contacts_.Load();
+    if (result.kind == ContactLogResult::Kind::DoneAfterSettingAside && result.firstOfRun) {
         context_.messages.inform(result.Describe(context_.strings), MessageBoxes::Icon::Warning);
     }
+    // Said every time the dialog opens, not once a run: whoever was reminded before this run
+    // may be ticked again, and the user must know why.
+    auto* problem = DialogBuilder::control<QLabel>(*this, ReminderControl::LogProblem);
+    const bool shown = !result.ok();
+    problem->setText(result.DescribeUnread(context_.strings));
+    if (shown != problem->isHidden()) {
+        return;
+    }
+    problem->setVisible(shown);
+    const int below = problem->geometry().bottom() + 1 - rows_->geometry().top();
+    rows_->setGeometry(rows_->geometry().adjusted(0, shown ? below : -below, 0, 0));
 }
 
 bool ReminderDialog::showProgress(int done, int total) {
@@ -113,6 +125,7 @@ bool ReminderDialog::showProgress(int done, int total) {
         progress_->setMinimumDuration(0);
         progress_->setAutoClose(false);
         progress_->setAutoReset(false);
+        progress_->show();
     }
     progress_->setLabelText(context_.strings.text(
         text::kRemindProgress, {QString::number(done + 1), QString::number(total)}));
@@ -120,30 +133,56 @@ bool ReminderDialog::showProgress(int done, int total) {
     return !progress_->wasCanceled();
 }
 
+BulkReminder::Recorder
+ReminderDialog::recorder(const QList<BulkReminder::Recipient>& recipients) const {
+    // Who each row is, taken now: a mail client may answer after another sheet was loaded.
+    QHash<int, Contact> people;
+    for (const BulkReminder::Recipient& recipient : recipients) {
+        people.insert(recipient.index, contacts_.Describe(recipient.index, Contact::Channel::Email,
+                                                          recipient.address, {}));
+    }
+    return
+        [people, &run = context_.contacts, &clock = context_.clock, &messages = context_.messages,
+         &strings = context_.strings](const BulkReminder::Delivery& delivery) {
+            using Outcome = BulkReminder::Delivery::Outcome;
+            Contact contact = people.value(delivery.index);
+            contact.channel =
+                delivery.toMailClient ? Contact::Channel::MailClient : Contact::Channel::Email;
+            contact.when = clock.now().toUTC();
+            contact.detail = delivery.failure;
+            if (delivery.outcome == Outcome::HandingOver) {
+                run.Expect(contact);
+                return;
+            }
+            contact.result = delivery.outcome == Outcome::Sent     ? Contact::Result::Done
+                             : delivery.outcome == Outcome::Failed ? Contact::Result::Failed
+                                                                   : Contact::Result::Uncertain;
+            const ContactLogResult result = run.Record(contact);
+            if (result.firstOfRun) {
+                messages.inform(result.Describe(strings), MessageBoxes::Icon::Warning);
+            }
+        };
+}
+
 void ReminderDialog::SendToTicked() {
+    // Whoever another window reminded since the dialog opened is no longer ticked.
+    readContacts();
+    list_.RefreshContacts(&contacts_, context_.clock.now());
     QList<BulkReminder::Recipient> recipients;
     for (const int row : list_.tickedRows()) {
         const ReminderList::Row& ticked = list_.rows()[static_cast<std::size_t>(row)];
         recipients.append({ticked.index, ticked.name, ticked.address});
     }
-    if (recipients.isEmpty()) {
-        return;
+    if (!recipients.isEmpty()) {
+        BulkReminder({context_.mailers, context_.messages, context_.strings})
+            .Send(
+                recipients, context_.wording.MonthName(context_.sheet.reportMonth),
+                [this](int done, int total) { return showProgress(done, total); },
+                recorder(recipients), context_.owner);
+        progress_.reset();
+        readContacts();
     }
-    BulkReminder({context_.mailers, context_.messages, context_.strings})
-        .Send(
-            recipients, context_.wording.MonthName(context_.sheet.reportMonth),
-            [this](int done, int total) { return showProgress(done, total); },
-            [this](const BulkReminder::Delivery& delivery) {
-                if (contacts_) {
-                    tellLogResult(contacts_->Record(
-                        delivery.index,
-                        delivery.toMailClient ? Contact::Channel::MailClient
-                                              : Contact::Channel::Email,
-                        delivery.address, context_.clock.now(), delivery.failure));
-                }
-            });
-    progress_.reset();
-    list_.RefreshContacts(contacts_.get(), context_.clock.now());
+    list_.RefreshContacts(&contacts_, context_.clock.now());
     showRows();
     rows_->setFocus();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BulkReminder.h"
 #include "MonthContacts.h"
 #include "ReminderList.h"
 
@@ -13,7 +14,7 @@ class QProgressDialog;
 namespace fyn {
 
 class Clock;
-class ContactStore;
+class RunContacts;
 class GroupSheet;
 class MailerFactory;
 class MessageBoxes;
@@ -33,8 +34,11 @@ public:
         MessageBoxes& messages;
         const MailerFactory& mailers;
         const Clock& clock;
-        // Null when there is no log to keep contacts in.
-        ContactStore* contactLog;
+        // This run's contacts in front of the contact log; they outlive the dialog.
+        RunContacts& contacts;
+        // A mail client that takes the message only after the dialog has closed is recorded
+        // and told as long as this exists: the main window.
+        const QObject* owner = nullptr;
     };
 
     ReminderDialog(const Context& context, QWidget* parent = nullptr);
@@ -48,10 +52,12 @@ private:
     void itemChanged(QListWidgetItem* item);
     void updateSendButton();
     bool showProgress(int done, int total);
-    void tellLogResult(const ContactLogResult& result);
+    // Reads the month's contacts afresh: another window of Fyn may have reminded someone.
+    void readContacts();
+    BulkReminder::Recorder recorder(const QList<BulkReminder::Recipient>& recipients) const;
 
     Context context_;
-    std::unique_ptr<MonthContacts> contacts_;
+    MonthContacts contacts_;
     ReminderList list_;
     QListWidget* rows_ = nullptr;
     std::unique_ptr<QProgressDialog> progress_;

@@ -59,20 +59,23 @@ void ReminderList::RefreshContacts(const MonthContacts* contacts, const QDateTim
 
 QString ReminderList::lastContactText(const MonthContacts* contacts, int index) const {
     const Contact* last = contacts == nullptr ? nullptr : contacts->Last(index);
-    if (last == nullptr) {
-        return {};
-    }
+    return last == nullptr ? QString() : ContactText(strings_, *last);
+}
+
+QString ReminderList::ContactText(const StringTable& strings, const Contact& contact) {
     const QString when =
-        QLocale(QLocale::Slovak).toString(last->when.toLocalTime(), QLocale::ShortFormat);
+        QLocale(QLocale::Slovak).toString(contact.when.toLocalTime(), QLocale::ShortFormat);
     int id = text::kRemindLastEmail;
-    if (last->result == Contact::Result::Failed) {
+    if (contact.result == Contact::Result::Failed) {
         id = text::kRemindLastFailed;
-    } else if (last->channel == Contact::Channel::MailClient) {
+    } else if (contact.result == Contact::Result::Uncertain) {
+        id = text::kRemindLastUncertain;
+    } else if (contact.channel == Contact::Channel::MailClient) {
         id = text::kRemindLastMailClient;
-    } else if (last->channel == Contact::Channel::Telephone) {
+    } else if (contact.channel == Contact::Channel::Telephone) {
         id = text::kRemindLastTelephone;
     }
-    return strings_.text(id, {when});
+    return strings.text(id, {when});
 }
 
 void ReminderList::Toggle(int row) {

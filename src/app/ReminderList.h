@@ -10,6 +10,7 @@
 
 namespace fyn {
 
+struct Contact;
 class GroupSheet;
 class MonthContacts;
 class StringTable;
@@ -64,6 +65,8 @@ public:
     const MonthTotals& totals() const { return totals_; }
 
     static AddressState Classify(const QString& rawAddress);
+    // A contact as a row shows it: how and when.
+    static QString ContactText(const StringTable& strings, const Contact& contact);
 
 private:
     QString lastContactText(const MonthContacts* contacts, int index) const;

@@ -70,6 +70,26 @@ QString notNull(const QString& text) {
     return text.isNull() ? QStringLiteral("") : text;
 }
 
+// A reminder that may have gone is kept as done with the reason it may not have: a Fyn that
+// knows no third result then takes it as sent and does not remind again, and the file stays one
+// that every Fyn reads. A plain done reminder has no detail.
+Contact::Result resultOf(const QString& stored, const QString& detail) {
+    if (stored != QStringLiteral("done")) {
+        return Contact::Result::Failed;
+    }
+    return detail.isEmpty() ? Contact::Result::Done : Contact::Result::Uncertain;
+}
+
+QString storedDetail(const Contact& contact) {
+    if (contact.result == Contact::Result::Done) {
+        return QStringLiteral("");
+    }
+    if (contact.result == Contact::Result::Uncertain && contact.detail.isEmpty()) {
+        return QStringLiteral("?");
+    }
+    return notNull(contact.detail);
+}
+
 QString timeText(const QDateTime& when) {
     return when.toUTC().toString(Qt::ISODateWithMs);
 }
@@ -160,10 +180,8 @@ ContactLogResult ContactLog::ContactsOfMonth(int groupNumber, int reportYear, in
             contact.when = QDateTime::fromString(query.value(2).toString(), Qt::ISODateWithMs);
             contact.channel = channelOf(query.value(3).toString());
             contact.address = query.value(4).toString();
-            contact.result = query.value(5).toString() == QStringLiteral("done")
-                                 ? Contact::Result::Done
-                                 : Contact::Result::Failed;
             contact.detail = query.value(6).toString();
+            contact.result = resultOf(query.value(5).toString(), contact.detail);
             contacts.append(contact);
         }
         return query.lastError().isValid() ? failure(path_, query.lastError()) : ContactLogResult();
@@ -289,9 +307,9 @@ ContactLogResult ContactLog::insert(const Contact& contact) {
         statement.addBindValue(timeText(contact.when));
         statement.addBindValue(channelName(contact.channel));
         statement.addBindValue(notNull(contact.address));
-        statement.addBindValue(contact.result == Contact::Result::Done ? QStringLiteral("done")
-                                                                       : QStringLiteral("failed"));
-        statement.addBindValue(notNull(contact.detail));
+        statement.addBindValue(contact.result == Contact::Result::Failed ? QStringLiteral("failed")
+                                                                         : QStringLiteral("done"));
+        statement.addBindValue(storedDetail(contact));
         return statement.exec();
     });
 }

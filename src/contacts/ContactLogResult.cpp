@@ -5,33 +5,45 @@
 
 namespace fyn {
 
+QString ContactLogResult::Reason(const StringTable& strings) const {
+    switch (kind) {
+    case Kind::Done:
+    case Kind::DoneAfterSettingAside:
+        return {};
+    case Kind::Busy:
+        return strings.text(text::kContactLogBusy);
+    case Kind::ReadOnly:
+        return strings.text(text::kContactLogReadOnly);
+    case Kind::DiskFull:
+        return strings.text(text::kContactLogDiskFull);
+    case Kind::CannotOpen:
+        return strings.text(text::kContactLogCannotOpen);
+    case Kind::Newer:
+        return strings.text(text::kContactLogNewer);
+    case Kind::Damaged:
+        return strings.text(text::kContactLogDamaged);
+    case Kind::ModuleMissing:
+    case Kind::Failed:
+        break;
+    }
+    return detail;
+}
+
 QString ContactLogResult::Describe(const StringTable& strings) const {
-    const auto notRecorded = [&](const QString& reason) {
-        return strings.text(text::kContactNotRecorded, {path, reason});
-    };
     switch (kind) {
     case Kind::Done:
         return {};
     case Kind::DoneAfterSettingAside:
         return strings.text(text::kContactLogSetAside, {path, setAsidePath});
-    case Kind::Busy:
-        return notRecorded(strings.text(text::kContactLogBusy));
-    case Kind::ReadOnly:
-        return notRecorded(strings.text(text::kContactLogReadOnly));
-    case Kind::DiskFull:
-        return notRecorded(strings.text(text::kContactLogDiskFull));
-    case Kind::CannotOpen:
-        return notRecorded(strings.text(text::kContactLogCannotOpen));
-    case Kind::Newer:
-        return notRecorded(strings.text(text::kContactLogNewer));
-    case Kind::Damaged:
-        return notRecorded(strings.text(text::kContactLogDamaged));
     case Kind::ModuleMissing:
         return strings.text(text::kModuleMissing, {detail});
-    case Kind::Failed:
-        break;
+    default:
+        return strings.text(text::kContactNotRecorded, {path, Reason(strings)});
     }
-    return notRecorded(detail);
+}
+
+QString ContactLogResult::DescribeUnread(const StringTable& strings) const {
+    return ok() ? QString() : strings.text(text::kContactLogUnread, {path, Reason(strings)});
 }
 
 } // namespace fyn

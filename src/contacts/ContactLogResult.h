@@ -32,8 +32,13 @@ struct ContactLogResult {
     bool firstOfRun = false;
 
     bool ok() const { return kind == Kind::Done || kind == Kind::DoneAfterSettingAside; }
-    // The text of a box telling what happened; empty for a plain Done.
+    // The text of a box telling what happened to a contact being recorded; empty for a plain
+    // Done.
     QString Describe(const StringTable& strings) const;
+    // The line telling that the log could not be read; empty when it was.
+    QString DescribeUnread(const StringTable& strings) const;
+    // Why it failed, in a few words; empty when it did not.
+    QString Reason(const StringTable& strings) const;
 };
 
 } // namespace fyn

@@ -17,27 +17,38 @@ ContactLogResult MonthContacts::Load() {
 
 const Contact* MonthContacts::Last(int index) const {
     const PublisherView publisher = sheet_.publisher(index);
-    return history_.Last(publisher.surname(), publisher.firstName());
+    return history_.Last(publisher.surname(), publisher.firstName(),
+                         QStringList{publisher.email().trimmed()} + publisher.usablePhones());
+}
+
+const Contact* MonthContacts::LastReminder(int index) const {
+    const PublisherView publisher = sheet_.publisher(index);
+    return history_.LastReminder(publisher.surname(), publisher.firstName(), publisher.email());
 }
 
 bool MonthContacts::RemindedRecently(int index, const QDateTime& now) const {
     const PublisherView publisher = sheet_.publisher(index);
-    return history_.RemindedRecently(publisher.surname(), publisher.firstName(), now);
+    return history_.RemindedRecently(publisher.surname(), publisher.firstName(), publisher.email(),
+                                     now);
 }
 
-ContactLogResult MonthContacts::Record(int index, Contact::Channel channel, const QString& address,
-                                       const QDateTime& now, const QString& failure) {
+Contact MonthContacts::Describe(int index, Contact::Channel channel, const QString& address,
+                                const QDateTime& now, Contact::Result outcome,
+                                const QString& detail) const {
     const PublisherView publisher = sheet_.publisher(index);
-    const Contact contact{sheet_.groupNumber(),
-                          publisher.surname(),
-                          publisher.firstName(),
-                          sheet_.reportYear(),
-                          sheet_.reportMonth + 1,
-                          now.toUTC(),
-                          channel,
-                          address,
-                          failure.isEmpty() ? Contact::Result::Done : Contact::Result::Failed,
-                          failure};
+    return Contact{sheet_.groupNumber(),
+                   publisher.surname(),
+                   publisher.firstName(),
+                   sheet_.reportYear(),
+                   sheet_.reportMonth + 1,
+                   now.toUTC(),
+                   channel,
+                   address.trimmed(),
+                   outcome,
+                   detail};
+}
+
+ContactLogResult MonthContacts::Record(const Contact& contact) {
     const ContactLogResult result = log_.Record(contact);
     // Shown in this run even when it could not be recorded: the list must not offer the
     // same reminder again at once.

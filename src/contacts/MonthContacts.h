@@ -19,9 +19,14 @@ public:
     // The publisher's latest contact this month, or null.
     const Contact* Last(int index) const;
     bool RemindedRecently(int index, const QDateTime& now) const;
-    // Records one contact with publisher index at now, and keeps it for Last.
-    ContactLogResult Record(int index, Contact::Channel channel, const QString& address,
-                            const QDateTime& now, const QString& failure = {});
+    // The publisher's latest reminder this month, or null.
+    const Contact* LastReminder(int index) const;
+    // A contact with publisher index at now, about the sheet's report month.
+    Contact Describe(int index, Contact::Channel channel, const QString& address,
+                     const QDateTime& now, Contact::Result outcome = Contact::Result::Done,
+                     const QString& detail = {}) const;
+    // Records the contact and keeps it for Last.
+    ContactLogResult Record(const Contact& contact);
 
 private:
     ContactStore& log_;

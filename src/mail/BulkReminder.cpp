@@ -18,7 +18,7 @@ const QString kOriginator = QStringLiteral("Fyn");
 class CollectedMessages final : public MessageBoxes {
 public:
     void inform(const QString& text, Icon /*icon*/) override { last = text; }
-    bool askYesNo(const QString& /*text*/) override { return false; }
+    bool askYesNo(const QString& /*text*/, Preferred /*preferred*/) override { return false; }
 
     QString last;
 };
@@ -26,7 +26,8 @@ public:
 } // namespace
 
 void BulkReminder::Send(const QList<Recipient>& recipients, const QString& monthName,
-                        const Progress& progress, const Recorder& record) {
+                        const Progress& progress, const Recorder& record,
+                        const QObject* lateReceiver) {
     if (recipients.isEmpty()) {
         return;
     }
@@ -39,7 +40,7 @@ void BulkReminder::Send(const QList<Recipient>& recipients, const QString& month
     if (probe->usesCommand()) {
         sendEach(recipients, body, progress, record);
     } else {
-        composeOne(*probe, recipients, body, record);
+        composeOne(*probe, recipients, body, record, lateReceiver);
     }
 }
 
@@ -49,6 +50,7 @@ void BulkReminder::sendEach(const QList<Recipient>& recipients, const QString& b
     int tried = 0;
     int sent = 0;
     QStringList failures;
+    QStringList uncertain;
     for (const Recipient& recipient : recipients) {
         if (!progress(tried, total)) {
             break;
@@ -56,47 +58,64 @@ void BulkReminder::sendEach(const QList<Recipient>& recipients, const QString& b
         ++tried;
         CollectedMessages collected;
         const std::unique_ptr<Mailer> mailer = services_.mailers.create(collected);
-        QString failure;
+        Delivery delivery{recipient.index, recipient.address, false, Delivery::Outcome::Sent, {}};
         if (mailer->TakeError() != Mailer::kNoError) {
-            failure = collected.last;
+            delivery.outcome = Delivery::Outcome::Failed;
+            delivery.failure = collected.last;
         } else {
             mailer->SetOriginatorName(kOriginator);
             mailer->AddRecipients(recipient.address);
             mailer->SetSubject(kSubject);
             mailer->SetBody(body);
             if (!mailer->Send()) {
-                failure =
+                delivery.outcome = mailer->mayHaveBeenSent() ? Delivery::Outcome::MayHaveGone
+                                                             : Delivery::Outcome::Failed;
+                delivery.failure =
                     mailer->failureDetail().isEmpty() ? collected.last : mailer->failureDetail();
-                if (failure.isEmpty()) {
-                    failure = services_.strings.text(text::kSendMailFailed);
+                if (delivery.failure.isEmpty()) {
+                    delivery.failure = services_.strings.text(text::kSendMailFailed);
                 }
             }
         }
-        if (failure.isEmpty()) {
+        const QString who = QStringLiteral("%1 <%2>").arg(recipient.name, recipient.address);
+        switch (delivery.outcome) {
+        case Delivery::Outcome::Sent:
             ++sent;
-        } else {
-            failures
-                << QStringLiteral("%1 <%2>: %3").arg(recipient.name, recipient.address, failure);
+            break;
+        case Delivery::Outcome::MayHaveGone:
+            uncertain << who;
+            break;
+        default:
+            failures << QStringLiteral("%1: %2").arg(who, delivery.failure);
+            break;
         }
-        record({recipient.index, recipient.address, false, failure});
+        record(delivery);
     }
     // The run is over, cancelled or not.
     progress(total, total);
     QString summary =
         services_.strings.text(text::kRemindSent, {QString::number(sent), QString::number(total)});
+    if (!uncertain.isEmpty()) {
+        summary += QStringLiteral("\n\n") + services_.strings.text(text::kRemindUncertain) +
+                   QStringLiteral("\n") + uncertain.join(QStringLiteral("\n"));
+    }
     if (!failures.isEmpty()) {
         summary += QStringLiteral("\n\n") + services_.strings.text(text::kRemindFailures) +
                    QStringLiteral("\n") + failures.join(QStringLiteral("\n"));
     }
-    services_.messages.inform(summary, failures.isEmpty() ? MessageBoxes::Icon::Information
-                                                          : MessageBoxes::Icon::Warning);
+    services_.messages.inform(summary, failures.isEmpty() && uncertain.isEmpty()
+                                           ? MessageBoxes::Icon::Information
+                                           : MessageBoxes::Icon::Warning);
 }
 
 void BulkReminder::composeOne(Mailer& mailer, const QList<Recipient>& recipients,
-                              const QString& body, const Recorder& record) {
+                              const QString& body, const Recorder& record,
+                              const QObject* lateReceiver) {
     QStringList addresses;
+    QList<Delivery> deliveries;
     for (const Recipient& recipient : recipients) {
         addresses << recipient.address;
+        deliveries.append({recipient.index, recipient.address, true, Delivery::Outcome::Sent, {}});
     }
     mailer.SetOriginatorName(kOriginator);
     // Nobody in To sees the others' addresses; the user's own address, when known, stands
@@ -107,19 +126,33 @@ void BulkReminder::composeOne(Mailer& mailer, const QList<Recipient>& recipients
     mailer.AddBlindCopies(addresses);
     mailer.SetSubject(kSubject);
     mailer.SetBody(body);
-    const bool handedOver = mailer.Send();
-    QString failure;
-    if (!handedOver) {
-        failure = mailer.failureDetail().isEmpty() ? services_.strings.text(text::kSendMailFailed)
-                                                   : mailer.failureDetail();
+    // Told and recorded once the mail client has taken the message, or has failed to.
+    const auto recordAll = [deliveries, record](bool opened, const QString& failure) {
+        for (Delivery delivery : deliveries) {
+            delivery.outcome = opened ? Delivery::Outcome::Sent : Delivery::Outcome::Failed;
+            delivery.failure = failure;
+            record(delivery);
+        }
+    };
+    const QString composed = services_.strings.text(
+        text::kRemindComposed, {QString::number(static_cast<int>(deliveries.size()))});
+    mailer.tellWhenHandedOver(lateReceiver, services_.messages, composed, recordAll);
+    if (!mailer.Send()) {
+        const QString failure = mailer.failureDetail().isEmpty()
+                                    ? services_.strings.text(text::kSendMailFailed)
+                                    : mailer.failureDetail();
+        recordAll(false, failure);
+        return;
     }
-    for (const Recipient& recipient : recipients) {
-        record({recipient.index, recipient.address, true, failure});
+    if (mailer.stillHandingOver()) {
+        for (Delivery delivery : deliveries) {
+            delivery.outcome = Delivery::Outcome::HandingOver;
+            record(delivery);
+        }
+        return;
     }
-    if (handedOver) {
-        services_.messages.inform(services_.strings.text(
-            text::kRemindComposed, {QString::number(static_cast<int>(recipients.size()))}));
-    }
+    recordAll(true, {});
+    services_.messages.inform(composed);
 }
 
 } // namespace fyn

@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+class QObject;
+
 namespace fyn {
 
 class Mailer;
@@ -29,12 +31,23 @@ public:
         QString address; // one address that passed MailAddress::IsValid
     };
 
-    // What became of one recipient, to be recorded; failure is empty when it went.
+    // What became of one recipient, to be recorded.
     struct Delivery {
+        enum class Outcome {
+            Sent,
+            Failed,
+            // The mail command was stopped at its time limit, perhaps after it had delivered.
+            MayHaveGone,
+            // The mail client's compose window was still being opened when the wait ended;
+            // the same recipient is recorded again, Sent or Failed, once it is known.
+            HandingOver
+        };
         int index = 0;
         QString address;
         // Handed to the desktop's mail client rather than sent by the mail command.
         bool toMailClient = false;
+        Outcome outcome = Outcome::Sent;
+        // Why it failed or may not have gone.
         QString failure;
     };
 
@@ -45,14 +58,17 @@ public:
 
     explicit BulkReminder(const Services& services) : services_(services) {}
 
+    // A compose window that opens, or fails, after the wait is recorded and told later, as long
+    // as lateReceiver exists; record must stay callable that long.
     void Send(const QList<Recipient>& recipients, const QString& monthName,
-              const Progress& progress, const Recorder& record);
+              const Progress& progress, const Recorder& record,
+              const QObject* lateReceiver = nullptr);
 
 private:
     void sendEach(const QList<Recipient>& recipients, const QString& body, const Progress& progress,
                   const Recorder& record);
     void composeOne(Mailer& mailer, const QList<Recipient>& recipients, const QString& body,
-                    const Recorder& record);
+                    const Recorder& record, const QObject* lateReceiver);
 
     Services services_;
 };

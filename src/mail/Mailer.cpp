@@ -33,6 +33,11 @@ QString errorExcerpt(const QByteArray& standardError) {
     return lines.mid(0, kErrorLines).join(QLatin1Char('\n')).left(kErrorCharacters).trimmed();
 }
 
+QString failureOf(const CommandRunner::Result& result) {
+    const QString excerpt = errorExcerpt(result.standardError);
+    return excerpt.isEmpty() ? result.errorText : excerpt;
+}
+
 } // namespace
 
 Mailer::Mailer(const Services& services) : services_(services) {
@@ -68,7 +73,7 @@ Mailer::Mailer(const Services& services) : services_(services) {
 }
 
 void Mailer::fail(int code, const QString& message) {
-    services_.messages.inform(message);
+    services_.messages.inform(message, MessageBoxes::Icon::Warning);
     error_ = code;
 }
 
@@ -128,7 +133,7 @@ bool Mailer::AddAttachment(const QString& path, const QString& fileName) {
 bool Mailer::Send(int /*flags*/) {
     if (!refusal_.isEmpty()) {
         failureDetail_ = refusal_;
-        services_.messages.inform(refusal_);
+        services_.messages.inform(refusal_, MessageBoxes::Icon::Warning);
         return false;
     }
     if (!command_.isEmpty()) {
@@ -157,8 +162,15 @@ bool Mailer::sendThroughCommand() {
     if (result.succeeded()) {
         return true;
     }
-    const QString excerpt = errorExcerpt(result.standardError);
-    return reportFailure(excerpt.isEmpty() ? result.errorText : excerpt);
+    if (result.outcome == CommandRunner::Result::Outcome::TimedOut) {
+        // It was killed, but it may have handed the message on before.
+        mayHaveBeenSent_ = true;
+        failureDetail_ = services_.strings.text(text::kMailMayHaveGone,
+                                                {QString::number(commandTimeoutMs_ / 1000)});
+        services_.messages.inform(failureDetail_, MessageBoxes::Icon::Warning);
+        return false;
+    }
+    return reportFailure(failureOf(result));
 }
 
 bool Mailer::sendThroughMailClient() {
@@ -179,24 +191,59 @@ bool Mailer::sendThroughMailClient() {
     // Some clients return only when they close; by then the message is theirs, and it must
     // outlive Fyn.
     request.handOver = true;
+    if (handedOver_) {
+        request.lateReceiver = lateReceiver_;
+        request.whenLeftRunningEnds = [handedOver =
+                                           handedOver_](const CommandRunner::Result& late) {
+            handedOver(late.succeeded(), late.succeeded() ? QString() : failureOf(late));
+        };
+    }
     services_.busy.begin();
     const CommandRunner::Result result = services_.commands.run(request);
     services_.busy.end();
-    if (result.succeeded() || result.outcome == CommandRunner::Result::Outcome::LeftRunning) {
+    if (result.succeeded()) {
         composedOnly_ = true;
         return true;
     }
-    const QString excerpt = errorExcerpt(result.standardError);
-    return reportFailure(excerpt.isEmpty() ? result.errorText : excerpt);
+    // Under load the launcher can take longer than the wait; its exit still decides.
+    if (result.outcome == CommandRunner::Result::Outcome::LeftRunning) {
+        stillHandingOver_ = true;
+        return true;
+    }
+    return reportFailure(failureOf(result));
+}
+
+void Mailer::whenHandedOver(const QObject* receiver, HandedOver handedOver) {
+    lateReceiver_ = receiver;
+    handedOver_ = std::move(handedOver);
+}
+
+void Mailer::tellWhenHandedOver(const QObject* receiver, MessageBoxes& messages,
+                                const QString& doneText, HandedOver then) {
+    whenHandedOver(receiver, [&messages, &strings = services_.strings, doneText,
+                              then = std::move(then)](bool opened, const QString& failure) {
+        if (opened) {
+            messages.inform(doneText);
+        } else {
+            messages.inform(FailureText(strings, failure), MessageBoxes::Icon::Warning);
+        }
+        if (then) {
+            then(opened, failure);
+        }
+    });
+}
+
+QString Mailer::FailureText(const StringTable& strings, const QString& detail) {
+    QString message = strings.text(text::kSendMailFailed);
+    if (!detail.isEmpty()) {
+        message += QStringLiteral("\n\n") + detail;
+    }
+    return message;
 }
 
 bool Mailer::reportFailure(const QString& detail) {
     failureDetail_ = detail;
-    QString message = services_.strings.text(text::kSendMailFailed);
-    if (!detail.isEmpty()) {
-        message += QStringLiteral("\n\n") + detail;
-    }
-    services_.messages.inform(message);
+    services_.messages.inform(FailureText(services_.strings, detail), MessageBoxes::Icon::Warning);
     return false;
 }
 

@@ -3,6 +3,9 @@
 #include "MailContent.h"
 
 #include <QString>
+#include <functional>
+
+class QObject;
 
 namespace fyn {
 
@@ -62,6 +65,23 @@ public:
     // True after a Send that only opened the mail client's compose window: the user still has
     // to send the message there.
     bool composedOnly() const { return composedOnly_; }
+    // True after a Send whose compose window was still being opened when the wait ended: it is
+    // not done yet, and may still fail. whenHandedOver then tells how it ended.
+    bool stillHandingOver() const { return stillHandingOver_; }
+    // Set before Send: called once a compose window still being opened at the end of the
+    // wait has opened or failed (with the complaint, which may be empty), as long as receiver
+    // exists. Nothing is shown; the caller tells the user, with FailureText for a failure.
+    using HandedOver = std::function<void(bool opened, const QString& failure)>;
+    void whenHandedOver(const QObject* receiver, HandedOver handedOver);
+    // As whenHandedOver, telling the user in messages too: doneText once the compose window is
+    // open, the failure box otherwise; then is called after the box.
+    void tellWhenHandedOver(const QObject* receiver, MessageBoxes& messages,
+                            const QString& doneText, HandedOver then = {});
+    // True after a Send whose command was stopped at its time limit: it may have delivered, so
+    // it is neither sent nor failed.
+    bool mayHaveBeenSent() const { return mayHaveBeenSent_; }
+    // The box for a failed send, with the command's complaint.
+    static QString FailureText(const StringTable& strings, const QString& detail);
     void setTimeouts(int commandMs, int composeMs);
     // True when [Mail] Command sends the message; false for the desktop's mail client.
     bool usesCommand() const { return !command_.isEmpty(); }
@@ -87,6 +107,10 @@ private:
     QString originatorName_;
     MailContent content_;
     bool composedOnly_ = false;
+    bool stillHandingOver_ = false;
+    bool mayHaveBeenSent_ = false;
+    const QObject* lateReceiver_ = nullptr;
+    HandedOver handedOver_;
     QString failureDetail_;
     int commandTimeoutMs_ = kCommandTimeoutMs;
     int composeTimeoutMs_ = kComposeTimeoutMs;

@@ -8,9 +8,12 @@
 
 namespace fyn {
 
-ReminderSender::Outcome ReminderSender::SendReminderEmail(const QString& address,
-                                                          const QString& monthName) {
-    context_.messages.inform(address);
+ReminderSender::Outcome
+ReminderSender::SendReminderEmail(const QString& address, const QString& monthName,
+                                  bool showAddress, const QObject* lateReceiver, const Late& late) {
+    if (showAddress) {
+        context_.messages.inform(address);
+    }
     const std::unique_ptr<Mailer> mailer = context_.mailers.create();
     if (mailer->TakeError() != Mailer::kNoError) {
         return Outcome::NotSent;
@@ -19,11 +22,19 @@ ReminderSender::Outcome ReminderSender::SendReminderEmail(const QString& address
     mailer->AddRecipients(address);
     mailer->SetSubject(QStringLiteral("Report"));
     mailer->SetBody(context_.strings.text(text::kReminderBody, {monthName}));
+    mailer->tellWhenHandedOver(lateReceiver, context_.messages,
+                               context_.strings.text(text::kMailComposed),
+                               [late](bool opened, const QString& failure) {
+                                   late(opened ? Outcome::Composed : Outcome::Failed, failure);
+                               });
     if (!mailer->Send()) {
         failureDetail_ = mailer->failureDetail().isEmpty()
                              ? context_.strings.text(text::kSendMailFailed)
                              : mailer->failureDetail();
-        return Outcome::Failed;
+        return mailer->mayHaveBeenSent() ? Outcome::MayHaveGone : Outcome::Failed;
+    }
+    if (mailer->stillHandingOver()) {
+        return Outcome::HandingOver;
     }
     if (mailer->composedOnly()) {
         context_.messages.inform(context_.strings.text(text::kMailComposed));

@@ -41,7 +41,7 @@ void SheetSender::SendUpdatedSheet() {
     }
     notice += strings.text(text::kClickYesToMail) + address + strings.text(text::kOr) +
               strings.text(text::kClickNoToMailLater);
-    if (context_.messages.askYesNo(notice)) {
+    if (context_.messages.askYesNo(notice, MessageBoxes::Preferred::Yes)) {
         mailUpdatedSheet(path, address);
     }
 }
@@ -67,9 +67,14 @@ void SheetSender::mailUpdatedSheet(const QString& path, const QString& address) 
                     QLatin1Char(' ') + group);
     mailer->AddAttachment(path);
     // A compose window may well have left the file out; only the user can see whether it did.
-    if (mailer->Send() && mailer->composedOnly()) {
-        context_.messages.inform(strings.text(text::kCheckAttachment, {path}));
+    const QString checkAttachment = strings.text(text::kCheckAttachment, {path});
+    mailer->tellWhenHandedOver(context_.lateReceiver, context_.messages, checkAttachment);
+    if (!mailer->Send() || mailer->stillHandingOver()) {
+        return;
     }
+    context_.messages.inform(
+        mailer->composedOnly() ? checkAttachment : strings.text(text::kUpdatedSheetSent, {address}),
+        MessageBoxes::Icon::Information);
 }
 
 } // namespace fyn

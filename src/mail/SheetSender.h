@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+class QObject;
+
 namespace fyn {
 
 class GroupSheet;
@@ -25,6 +27,8 @@ public:
         // Tells the user what writing the copy came to, in the words used wherever a sheet is
         // written; true when it was written.
         std::function<bool(const SheetResult&)> tellWriteResult;
+        // A compose window that opens, or fails, after the wait is told while this exists.
+        const QObject* lateReceiver = nullptr;
     };
 
     explicit SheetSender(const Context& context) : context_(context) {}

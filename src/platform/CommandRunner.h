@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QObject;
 
 namespace fyn {
 
@@ -10,6 +13,8 @@ namespace fyn {
 // from a sheet can turn into a command. Tests run it with short timeouts or stand in for it.
 class CommandRunner {
 public:
+    struct Result;
+
     struct Request {
         QString program;
         QStringList arguments;
@@ -22,6 +27,11 @@ public:
         // dropped, and its error output goes to a private temporary file, read for the
         // result. It is left running at the timeout; any other command is killed and reaped.
         bool handOver = false;
+        // A handed-over command may still fail after it was left running: called once it
+        // ends, with how it ended, as long as receiver still exists. The window stays usable
+        // meanwhile.
+        const QObject* lateReceiver = nullptr;
+        std::function<void(const Result&)> whenLeftRunningEnds;
     };
 
     struct Result {

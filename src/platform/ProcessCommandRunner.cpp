@@ -45,12 +45,12 @@ void collectPipes(QProcess& process, CommandRunner::Result& result) {
 ProcessCommandRunner::ProcessCommandRunner() = default;
 
 ProcessCommandRunner::~ProcessCommandRunner() {
-    for (auto& process : handedOver_) {
-        if (process->state() != QProcess::NotRunning) {
+    for (HandedOver& handedOver : handedOver_) {
+        if (handedOver.process->state() != QProcess::NotRunning) {
             // Destroying a running QProcess kills it, and with it a mail the user may still be
             // writing. The program is ending; the system takes the memory back.
-            process->disconnect();
-            static_cast<void>(process.release());
+            handedOver.process->disconnect();
+            static_cast<void>(handedOver.process.release());
         }
     }
 }
@@ -60,15 +60,16 @@ CommandRunner::Result ProcessCommandRunner::run(const Request& request) {
     auto process = std::make_unique<QProcess>();
     process->setProgram(request.program);
     process->setArguments(request.arguments);
-    // Created 0600; removed at the end of the wait, while a command left running may still
-    // write into it.
-    QTemporaryFile errors(QDir::tempPath() + QStringLiteral("/fyn-errors-XXXXXX"));
+    // Created 0600; removed once the command has ended, as one left running may still write
+    // into it.
+    auto errors =
+        std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/fyn-errors-XXXXXX"));
     if (request.handOver) {
-        if (!errors.open()) {
-            result.errorText = errors.errorString();
+        if (!errors->open()) {
+            result.errorText = errors->errorString();
             return result;
         }
-        detachStreams(*process, errors.fileName());
+        detachStreams(*process, errors->fileName());
     } else {
         collectPipes(*process, result);
     }
@@ -97,25 +98,21 @@ CommandRunner::Result ProcessCommandRunner::run(const Request& request) {
 
     if (process->state() == QProcess::NotRunning) {
         if (request.handOver) {
-            result.standardError = errors.read(kOutputLimit);
-        } else {
-            keepHead(result.standardOutput, process->readAllStandardOutput());
-            keepHead(result.standardError, process->readAllStandardError());
+            return ended(*process, errors.get());
         }
-        if (process->exitStatus() == QProcess::CrashExit) {
-            result.outcome = Result::Outcome::Crashed;
-            result.errorText = process->errorString();
-        } else {
-            result.outcome = Result::Outcome::Exited;
-            result.exitCode = process->exitCode();
-        }
+        keepHead(result.standardOutput, process->readAllStandardOutput());
+        keepHead(result.standardError, process->readAllStandardError());
+        const Result exited = ended(*process, nullptr);
+        result.outcome = exited.outcome;
+        result.exitCode = exited.exitCode;
+        result.errorText = exited.errorText;
         return result;
     }
     if (request.handOver) {
         result.outcome = Result::Outcome::LeftRunning;
         process->disconnect();
         forgetEnded();
-        handedOver_.push_back(std::move(process));
+        watch({std::move(process), std::move(errors)}, request);
         return result;
     }
     process->kill();
@@ -124,6 +121,34 @@ CommandRunner::Result ProcessCommandRunner::run(const Request& request) {
     // The text Qt itself gives a wait that ran out, in the interface language when loaded.
     result.errorText = QCoreApplication::translate("QProcess", "Process operation timed out");
     return result;
+}
+
+CommandRunner::Result ProcessCommandRunner::ended(QProcess& process, QTemporaryFile* errors) {
+    Result result;
+    if (errors != nullptr) {
+        errors->seek(0);
+        result.standardError = errors->read(kOutputLimit);
+    }
+    if (process.exitStatus() == QProcess::CrashExit) {
+        result.outcome = Result::Outcome::Crashed;
+        result.errorText = process.errorString();
+    } else {
+        result.outcome = Result::Outcome::Exited;
+        result.exitCode = process.exitCode();
+    }
+    return result;
+}
+
+void ProcessCommandRunner::watch(HandedOver handedOver, const Request& request) {
+    QProcess* process = handedOver.process.get();
+    QTemporaryFile* errors = handedOver.errors.get();
+    if (request.whenLeftRunningEnds && request.lateReceiver != nullptr) {
+        QObject::connect(process, &QProcess::finished, request.lateReceiver,
+                         [process, errors, report = request.whenLeftRunningEnds] {
+                             report(ended(*process, errors));
+                         });
+    }
+    handedOver_.push_back(std::move(handedOver));
 }
 
 bool ProcessCommandRunner::startDetached(const QString& program, const QStringList& arguments) {
@@ -154,8 +179,8 @@ int ProcessCommandRunner::handedOverCount() {
 }
 
 void ProcessCommandRunner::forgetEnded() {
-    std::erase_if(handedOver_, [](const std::unique_ptr<QProcess>& process) {
-        return process->state() == QProcess::NotRunning;
+    std::erase_if(handedOver_, [](const HandedOver& handedOver) {
+        return handedOver.process->state() == QProcess::NotRunning;
     });
 }
 

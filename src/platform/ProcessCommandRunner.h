@@ -3,6 +3,7 @@
 #include "CommandRunner.h"
 
 #include <QProcess>
+#include <QTemporaryFile>
 #include <memory>
 #include <vector>
 
@@ -24,9 +25,16 @@ public:
     int handedOverCount();
 
 private:
+    struct HandedOver {
+        std::unique_ptr<QProcess> process;
+        // Its error output, read when it ends.
+        std::unique_ptr<QTemporaryFile> errors;
+    };
+    static Result ended(QProcess& process, QTemporaryFile* errors);
     void forgetEnded();
+    void watch(HandedOver handedOver, const Request& request);
 
-    std::vector<std::unique_ptr<QProcess>> handedOver_;
+    std::vector<HandedOver> handedOver_;
 };
 
 } // namespace fyn

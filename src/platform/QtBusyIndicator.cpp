@@ -10,11 +10,19 @@ void QtBusyIndicator::begin() {
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     active_ = QApplication::activeWindow();
-    for (QWidget* window : QApplication::topLevelWidgets()) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
         if (window->isVisible() && window->isEnabled() &&
             !window->property(kStaysEnabled).toBool()) {
             disabled_.append(Disabled{window, window->focusWidget()});
             window->setEnabled(false);
+        }
+    }
+    // Disabling a window disables the windows it owns too, a progress window among them, shown
+    // or about to be; such a window can be enabled on its own again.
+    for (QWidget* window : windows) {
+        if (window->property(kStaysEnabled).toBool()) {
+            window->setEnabled(true);
         }
     }
 }

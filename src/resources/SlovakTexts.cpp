@@ -178,6 +178,16 @@ std::map<int, QString> slovakTexts() {
         {2115, QStringLiteral("Nepodarilo sa odoslať:")},
         {2116, QStringLiteral("Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom "
                               "e-mailovom programe. Odošlite ju odtiaľ.")},
+        {2117, QStringLiteral("Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa "
+                              "mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.")},
+        {2118, QStringLiteral("Možno odoslané (poštový príkaz bol zastavený), znova sa "
+                              "neponúkajú:")},
+        {2119, QStringLiteral("pripomienka možno odišla %1")},
+        {2120, QStringLiteral("Záznam kontaktov %1 sa nedá prečítať: %2. Pripomienky z iných "
+                              "spustení programu nie sú známe, tie z tohto áno.")},
+        {2121, QStringLiteral("%1: %2.\n\nZa posledných 24 hodín už jedna pripomienka odišla. "
+                              "Poslať ďalšiu?")},
+        {2122, QStringLiteral("Aktualizovaný list bol odoslaný na adresu %1.")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

@@ -98,6 +98,17 @@ inline constexpr int kRemindProgress = 2113;
 inline constexpr int kRemindSent = 2114;
 inline constexpr int kRemindFailures = 2115;
 inline constexpr int kRemindComposed = 2116;
+// Mail that may have gone: a command stopped at its time limit (seconds), the summary's list
+// of such reminders, and a row's last contact of that kind (when).
+inline constexpr int kMailMayHaveGone = 2117;
+inline constexpr int kRemindUncertain = 2118;
+inline constexpr int kRemindLastUncertain = 2119;
+// The reminder dialog's line when the contact log cannot be read (file, reason).
+inline constexpr int kContactLogUnread = 2120;
+// Reminding one publisher again within a day (name, the last reminder as a row shows it).
+inline constexpr int kRemindAgain = 2121;
+// The updated sheet went out through the mail command (address).
+inline constexpr int kUpdatedSheetSent = 2122;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;

@@ -61,8 +61,8 @@ private Q_SLOTS:
         SheetBuilder builder;
         builder.setGroupNumber(3);
         builder.setReportMonth(10);
-        builder.addPublisher("J\xE1n", "Nov\xE1k");
-        builder.addPublisher("J\xE1n", "Kov\xE1\xE8");
+        builder.addPublisher("J\xE1n", "Nov\xE1k", "novak@a.sk");
+        builder.addPublisher("J\xE1n", "Kov\xE1\xE8", "kovac@a.sk");
         GroupSheet sheet;
         sheet.SetMonthsFromDate(QDate(2026, 12, 9));
         QVERIFY(sheet.Read(builder.build(), QStringLiteral("s.t09")));
@@ -70,10 +70,12 @@ private Q_SLOTS:
             ContactLog log(path_);
             MonthContacts month(log, sheet);
             QVERIFY(!QFileInfo::exists(QFileInfo(path_).path())); // nothing before the first use
-            month.Record(1, Channel::Telephone, QStringLiteral("0905 123"), kNoon.addDays(-2));
-            month.Record(1, Channel::MailClient, QStringLiteral("novak@a.sk"), kNoon.addSecs(-60));
-            month.Record(2, Channel::Email, QStringLiteral("kovac@a.sk"), kNoon,
-                         QStringLiteral("550 no user"));
+            month.Record(month.Describe(1, Channel::Telephone, QStringLiteral("0905 123"),
+                                        kNoon.addDays(-2)));
+            month.Record(month.Describe(1, Channel::MailClient, QStringLiteral("novak@a.sk"),
+                                        kNoon.addSecs(-60)));
+            month.Record(month.Describe(2, Channel::Email, QStringLiteral("kovac@a.sk"), kNoon,
+                                        Contact::Result::Failed, QStringLiteral("550 no user")));
             QCOMPARE(log.Record(contact(kJan, 4)).kind, Kind::Done);
         }
         QCOMPARE(QFileInfo(path_).permissions() & 0x0FFF, QFile::ReadUser | QFile::WriteUser);

@@ -9,6 +9,7 @@
 #include "RealParts.h"
 #include "RecordingMessageBoxes.h"
 #include "ReminderDialog.h"
+#include "RunContacts.h"
 #include "Settings.h"
 #include "SheetBackup.h"
 #include "SheetBuilder.h"
@@ -120,6 +121,7 @@ private:
     std::unique_ptr<SheetBackup> backup_;
     std::unique_ptr<MainDialog> window_;
     std::unique_ptr<ContactLog> log_;
+    std::unique_ptr<RunContacts> run_;
     qint64 longestWaitMs_ = 0; // of the event loop while reminding
     int shownProgress_ = 0;
 
@@ -138,13 +140,16 @@ private:
     }
     void click(int id) { DialogBuilder::control<QPushButton>(*window_, id)->click(); }
     QString updatedSheet() const { return sheetFolder() + u"/Skupina3.t19"_s; }
-    // Opens the window that reminds everyone, on a log read afresh as after a restart, and
-    // presses Enter.
-    std::unique_ptr<ReminderDialog> remindAll() {
-        log_ = std::make_unique<ContactLog>(dir_->filePath(u"contacts.sqlite"_s));
+    // Opens the window that reminds everyone, on a log read afresh as after a restart unless
+    // the same run goes on, and presses Enter.
+    std::unique_ptr<ReminderDialog> remindAll(bool restarted = true) {
+        if (restarted || !run_) {
+            log_ = std::make_unique<ContactLog>(dir_->filePath(u"contacts.sqlite"_s));
+            run_ = std::make_unique<RunContacts>(log_.get());
+        }
         auto dialog = std::make_unique<ReminderDialog>(
             ReminderDialog::Context{window_->sheet(), window_->wording(), StringTable::slovak(),
-                                    *messages_, mail_->mailers, *clock_, log_.get()});
+                                    *messages_, mail_->mailers, *clock_, *run_, window_.get()});
         dialog->show();
         QTimer ticker;
         QElapsedTimer sinceTick;
@@ -209,8 +214,10 @@ private Q_SLOTS:
         QCOMPARE(onDisk, window_->sheet().Bytes());
         QCOMPARE(QByteArray::fromBase64(attachment[u"data"_s].toString().toLatin1()), onDisk);
 
-        // One question, naming the file and the address as stored, and nothing after it.
-        QCOMPARE(messages_->shown().size(), 1);
+        // One question, naming the file and the address as stored, and a word that it went.
+        QCOMPARE(messages_->texts().last(),
+                 StringTable::slovak().text(text::kUpdatedSheetSent, {u"tajomnik@example.sk"_s}));
+        QCOMPARE(messages_->shown().size(), 2);
         const auto& question = messages_->shown().first();
         QVERIFY(question.question);
         QVERIFY(question.text.startsWith(StringTable::slovak().text(1038, {updatedSheet()}) +
@@ -265,7 +272,7 @@ private Q_SLOTS:
                 expected.append(recipient);
             }
             QCOMPARE(mails.first().toObject()[u"to"_s].toArray(), expected);
-            QCOMPARE(messages_->shown().size(), 1);
+            QCOMPARE(messages_->shown().size(), 2);
         } else {
             QCOMPARE(mails.size(), 0);
             QCOMPARE(messages_->texts().last(), StringTable::slovak().text(2002, {refused}));

@@ -71,6 +71,7 @@ enum : int {
     Close = 2,
     List = 130,
     Totals = 1000,
+    LogProblem = 1001,
 };
 } // namespace ReminderControl
 

@@ -15,6 +15,8 @@ const DialogTemplate& DialogTemplates::reminders() {
         8,
         {
             {1000, StaticText, QString(), 10, 8, 300, 18, NoTabStop},
+            // Shown when the contact log cannot be read; the list then starts below it.
+            {1001, StaticText, QString(), 10, 28, 300, 18, NoTabStop | Hidden},
             {130, ListBox, QString(), 10, 30, 300, 138, VerticalScroll},
             {1, DefaultPushButton, QString(), 196, 177, 55, 14, 0},
             {2, PushButton, QString(), 255, 177, 55, 14, 0},
