@@ -6,6 +6,7 @@
 #include "MailSeams.h"
 #include "Mailer.h"
 #include "MainDialog.h"
+#include "MonthContacts.h"
 #include "RealParts.h"
 #include "RecordingMessageBoxes.h"
 #include "ReminderDialog.h"
@@ -25,6 +26,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonObject>
+#include <QLabel>
 #include <QListWidget>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -140,17 +142,25 @@ private:
     }
     void click(int id) { DialogBuilder::control<QPushButton>(*window_, id)->click(); }
     QString updatedSheet() const { return sheetFolder() + u"/Skupina3.t19"_s; }
+    QString logPath() const { return dir_->filePath(u"contacts.sqlite"_s); }
     // Opens the window that reminds everyone, on a log read afresh as after a restart unless
-    // the same run goes on, and presses Enter.
-    std::unique_ptr<ReminderDialog> remindAll(bool restarted = true) {
+    // the same run goes on.
+    std::unique_ptr<ReminderDialog> openReminders(bool restarted = true) {
         if (restarted || !run_) {
-            log_ = std::make_unique<ContactLog>(dir_->filePath(u"contacts.sqlite"_s));
+            log_ = std::make_unique<ContactLog>(logPath());
             run_ = std::make_unique<RunContacts>(log_.get());
         }
         auto dialog = std::make_unique<ReminderDialog>(
             ReminderDialog::Context{window_->sheet(), window_->wording(), StringTable::slovak(),
                                     *messages_, mail_->mailers, *clock_, *run_, window_.get()});
         dialog->show();
+        return dialog;
+    }
+    // The same, and Enter sends to everyone ticked.
+    std::unique_ptr<ReminderDialog> remindAll(bool restarted = true) {
+        return press(openReminders(restarted));
+    }
+    std::unique_ptr<ReminderDialog> press(std::unique_ptr<ReminderDialog> dialog) {
         QTimer ticker;
         QElapsedTimer sinceTick;
         QObject::connect(&ticker, &QTimer::timeout, [&] {
@@ -279,6 +289,8 @@ private Q_SLOTS:
         }
     }
 
+    // Reminded a second time within the day only when the user says so: Enter and Esc keep
+    // it back, and no log is needed to know.
     void reminderReachesThePublisher() {
         open(groupThree("tajomnik@example.sk"));
         auto* list = DialogBuilder::control<QListWidget>(*window_, 138);
@@ -294,6 +306,46 @@ private Q_SLOTS:
         QCOMPARE(mail[u"body"_s].toString(),
                  StringTable::slovak().text(1422, {u"Janu\u00e1r"_s}) + u"\n"_s);
         QCOMPARE(mail[u"attachments"_s].toArray().size(), 0);
+        click(1006);
+        QCOMPARE(messages_->shown().size(), 2);
+        QCOMPARE(messages_->shown().last().preferred, MessageBoxes::Preferred::No);
+        QVERIFY2(messages_->texts().last().startsWith(u"J\u00e1n Nov\u00e1k <jan@example.sk>: "
+                                                      u"pripomenut\u00e9 e-mailom"_s),
+                 qPrintable(messages_->texts().last()));
+        QCOMPARE(sink_.messages().size(), 1);
+        messages_->queueAnswer(true);
+        click(1006);
+        QCOMPARE(messages_->shown().size(), 3); // asked, and the address not shown again
+        QCOMPARE(sink_.messages().size(), 2);
+    }
+
+    // Letters that the scrambling stores as the byte it keeps, at every position where that
+    // happens to a letter: read right, reminded at the right address, and the sheet written
+    // back as it came.
+    void addressLettersStoredAsTheKeptByte() {
+        SheetBuilder sheet;
+        sheet.setGroupNumber(3);
+        sheet.setReportMonth(0);
+        QStringList addresses{u"maria.kovacova@centrum.sk"_s, u"jan.novak.ml@example.sk"_s};
+        for (int position = 12; position <= 29; ++position) {
+            addresses << QString(position, u'a') + QChar(134 - position) + u"@example.sk"_s;
+        }
+        for (const QString& address : std::as_const(addresses)) {
+            sheet.addPublisher("Jan", "Adresa", address.toLatin1());
+        }
+        open(sheet, u"Skupina3.t09"_s);
+        const QByteArray original = readAll(window_->sheet().sheetPath());
+        QVERIFY(original.contains('\xC3'));
+        remindAll();
+        QStringList reached;
+        for (const QJsonValue& mail : sink_.messages()) {
+            reached << mail[u"rcptTo"_s].toString();
+        }
+        reached.sort();
+        addresses.sort();
+        QCOMPARE(reached, addresses);
+        QVERIFY(window_->WriteBack());
+        QCOMPARE(readAll(window_->sheet().sheetPath()).toHex(), original.toHex());
     }
 
     void withoutFromTheMailSystemNamesTheSender() {
@@ -337,6 +389,7 @@ private Q_SLOTS:
         messages_->queueAnswer(true);
         click(4);
         QCOMPARE(messages_->texts().last(), shown);
+        QCOMPARE(messages_->shown().last().icon, MessageBoxes::Icon::Warning);
         QCOMPARE(sink_.messages().size(), 0);
         // The copy stays for a later try.
         QVERIFY(QFile::exists(updatedSheet()));
@@ -467,6 +520,101 @@ private Q_SLOTS:
             summary.startsWith(StringTable::slovak().text(text::kRemindSent, {u"0"_s, u"5"_s})));
         QCOMPARE(summary.count(u"550 mailbox unavailable"_s), 5);
         QCOMPARE(dialog->reminders().tickedRows().size(), 5);
+    }
+
+    // Cancel, clicked or pressed on the progress window while a slow command sends the first
+    // message: that one goes, no other, and whoever was not reached stays ticked.
+    void cancelStopsTheRunBeforeTheNextMessage_data() {
+        QTest::addColumn<bool>("click");
+        QTest::newRow("click on Cancel") << true;
+        QTest::newRow("Esc") << false;
+    }
+    void cancelStopsTheRunBeforeTheNextMessage() {
+        QFETCH(bool, click);
+        settings_->WriteSetting(u"Mail"_s, u"Command"_s,
+                                u"sh -c \"sleep 1; exec %1\""_s.arg(sink_.msmtpCommand(kFrom)));
+        open(everyoneToRemind(6));
+        bool cancelled = false;
+        QTimer::singleShot(300, [&] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                auto* progress = qobject_cast<QProgressDialog*>(window);
+                if (progress != nullptr && progress->isVisible()) {
+                    if (click) {
+                        QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+                    } else {
+                        QTest::keyClick(progress, Qt::Key_Escape);
+                    }
+                    cancelled = progress->wasCanceled();
+                }
+            }
+        });
+        const auto dialog = remindAll();
+        QVERIFY(cancelled);
+        QCOMPARE(sink_.messages().size(), 1);
+        QCOMPARE(messages_->texts(),
+                 QStringList{StringTable::slovak().text(text::kRemindSent, {u"1"_s, u"6"_s})});
+        QCOMPARE(dialog->reminders().tickedRows().size(), 5);
+    }
+
+    // A command killed at its time limit may have delivered: neither sent nor failed, said
+    // so, and not offered again, after a restart either.
+    void aCommandStoppedAtItsLimitMayHaveGone() {
+        settings_->WriteSetting(u"Mail"_s, u"Command"_s, u"sh -c \"cat >/dev/null; sleep 5\""_s);
+        mail_->mailers.setTimeouts(300, Mailer::kComposeTimeoutMs);
+        open(everyoneToRemind(2));
+        const auto dialog = remindAll();
+        const auto& strings = StringTable::slovak();
+        QCOMPARE(messages_->texts(),
+                 QStringList{strings.text(text::kRemindSent, {u"0"_s, u"2"_s}) + u"\n\n"_s +
+                             strings.text(text::kRemindUncertain) +
+                             u"\na001, Jan <a001@example.sk>\na002, Jan <a002@example.sk>"_s});
+        QCOMPARE(messages_->shown().last().icon, MessageBoxes::Icon::Warning);
+        QVERIFY(dialog->reminders().tickedRows().isEmpty());
+        const auto restarted = openReminders();
+        QVERIFY(restarted->reminders().tickedRows().isEmpty());
+        QVERIFY(
+            restarted->reminders().RowText(0).contains(u"pripomienka mo\u017eno odi\u0161la"_s));
+    }
+
+    // A log that cannot be read is said in the dialog every time it opens; this run's
+    // reminders are still known, so nobody is ticked twice.
+    void anUnreadableLogIsToldEachTimeAndTheRunRemembers() {
+        QVERIFY(QDir().mkpath(logPath())); // a folder where the file belongs
+        open(everyoneToRemind(2));
+        for (int opened = 0; opened < 2; ++opened) {
+            auto dialog = openReminders(opened == 0);
+            auto* problem = DialogBuilder::control<QLabel>(*dialog, ReminderControl::LogProblem);
+            QVERIFY(problem->isVisible());
+            QVERIFY2(problem->text().startsWith(u"Z\u00e1znam kontaktov "_s + logPath()),
+                     qPrintable(problem->text()));
+            QVERIFY(problem->geometry().bottom() <
+                    dialog->findChild<QListWidget*>()->geometry().top());
+            QCOMPARE(dialog->reminders().tickedRows().size(), opened == 0 ? 2 : 0);
+            press(std::move(dialog));
+        }
+        QCOMPARE(sink_.messages().size(), 2);
+        // The line is the word about the log; the summary the only box.
+        QCOMPARE(messages_->shown().size(), 1);
+    }
+
+    // Another window of Fyn reminds someone while this one's list is open: Enter skips them.
+    void reminderFromAnotherWindowIsSkipped() {
+        open(everyoneToRemind(3));
+        auto dialog = openReminders();
+        QCOMPARE(dialog->reminders().tickedRows().size(), 3);
+        ContactLog otherLog(logPath());
+        MonthContacts otherWindow(otherLog, window_->sheet());
+        QVERIFY(otherWindow
+                    .Record(otherWindow.Describe(2, Contact::Channel::Email, u"a002@example.sk"_s,
+                                                 clock_->now()))
+                    .ok());
+        press(std::move(dialog));
+        QStringList reached;
+        for (const QJsonValue& mail : sink_.messages()) {
+            reached << mail[u"rcptTo"_s].toString();
+        }
+        reached.sort();
+        QCOMPARE(reached, (QStringList{u"a001@example.sk"_s, u"a003@example.sk"_s}));
     }
 
     // Through the real xdg-email: one compose window, every clean address a blind copy, To empty.
