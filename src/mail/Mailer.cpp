@@ -156,6 +156,7 @@ bool Mailer::sendThroughCommand() {
         return reportFailure(services_.strings.text(text::kModuleMissing, {failure}));
     }
     request.timeoutMs = commandTimeoutMs_;
+    request.windowsBusy = true;
     services_.busy.begin();
     const CommandRunner::Result result = services_.commands.run(request);
     services_.busy.end();

@@ -27,6 +27,10 @@ public:
         // dropped, and its error output goes to a private temporary file, read for the
         // result. It is left running at the timeout; any other command is killed and reaped.
         bool handOver = false;
+        // The caller has made its windows busy, so that they drop what the user does during
+        // the wait; a window kept enabled (a progress window's Cancel) gets it at once.
+        // Otherwise the user's input is held back until the wait is over.
+        bool windowsBusy = false;
         // A handed-over command may still fail after it was left running: called once it
         // ends, with how it ended, as long as receiver still exists. The window stays usable
         // meanwhile.
