@@ -26,12 +26,17 @@
 #include <QFile>
 #include <QIcon>
 #include <QLocale>
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <cstring>
 
 namespace fyn {
 
 namespace {
+
+// What programs answer to arguments they cannot take.
+constexpr int kUsageError = 2;
 
 constexpr const char* kUsage =
     "Usage: fyn [SHEET.t09]\n"
@@ -44,11 +49,11 @@ constexpr const char* kUsage =
     "  SHEET.t09   the sheet to open; without it, the sheet open when Fyn last closed\n"
     "  --pdf OUT.pdf SHEET.t09\n"
     "              write the sheet's list for collecting reports (A4) to OUT.pdf and exit;\n"
-    "              no window, no change to the settings or the sheet\n"
+    "              no window, no change to the settings or the sheet; OUT - is stdout\n"
     "  --csv OUT.csv SHEET.t09\n"
     "              write the report month's table (one row per publisher and a totals row;\n"
     "              UTF-8, commas) to OUT.csv for spreadsheet programs and exit; no window,\n"
-    "              no change to the settings or the sheet\n"
+    "              no change to the settings or the sheet; OUT - is stdout\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
@@ -60,6 +65,21 @@ constexpr const char* kUsage =
     "  [Interface] Language=cs      sk cs pl fr el tr et en; else the locale's, else sk\n"
     "  [Interface] CodePage=windows-1252  the sheet's code page, if not the language's\n"
     "Backups:  $XDG_DATA_HOME/fyn/backups (~/.local/share/fyn/backups)\n";
+
+// The options Fyn knows; any other argument that begins with "--" is a typing error, which must
+// not be taken for part of a sheet's path.
+constexpr const char* kOptions[] = {"--help", "--version", "--pdf", "--csv"};
+
+const char* unknownOption(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--", 2) == 0 &&
+            std::none_of(std::begin(kOptions), std::end(kOptions),
+                         [&](const char* known) { return std::strcmp(argv[i], known) == 0; })) {
+            return argv[i];
+        }
+    }
+    return nullptr;
+}
 
 bool hasArgument(int argc, char** argv, const char* wanted) {
     for (int i = 1; i < argc; ++i) {
@@ -93,7 +113,7 @@ int runExport(int argc, char** argv, const char* option, CommandLineTool::Needs 
               Export exporter) {
     if (argc != 4 || std::strcmp(argv[1], option) != 0) {
         std::fprintf(stderr, "Usage: fyn %s OUT.%s SHEET.t09\n", option, option + 2);
-        return 1;
+        return kUsageError;
     }
     // The paths are taken before Qt sees the arguments, as it removes those it knows.
     const QString output = QFile::decodeName(argv[2]);
@@ -133,6 +153,10 @@ int GroupApp::run(int argc, char** argv) {
     if (hasArgument(argc, argv, "--version")) {
         std::printf("Fyn %s\n", FYN_VERSION);
         return 0;
+    }
+    if (const char* unknown = unknownOption(argc, argv)) {
+        std::fprintf(stderr, "fyn: unknown option %s (fyn --help lists the options)\n", unknown);
+        return kUsageError;
     }
     if (hasArgument(argc, argv, "--pdf")) {
         return runExport(argc, argv, "--pdf", CommandLineTool::Needs::Fonts, &PdfExport::Run);

@@ -10,7 +10,8 @@ namespace fyn {
 // cut-short file reported as written: here every write is unbuffered and checked.
 class SavedFile {
 public:
-    // Answers an empty text on success, else the reason.
+    // Answers an empty text on success, else the reason. "-" is standard output; a path that
+    // names a pipe or a device is written into, as there is no file to replace.
     static QString Write(const QString& path, const QByteArray& content);
 };
 

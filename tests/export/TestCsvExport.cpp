@@ -91,32 +91,43 @@ private Q_SLOTS:
     }
 
     // What --csv alone does; reading the sheet and reporting a failure are shared with --pdf
-    // and tried there.
+    // and tried there. A mistyped option is refused, not taken for a path.
     void builtProgram_data() {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("message");
-        const auto row = [](const char* name, const char* arguments, const char* message) {
-            QTest::newRow(name) << QString::fromLatin1(arguments) << QString::fromLatin1(message);
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("toStandardOutput");
+        const auto row = [](const char* name, const char* arguments, const char* message,
+                            int status, bool toStandardOutput = false) {
+            QTest::newRow(name) << QString::fromLatin1(arguments) << QString::fromLatin1(message)
+                                << status << toStandardOutput;
         };
-        row("written", "out.csv sheet.t09", "");
-        row("output is the sheet", "./sheet.t09 sheet.t09", "is the sheet itself");
-        row("output folder missing", "no/out.csv sheet.t09", "no/out.csv: cannot write");
+        row("written", "--csv out.csv sheet.t09", "", 0);
+        row("to standard output", "--csv - sheet.t09", "", 0, true);
+        row("output is the sheet", "--csv ./sheet.t09 sheet.t09", "is the sheet itself", 1);
+        row("output folder missing", "--csv no/out.csv sheet.t09", "no/out.csv: cannot write", 1);
+        row("unknown option", "--cvs out.csv sheet.t09", "fyn: unknown option --cvs", 2);
     }
     void builtProgram() {
         QFETCH(QString, arguments);
         QFETCH(QString, message);
+        QFETCH(int, status);
+        QFETCH(bool, toStandardOutput);
         QProcess fyn;
         fyn.setWorkingDirectory(dir_->path());
         QProcessEnvironment environment; // no display, no XDG folders: only a home to watch
         environment.insert(QStringLiteral("HOME"), dir_->filePath(QStringLiteral("home")));
         fyn.setProcessEnvironment(environment);
-        fyn.start(QStringLiteral(FYN_PROGRAM), (QStringLiteral("--csv ") + arguments).split(u' '));
+        fyn.start(QStringLiteral(FYN_PROGRAM), arguments.split(u' '));
         QVERIFY(fyn.waitForFinished(30000));
         const QString errors = QString::fromLocal8Bit(fyn.readAllStandardError());
         QCOMPARE(TestFiles::entries(environment.value(QStringLiteral("HOME"))), QStringList());
         QCOMPARE(TestFiles::read(dir_->filePath(QStringLiteral("sheet.t09"))), monthSheet());
-        QCOMPARE(QFile::exists(dir_->filePath(QStringLiteral("out.csv"))), message.isEmpty());
-        QCOMPARE(fyn.exitCode(), message.isEmpty() ? 0 : 1);
+        QCOMPARE(QFile::exists(dir_->filePath(QStringLiteral("out.csv"))),
+                 status == 0 && !toStandardOutput);
+        QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("-"))));
+        QCOMPARE(fyn.readAllStandardOutput().startsWith("\xEF\xBB\xBF"), toStandardOutput);
+        QCOMPARE(fyn.exitCode(), status);
         QVERIFY2(errors.contains(message), qPrintable(errors));
     }
 
