@@ -21,13 +21,11 @@ void QtPrinterAccess::useMinimumMargins(QPrinter& printer) {
 }
 
 std::unique_ptr<QPrinter> QtPrinterAccess::lookUpDefault() {
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    // Without a default, "Print" is no guess at some queue that happens to be listed first:
+    // the user chooses one in the set-up.
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        const QStringList names = QPrinterInfo::availablePrinterNames();
-        if (names.isEmpty()) {
-            return nullptr;
-        }
-        info = QPrinterInfo::printerInfo(names.first());
+        return nullptr;
     }
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer->setPageSize(info.defaultPageSize());

@@ -11,6 +11,7 @@
 #include "Wording.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 namespace fyn {
 
@@ -36,6 +37,20 @@ PreviewDialog::PreviewDialog(const PrintSource& source, SheetPrinting& printer, 
             &PreviewDialog::PreviousPage);
     connect(button(PreviewControl::NextPage), &QPushButton::clicked, this,
             &PreviewDialog::NextPage);
+    // The page keys turn the pages whichever button stands for the direction on this page.
+    const auto pageKey = [this](Qt::Key key, auto turn) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, turn);
+    };
+    pageKey(Qt::Key_PageDown, [this] {
+        if (paging_.endRow() < paging_.publisherCount()) {
+            NextPage();
+        }
+    });
+    pageKey(Qt::Key_PageUp, [this] {
+        if (paging_.firstRow() > 0) {
+            PreviousPage();
+        }
+    });
     UpdatePageButtons();
     button(PreviewControl::Close)->setFocus();
 }

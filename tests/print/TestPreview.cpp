@@ -101,7 +101,8 @@ private Q_SLOTS:
 
     void paging_data() {
         QTest::addColumn<int>("publishers");
-        // Presses: "<" for the left button, ">" for the right one. Each step: first-end, the left
+        // Presses: "<" for the left button, ">" for the right one, "u" and "d" for PageUp and
+        // PageDown. Each step: first-end, the left
         // caption ("" hidden), and whether the right button shows.
         QTest::addColumn<QString>("presses");
         QTest::addColumn<QStringList>("steps");
@@ -117,6 +118,11 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("0-18|> > >|0"), QStringLiteral("18-36|< < <|1"),
                            QStringLiteral("22-40|< < <|0"), QStringLiteral("4-22|< < <|1"),
                            QStringLiteral("0-18|> > >|0")};
+        QTest::newRow("40 with PageDown and PageUp")
+            << 40 << QStringLiteral("udduu")
+            << QStringList{QStringLiteral("0-18|> > >|0"), QStringLiteral("0-18|> > >|0"),
+                           QStringLiteral("18-36|< < <|1"), QStringLiteral("22-40|< < <|0"),
+                           QStringLiteral("4-22|< < <|1"), QStringLiteral("0-18|> > >|0")};
     }
 
     void paging() {
@@ -143,9 +149,14 @@ private Q_SLOTS:
         };
         QCOMPARE(state(), steps[0]);
         for (int i = 0; i < presses.size(); ++i) {
-            const int id = presses[i] == QLatin1Char('<') ? PreviewControl::PreviousPage
-                                                          : PreviewControl::NextPage;
-            QTest::mouseClick(button(dialog, id), Qt::LeftButton);
+            if (presses[i] == QLatin1Char('u') || presses[i] == QLatin1Char('d')) {
+                QTest::keyClick(&dialog,
+                                presses[i] == QLatin1Char('u') ? Qt::Key_PageUp : Qt::Key_PageDown);
+            } else {
+                const int id = presses[i] == QLatin1Char('<') ? PreviewControl::PreviousPage
+                                                              : PreviewControl::NextPage;
+                QTest::mouseClick(button(dialog, id), Qt::LeftButton);
+            }
             QCOMPARE(state(), steps[i + 1]);
         }
         QCOMPARE(button(dialog, PreviewControl::NextPage)->text(), QStringLiteral("> > >"));
