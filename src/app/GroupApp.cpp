@@ -28,8 +28,8 @@
 #include <QLocale>
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
 #include <cstring>
+#include <iterator>
 
 namespace fyn {
 

@@ -2,6 +2,7 @@
 
 #include "DialogFont.h"
 #include "DialogUnits.h"
+#include "TypeAheadList.h"
 #include "WrappingCheckBox.h"
 
 #include <QCheckBox>
@@ -59,7 +60,7 @@ QWidget* createEdit(const ControlTemplate& control, QWidget* dialog) {
 }
 
 QListWidget* createListBox(const ControlTemplate& control, QWidget* dialog) {
-    auto* list = new QListWidget(dialog);
+    auto* list = new TypeAheadList(dialog);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setVerticalScrollBarPolicy(verticalScrollPolicy(control));
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

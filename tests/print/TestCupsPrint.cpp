@@ -127,7 +127,8 @@ private Q_SLOTS:
             // The queue is there, but nobody chose it: nothing goes to it.
             ShownPreview preview(3);
             preview.click(PreviewControl::Print);
-            QCOMPARE(preview.messages.texts(), QStringList{StringTable::slovak().text(text::kNoPrinter)});
+            QCOMPARE(preview.messages.texts(),
+                     QStringList{StringTable::slovak().text(text::kNoPrinter)});
             QTest::qWait(500);
             QCOMPARE(completedJobs(queue_), completedBefore);
             return;

@@ -120,9 +120,9 @@ private Q_SLOTS:
                            QStringLiteral("0-18|> > >|0")};
         QTest::newRow("40 with PageDown and PageUp")
             << 40 << QStringLiteral("udduu")
-            << QStringList{QStringLiteral("0-18|> > >|0"), QStringLiteral("0-18|> > >|0"),
+            << QStringList{QStringLiteral("0-18|> > >|0"),  QStringLiteral("0-18|> > >|0"),
                            QStringLiteral("18-36|< < <|1"), QStringLiteral("22-40|< < <|0"),
-                           QStringLiteral("4-22|< < <|1"), QStringLiteral("0-18|> > >|0")};
+                           QStringLiteral("4-22|< < <|1"),  QStringLiteral("0-18|> > >|0")};
     }
 
     void paging() {
