@@ -203,7 +203,7 @@ private Q_SLOTS:
             "not a sheet from the secretary's program");
         row("text shorter than the header", {out, QStringLiteral("short.t09")}, 1,
             "fyn: short.t09: not a sheet from the secretary's program");
-        row("sheet missing from the arguments", {out}, 1, "Usage: fyn --pdf OUT.pdf SHEET.t09");
+        row("sheet missing from the arguments", {out}, 2, "Usage: fyn --pdf OUT.pdf SHEET.t09");
         row("Qt's warnings on request", {out, example}, 0, "XDG_RUNTIME_DIR not set", true);
         // The disk fills up in the PDF's last writes, which the writer does not check.
         row("disk full", {out, example}, 1, "fyn: out.pdf: cannot write: File too large", false,
