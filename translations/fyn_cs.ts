@@ -549,6 +549,22 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>Aktualizovaný list byl odeslán na adresu %1.</translation>
     </message>
+    <message id="2130">
+        <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
+        <translation>Zprávy se nepodařilo uložit do souboru %1: %2.</translation>
+    </message>
+    <message id="2132">
+        <source>súbor alebo priečinok neexistuje</source>
+        <translation>soubor nebo složka neexistuje</translation>
+    </message>
+    <message id="2133">
+        <source>chýba oprávnenie</source>
+        <translation>chybí oprávnění</translation>
+    </message>
+    <message id="2134">
+        <source>je to priečinok, nie súbor</source>
+        <translation>je to složka, ne soubor</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Zadejte kladné celé číslo.</translation>

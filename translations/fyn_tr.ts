@@ -549,6 +549,22 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>Güncellenen çizelge %1 adresine gönderildi.</translation>
     </message>
+    <message id="2130">
+        <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
+        <translation>Raporlar %1 dosyasına kaydedilemedi: %2.</translation>
+    </message>
+    <message id="2132">
+        <source>súbor alebo priečinok neexistuje</source>
+        <translation>dosya ya da klasör yok</translation>
+    </message>
+    <message id="2133">
+        <source>chýba oprávnenie</source>
+        <translation>izin yok</translation>
+    </message>
+    <message id="2134">
+        <source>je to priečinok, nie súbor</source>
+        <translation>bu bir klasör, dosya değil</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Pozitif bir tamsayı girin.</translation>

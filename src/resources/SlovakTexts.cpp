@@ -188,6 +188,11 @@ std::map<int, QString> slovakTexts() {
         {2121, QStringLiteral("%1: %2.\n\nZa posledných 24 hodín už jedna pripomienka odišla. "
                               "Poslať ďalšiu?")},
         {2122, QStringLiteral("Aktualizovaný list bol odoslaný na adresu %1.")},
+        // A sheet that could not be written, and why.
+        {2130, QStringLiteral("Správy sa nepodarilo uložiť do súboru %1: %2.")},
+        {2132, QStringLiteral("súbor alebo priečinok neexistuje")},
+        {2133, QStringLiteral("chýba oprávnenie")},
+        {2134, QStringLiteral("je to priečinok, nie súbor")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

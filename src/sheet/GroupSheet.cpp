@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -125,8 +126,11 @@ SheetResult GroupSheet::Write(const QString& path) {
     if (publisherCount_ < 2) {
         return {SheetResult::Kind::TooFewPublishers, path};
     }
-    if (!AtomicFile::replace(path, Bytes())) {
-        return {SheetResult::Kind::CannotWrite, absolute(path)};
+    if (const AtomicFile::Outcome written = AtomicFile::replace(path, Bytes()); !written) {
+        // Permission is what the user can change here; any other cause is named as it is.
+        const bool readOnly = written.error == EACCES || written.error == EROFS;
+        return {readOnly ? SheetResult::Kind::ReadOnly : SheetResult::Kind::CannotWrite,
+                absolute(path), written.error};
     }
     writeU16(Record(0) + kRemarkCount, static_cast<std::uint16_t>(remarkCount_));
     return {};

@@ -12,12 +12,16 @@ struct SheetResult {
         NotASheet,        // outside the format; the sheet in memory stays as it was
         OutOfMemory,      // the sheet is empty now
         TooFewPublishers, // a sheet of fewer than 2 publishers is never written
-        CannotWrite       // the old file, if any, is untouched
+        ReadOnly,         // the file or its folder may not be written; the old file is untouched
+        CannotWrite       // any other failure of a write; the old file, if any, is untouched
     };
 
     Kind kind = Kind::Done;
-    // The file concerned; absolute for CannotWrite, as the user must find it.
+    // The file concerned; absolute for ReadOnly and CannotWrite, as the user must find it.
     QString path;
+    // The system's error number for CannotWrite, so that the user learns the
+    // cause: a full disk and a missing folder want different remedies.
+    int error = 0;
 
     bool ok() const { return kind == Kind::Done; }
     explicit operator bool() const { return ok(); }
