@@ -553,6 +553,10 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
         <translation>Zprávy se nepodařilo uložit do souboru %1: %2.</translation>
     </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>Soubor %1 nelze otevřít: %2.</translation>
+    </message>
     <message id="2132">
         <source>súbor alebo priečinok neexistuje</source>
         <translation>soubor nebo složka neexistuje</translation>

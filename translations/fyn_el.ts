@@ -553,6 +553,10 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
         <translation>Δεν ήταν δυνατή η αποθήκευση των εκθέσεων στο αρχείο %1: %2.</translation>
     </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>Δεν είναι δυνατό το άνοιγμα του αρχείου %1: %2.</translation>
+    </message>
     <message id="2132">
         <source>súbor alebo priečinok neexistuje</source>
         <translation>το αρχείο ή ο φάκελος δεν υπάρχει</translation>

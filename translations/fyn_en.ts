@@ -553,6 +553,10 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
         <translation>The reports could not be saved in the file %1: %2.</translation>
     </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>The file %1 cannot be opened: %2.</translation>
+    </message>
     <message id="2132">
         <source>súbor alebo priečinok neexistuje</source>
         <translation>the file or folder does not exist</translation>

@@ -553,6 +553,10 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
         <translation>Aruandeid ei õnnestunud faili %1 salvestada: %2.</translation>
     </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>Faili %1 ei saa avada: %2.</translation>
+    </message>
     <message id="2132">
         <source>súbor alebo priečinok neexistuje</source>
         <translation>faili või kausta ei ole olemas</translation>

@@ -553,6 +553,10 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?<
         <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
         <translation>Les rapports n'ont pas pu être enregistrés dans le fichier %1 : %2.</translation>
     </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>Le fichier %1 ne peut pas être ouvert : %2.</translation>
+    </message>
     <message id="2132">
         <source>súbor alebo priečinok neexistuje</source>
         <translation>le fichier ou le dossier n'existe pas</translation>

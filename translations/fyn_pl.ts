@@ -553,6 +553,10 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
         <translation>Nie udało się zapisać sprawozdań w pliku %1: %2.</translation>
     </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>Nie można otworzyć pliku %1: %2.</translation>
+    </message>
     <message id="2132">
         <source>súbor alebo priečinok neexistuje</source>
         <translation>plik lub folder nie istnieje</translation>

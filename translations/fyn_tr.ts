@@ -553,6 +553,10 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
         <translation>Raporlar %1 dosyasına kaydedilemedi: %2.</translation>
     </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>%1 dosyası açılamıyor: %2.</translation>
+    </message>
     <message id="2132">
         <source>súbor alebo priečinok neexistuje</source>
         <translation>dosya ya da klasör yok</translation>

@@ -37,6 +37,8 @@ QString SheetMessages::text(const SheetResult& result, const StringTable& string
     switch (result.kind) {
     case SheetResult::Kind::Done:
         return {};
+    case SheetResult::Kind::CannotRead:
+        return strings.text(text::kCannotReadSheet, {result.path, reason(result.error, strings)});
     case SheetResult::Kind::NotASheet:
         return strings.text(text::kNotASheet, {result.path});
     case SheetResult::Kind::OutOfMemory:

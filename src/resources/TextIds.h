@@ -109,9 +109,10 @@ inline constexpr int kContactLogUnread = 2120;
 inline constexpr int kRemindAgain = 2121;
 // The updated sheet went out through the mail command (address).
 inline constexpr int kUpdatedSheetSent = 2122;
-// A sheet that could not be written (file, reason), and the reasons that are not the contact
-// log's full disk.
+// A sheet that could not be written (file, reason) or read (file, reason), and the reasons
+// that are not the contact log's full disk.
 inline constexpr int kCannotWriteSheet = 2130;
+inline constexpr int kCannotReadSheet = 2131;
 inline constexpr int kNoSpaceLeft = kContactLogDiskFull;
 inline constexpr int kNoSuchFileOrFolder = 2132;
 inline constexpr int kNoPermission = 2133;

@@ -9,7 +9,8 @@ namespace fyn {
 struct SheetResult {
     enum class Kind {
         Done,
-        NotASheet,        // outside the format; the sheet in memory stays as it was
+        CannotRead,       // the file cannot be opened; the sheet in memory stays as it was
+        NotASheet,        // outside the format or cut short; the sheet in memory stays as it was
         OutOfMemory,      // the sheet is empty now
         TooFewPublishers, // a sheet of fewer than 2 publishers is never written
         ReadOnly,         // the file or its folder may not be written; the old file is untouched
@@ -19,7 +20,7 @@ struct SheetResult {
     Kind kind = Kind::Done;
     // The file concerned; absolute for ReadOnly and CannotWrite, as the user must find it.
     QString path;
-    // The system's error number for CannotWrite, so that the user learns the
+    // The system's error number for CannotRead and CannotWrite, so that the user learns the
     // cause: a full disk and a missing folder want different remedies.
     int error = 0;
 
