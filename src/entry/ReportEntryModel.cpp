@@ -37,9 +37,6 @@ ReportEntryModel::ReportEntryModel(const Context& context, int publisherIndex)
     yearSlot_ = sheet.yearSlot;
     texts_.name = context_.wording.PublisherName(publisherIndex_, false);
     workingRecord_ = sheet.CopyRecord(publisherIndex_);
-    pioneerFlag_ = working().month(month_, yearSlot_).statusByte();
-    inService_ = working().month(month_, yearSlot_).inService();
-    ShowFields();
     LoadMonth();
 }
 
@@ -86,6 +83,10 @@ void ReportEntryModel::LoadMonth() {
     setFieldValue(Studies, static_cast<std::uint32_t>(entry.studies()));
     ++fieldsRevision_;
     CheckHoursEntered();
+    // The fields follow the month shown, a late one too: figures that cannot be seen cannot be
+    // changed without being lost.
+    pioneerFlag_ = entry.statusByte();
+    ShowFields();
     ShowStatus();
     ShowWarnings();
 }
@@ -283,13 +284,8 @@ void ReportEntryModel::OpenMonthList() {
     visibility_.creditLabel = false;
 }
 
-// The fields follow the month shown before when the report month comes back; any other month
-// keeps them as they are.
 void ReportEntryModel::SelectMonth(int month) {
     month_ = month;
-    if (month_ == context_.sheet.reportMonth) {
-        ShowFields();
-    }
     LoadMonth();
 }
 

@@ -85,16 +85,15 @@ private Q_SLOTS:
             {.panel = special,
              .texts = "Máj|Zvláštny priekopník|Pokrstený brat|Skupina -1",
              .shown = "hslI"});
-        // Only the report month, when it comes back, recomputes the fields, from the month shown
-        // just before it.
-        row("other months keep the fields", {{F, 0x0800}}, "months:4,3", {{late - 1, 1}},
-            {.entries = {"", "", ""},
+        // The fields follow the month shown, a late one too, with that month's pioneer status.
+        row("a late month shows its figures", {{S, 1}, {F, 0x0800}}, "months:4", {{late, 1}},
+            {.entries = {"", ""},
              .panel = included,
-             .texts = "Apríl|||Skupina 4",
-             .shown = "a",
+             .texts = "Máj|Pomocný priekopník||Skupina 4",
+             .shown = "hsaAI",
              .reportMonth = june});
-        row("the report month recomputes them", {{F, 0x0800}}, "months:4,5", {},
-            {.entries = {"", ""}, .texts = "Jún|||Skupina 4", .shown = "sa", .reportMonth = june});
+        row("and the report month its own", {{S, 1}, {F, 0x0800}}, "months:4,5", {},
+            {.entries = {"", ""}, .texts = "Jún|||Skupina 4", .shown = "a", .reportMonth = june});
 
         row("bit 10 is cleared", {{F, 0x5400}}, "", {{F, 0x5000}});
         row("ticked with 3 studies, bits 12-15 kept", {{F, 0xA400}}, "tick|studies:3",
