@@ -94,28 +94,16 @@ void ReportEntryModel::LoadMonth() {
 void ReportEntryModel::ReadMonthRemark(const MonthEntryView& entry) {
     GroupSheet& sheet = context_.sheet;
     QByteArray remark;
+    // Looking only: an entry is taken when a remark is stored, so that opening and leaving a
+    // report leaves the sheet as it was.
     remarkNumber_ = ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, true);
-    // Once per dialog: reserving at every showing fills a table whose entries are never freed.
     if (remarkNumber_ == 0) {
-        const auto reserved = reservedEntries_.find(month_);
-        if (reserved != reservedEntries_.end()) {
-            remarkNumber_ = reserved->second;
-            // Shown again, a month keeps the remark its copy refers to; a cleared one stays empty.
-            if (entry.remarkNumber() == remarkNumber_) {
-                remark = RemarkText(sheet, remarkNumber_);
-            }
-        } else {
-            const int countBefore = sheet.remarkCount();
-            bool tableFull = false;
-            remarkNumber_ =
-                ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, false, &tableFull);
-            if (tableFull) {
-                context_.messages.inform(context_.strings.text(text::kNoRemarkRoom));
-            }
-            if (sheet.remarkCount() > countBefore) {
-                reservedEntries_[month_] = remarkNumber_;
-            }
-        }
+        const auto taken = takenEntries_.find(month_);
+        remarkNumber_ = taken == takenEntries_.end() ? 0 : taken->second;
+    }
+    // Shown again, a month keeps the remark its copy refers to; a cleared one stays empty.
+    if (remarkNumber_ != 0 && entry.remarkNumber() == remarkNumber_) {
+        remark = RemarkText(sheet, remarkNumber_);
     }
     creditState_.remarkText = TextCodec::toUnicode(remark).trimmed();
 }
@@ -309,14 +297,27 @@ ReportEntryModel::Step ReportEntryModel::CloseRemarks(const QString& typed, bool
     visibility_.remarksField = false;
     visibility_.changeMonth = true;
     creditState_.remarkText = typed.left(kRemarkTextLimit);
-    const std::optional<QByteArray> bytes = TextCodec::fromUnicode(creditState_.remarkText);
-    const bool stored = bytes && StoreRemark(context_.sheet, remarkNumber_, *bytes);
-    workingMonth().setRemarkNumber(stored ? static_cast<std::uint16_t>(remarkNumber_) : 0);
+    StoreTypedRemark();
     if (typed.trimmed().isEmpty()) {
         creditState_.credit = 0;
     }
     UpdateCredit(hoursFieldValue());
     return OkCommand(atLastStop);
+}
+
+void ReportEntryModel::StoreTypedRemark() {
+    const std::optional<QByteArray> bytes = TextCodec::fromUnicode(creditState_.remarkText);
+    bool tableFull = false;
+    const std::uint16_t stored =
+        bytes ? StoreMonthRemark(context_.sheet, remarkNumber_, *bytes, &tableFull) : 0;
+    if (tableFull) {
+        context_.messages.inform(context_.strings.text(text::kNoRemarkRoom));
+    }
+    if (stored != 0) {
+        remarkNumber_ = stored;
+        takenEntries_[month_] = stored;
+    }
+    workingMonth().setRemarkNumber(stored);
 }
 
 } // namespace fyn

@@ -22,7 +22,8 @@ class Wording;
 // where the OK command leads, which values pass and in which order they are checked, and the
 // bits that are stored. The dialog holds the widgets, forwards what the user does and shows
 // this state, so every decision can be tested without a display. Only remark texts go into
-// the sheet's remark table at once; the record is copied back whole on acceptance.
+// the sheet's remark table at once, when they are stored; the record is copied back whole on
+// acceptance. Looking changes nothing.
 class ReportEntryModel {
 public:
     struct Context {
@@ -105,6 +106,7 @@ public:
 private:
     void LoadMonth();
     void ReadMonthRemark(const MonthEntryView& entry);
+    void StoreTypedRemark();
     void ShowFields();
     void ShowStatus();
     void ShowWarnings();
@@ -132,6 +134,7 @@ private:
     bool inService_ = false;
     bool auxiliaryTicked_ = false;
     std::uint8_t pioneerFlag_ = 0;
+    // The month's remark entry, 0 while it has none: one is taken only when a remark is stored.
     int remarkNumber_ = 0;
     CreditRule::State creditState_;
     int remarksMode_ = 0;
@@ -140,9 +143,9 @@ private:
     Field invalidField_ = Publications;
     Visibility visibility_;
     Texts texts_;
-    // Entries reserved by this dialog for months without a remark, so that showing a month
+    // Entries this dialog took for months without a remark, so that storing a month's remark
     // again does not use up another entry of the table.
-    std::map<int, int> reservedEntries_;
+    std::map<int, int> takenEntries_;
 };
 
 } // namespace fyn
