@@ -569,6 +569,10 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?<
         <source>je to priečinok, nie súbor</source>
         <translation>c'est un dossier, pas un fichier</translation>
     </message>
+    <message id="2135">
+        <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
+        <translation>Le texte contient des caractères que l'encodage %1 ne connaît pas (codes %2) ; ils s'affichent comme �. Si vous modifiez le texte, ces caractères ne seront pas enregistrés.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Entrez un nombre entier positif.</translation>

@@ -569,6 +569,10 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <source>je to priečinok, nie súbor</source>
         <translation>to jest folder, a nie plik</translation>
     </message>
+    <message id="2135">
+        <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
+        <translation>Tekst zawiera znaki, których kodowanie %1 nie zna (kody %2); są wyświetlane jako �. Jeśli zmienisz tekst, te znaki nie zostaną zapisane.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Wpisz dodatnią liczbę całkowitą.</translation>

@@ -569,6 +569,10 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <source>je to priečinok, nie súbor</source>
         <translation>bu bir klasör, dosya değil</translation>
     </message>
+    <message id="2135">
+        <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
+        <translation>Metin, %1 kodlamasının tanımadığı karakterler içeriyor (kodlar %2); bunlar � olarak görünüyor. Metni değiştirirseniz bu karakterler kaydedilmez.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Pozitif bir tamsayı girin.</translation>

@@ -102,10 +102,11 @@ void ReportEntryModel::ReadMonthRemark(const MonthEntryView& entry) {
         remarkNumber_ = taken == takenEntries_.end() ? 0 : taken->second;
     }
     // Shown again, a month keeps the remark its copy refers to; a cleared one stays empty.
-    if (remarkNumber_ != 0 && entry.remarkNumber() == remarkNumber_) {
-        remark = RemarkText(sheet, remarkNumber_);
-    }
-    creditState_.remarkText = TextCodec::toUnicode(remark).trimmed();
+    remarkBytes_ = remarkNumber_ != 0 && entry.remarkNumber() == remarkNumber_
+                       ? RemarkText(sheet, remarkNumber_)
+                       : QByteArray();
+    undefinedBytesTold_ = false;
+    creditState_.remarkText = TextCodec::toUnicode(remarkBytes_).trimmed();
 }
 
 void ReportEntryModel::ShowFields() {
@@ -293,11 +294,34 @@ void ReportEntryModel::OpenRemarks() {
     visibility_.remarksField = true;
 }
 
+bool ReportEntryModel::RemarkEdited() {
+    const QByteArray undefined = TextCodec::undefinedBytes(remarkBytes_);
+    if (undefinedBytesTold_ || undefined.isEmpty()) {
+        return false;
+    }
+    undefinedBytesTold_ = true;
+    QStringList codes;
+    for (const char byte : undefined) {
+        codes << QStringLiteral("%1")
+                     .arg(uint(static_cast<unsigned char>(byte)), 2, 16, QLatin1Char('0'))
+                     .toUpper();
+    }
+    context_.messages.inform(context_.strings.text(
+        text::kUnshownCharacters, {TextCodec::codePage(), codes.join(QStringLiteral(", "))}));
+    return true;
+}
+
 ReportEntryModel::Step ReportEntryModel::CloseRemarks(const QString& typed, bool atLastStop) {
     visibility_.remarksField = false;
     visibility_.changeMonth = true;
+    // The field holds at most this much of what it was given.
+    const QString shown = creditState_.remarkText.left(kRemarkTextLimit);
     creditState_.remarkText = typed.left(kRemarkTextLimit);
-    StoreTypedRemark();
+    // A remark the user did not change keeps the bytes it was read from, also those its code
+    // page cannot show; only a changed one is stored, without them.
+    if (creditState_.remarkText != shown) {
+        StoreTypedRemark();
+    }
     if (typed.trimmed().isEmpty()) {
         creditState_.credit = 0;
     }
@@ -306,7 +330,9 @@ ReportEntryModel::Step ReportEntryModel::CloseRemarks(const QString& typed, bool
 }
 
 void ReportEntryModel::StoreTypedRemark() {
-    const std::optional<QByteArray> bytes = TextCodec::fromUnicode(creditState_.remarkText);
+    QString storable = creditState_.remarkText;
+    storable.remove(QChar::ReplacementCharacter);
+    const std::optional<QByteArray> bytes = TextCodec::fromUnicode(storable);
     bool tableFull = false;
     const std::uint16_t stored =
         bytes ? StoreMonthRemark(context_.sheet, remarkNumber_, *bytes, &tableFull) : 0;
@@ -317,6 +343,7 @@ void ReportEntryModel::StoreTypedRemark() {
         remarkNumber_ = stored;
         takenEntries_[month_] = stored;
     }
+    remarkBytes_ = stored != 0 ? RemarkText(context_.sheet, stored) : QByteArray();
     workingMonth().setRemarkNumber(stored);
 }
 

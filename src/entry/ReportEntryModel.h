@@ -75,6 +75,9 @@ public:
     // command accepts; anywhere else it only walks on.
     Step OkCommand(bool atLastStop);
     void OpenRemarks();
+    // The user changed the remark's text. True when a text that holds bytes its code page
+    // cannot show had the user told, once, that those cannot be kept.
+    bool RemarkEdited();
     // The remarks field closes when it loses the focus, and gives the OK command.
     Step CloseRemarks(const QString& typed, bool atLastStop);
     void OpenMonthList();
@@ -136,6 +139,9 @@ private:
     std::uint8_t pioneerFlag_ = 0;
     // The month's remark entry, 0 while it has none: one is taken only when a remark is stored.
     int remarkNumber_ = 0;
+    // The entry's text as the table holds it, which an unchanged remark keeps.
+    QByteArray remarkBytes_;
+    bool undefinedBytesTold_ = false;
     CreditRule::State creditState_;
     int remarksMode_ = 0;
     bool otherMonth_ = false;

@@ -117,6 +117,8 @@ inline constexpr int kNoSpaceLeft = kContactLogDiskFull;
 inline constexpr int kNoSuchFileOrFolder = 2132;
 inline constexpr int kNoPermission = 2133;
 inline constexpr int kIsAFolder = 2134;
+// A text holding bytes that its code page leaves undefined (code page, the bytes).
+inline constexpr int kUnshownCharacters = 2135;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;
