@@ -549,6 +549,30 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>Aktualizovaný list byl odeslán na adresu %1.</translation>
     </message>
+    <message id="2130">
+        <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
+        <translation>Zprávy se nepodařilo uložit do souboru %1: %2.</translation>
+    </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>Soubor %1 nelze otevřít: %2.</translation>
+    </message>
+    <message id="2132">
+        <source>súbor alebo priečinok neexistuje</source>
+        <translation>soubor nebo složka neexistuje</translation>
+    </message>
+    <message id="2133">
+        <source>chýba oprávnenie</source>
+        <translation>chybí oprávnění</translation>
+    </message>
+    <message id="2134">
+        <source>je to priečinok, nie súbor</source>
+        <translation>je to složka, ne soubor</translation>
+    </message>
+    <message id="2135">
+        <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
+        <translation>Text obsahuje znaky, které kódování %1 nezná (kódy %2); zobrazují se jako �. Pokud text změníte, tyto znaky se neuloží.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Zadejte kladné celé číslo.</translation>

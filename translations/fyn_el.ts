@@ -549,6 +549,30 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>Το ενημερωμένο φύλλο στάλθηκε στη διεύθυνση %1.</translation>
     </message>
+    <message id="2130">
+        <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
+        <translation>Δεν ήταν δυνατή η αποθήκευση των εκθέσεων στο αρχείο %1: %2.</translation>
+    </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>Δεν είναι δυνατό το άνοιγμα του αρχείου %1: %2.</translation>
+    </message>
+    <message id="2132">
+        <source>súbor alebo priečinok neexistuje</source>
+        <translation>το αρχείο ή ο φάκελος δεν υπάρχει</translation>
+    </message>
+    <message id="2133">
+        <source>chýba oprávnenie</source>
+        <translation>δεν υπάρχει δικαίωμα πρόσβασης</translation>
+    </message>
+    <message id="2134">
+        <source>je to priečinok, nie súbor</source>
+        <translation>είναι φάκελος, όχι αρχείο</translation>
+    </message>
+    <message id="2135">
+        <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
+        <translation>Το κείμενο περιέχει χαρακτήρες που η κωδικοποίηση %1 δεν γνωρίζει (κωδικοί %2)· εμφανίζονται ως �. Αν αλλάξετε το κείμενο, αυτοί οι χαρακτήρες δεν θα αποθηκευτούν.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Πληκτρολογήστε θετικό ακέραιο αριθμό.</translation>

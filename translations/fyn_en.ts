@@ -549,6 +549,30 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>The updated sheet was sent to %1.</translation>
     </message>
+    <message id="2130">
+        <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
+        <translation>The reports could not be saved in the file %1: %2.</translation>
+    </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>The file %1 cannot be opened: %2.</translation>
+    </message>
+    <message id="2132">
+        <source>súbor alebo priečinok neexistuje</source>
+        <translation>the file or folder does not exist</translation>
+    </message>
+    <message id="2133">
+        <source>chýba oprávnenie</source>
+        <translation>permission denied</translation>
+    </message>
+    <message id="2134">
+        <source>je to priečinok, nie súbor</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message id="2135">
+        <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
+        <translation>The text holds characters that the code page %1 does not know (codes %2); they show as �. If you change the text, these characters will not be saved.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Please enter a positive integer.</translation>

@@ -549,6 +549,30 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>Uuendatud leht saadeti aadressile %1.</translation>
     </message>
+    <message id="2130">
+        <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
+        <translation>Aruandeid ei õnnestunud faili %1 salvestada: %2.</translation>
+    </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>Faili %1 ei saa avada: %2.</translation>
+    </message>
+    <message id="2132">
+        <source>súbor alebo priečinok neexistuje</source>
+        <translation>faili või kausta ei ole olemas</translation>
+    </message>
+    <message id="2133">
+        <source>chýba oprávnenie</source>
+        <translation>puudub õigus</translation>
+    </message>
+    <message id="2134">
+        <source>je to priečinok, nie súbor</source>
+        <translation>see on kaust, mitte fail</translation>
+    </message>
+    <message id="2135">
+        <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
+        <translation>Tekstis on märke, mida kodeering %1 ei tunne (koodid %2); need kuvatakse kujul �. Kui teksti muudate, neid märke ei salvestata.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Sisestage positiivne täisarv.</translation>

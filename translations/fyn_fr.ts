@@ -549,6 +549,30 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?<
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>La feuille mise à jour a été envoyée à l'adresse %1.</translation>
     </message>
+    <message id="2130">
+        <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
+        <translation>Les rapports n'ont pas pu être enregistrés dans le fichier %1 : %2.</translation>
+    </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>Le fichier %1 ne peut pas être ouvert : %2.</translation>
+    </message>
+    <message id="2132">
+        <source>súbor alebo priečinok neexistuje</source>
+        <translation>le fichier ou le dossier n'existe pas</translation>
+    </message>
+    <message id="2133">
+        <source>chýba oprávnenie</source>
+        <translation>accès refusé</translation>
+    </message>
+    <message id="2134">
+        <source>je to priečinok, nie súbor</source>
+        <translation>c'est un dossier, pas un fichier</translation>
+    </message>
+    <message id="2135">
+        <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
+        <translation>Le texte contient des caractères que l'encodage %1 ne connaît pas (codes %2) ; ils s'affichent comme �. Si vous modifiez le texte, ces caractères ne seront pas enregistrés.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Entrez un nombre entier positif.</translation>

@@ -549,6 +549,30 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>Zaktualizowany arkusz wysłano na adres %1.</translation>
     </message>
+    <message id="2130">
+        <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
+        <translation>Nie udało się zapisać sprawozdań w pliku %1: %2.</translation>
+    </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>Nie można otworzyć pliku %1: %2.</translation>
+    </message>
+    <message id="2132">
+        <source>súbor alebo priečinok neexistuje</source>
+        <translation>plik lub folder nie istnieje</translation>
+    </message>
+    <message id="2133">
+        <source>chýba oprávnenie</source>
+        <translation>brak uprawnień</translation>
+    </message>
+    <message id="2134">
+        <source>je to priečinok, nie súbor</source>
+        <translation>to jest folder, a nie plik</translation>
+    </message>
+    <message id="2135">
+        <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
+        <translation>Tekst zawiera znaki, których kodowanie %1 nie zna (kody %2); są wyświetlane jako �. Jeśli zmienisz tekst, te znaki nie zostaną zapisane.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Wpisz dodatnią liczbę całkowitą.</translation>

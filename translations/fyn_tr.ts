@@ -549,6 +549,30 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>Güncellenen çizelge %1 adresine gönderildi.</translation>
     </message>
+    <message id="2130">
+        <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
+        <translation>Raporlar %1 dosyasına kaydedilemedi: %2.</translation>
+    </message>
+    <message id="2131">
+        <source>Súbor %1 sa nedá otvoriť: %2.</source>
+        <translation>%1 dosyası açılamıyor: %2.</translation>
+    </message>
+    <message id="2132">
+        <source>súbor alebo priečinok neexistuje</source>
+        <translation>dosya ya da klasör yok</translation>
+    </message>
+    <message id="2133">
+        <source>chýba oprávnenie</source>
+        <translation>izin yok</translation>
+    </message>
+    <message id="2134">
+        <source>je to priečinok, nie súbor</source>
+        <translation>bu bir klasör, dosya değil</translation>
+    </message>
+    <message id="2135">
+        <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
+        <translation>Metin, %1 kodlamasının tanımadığı karakterler içeriyor (kodlar %2); bunlar � olarak görünüyor. Metni değiştirirseniz bu karakterler kaydedilmez.</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Pozitif bir tamsayı girin.</translation>

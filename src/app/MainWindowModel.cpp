@@ -31,20 +31,21 @@ MainWindowModel::MainWindowModel(const Services& services)
 
 void MainWindowModel::OpenWindow(const QString& commandLine) {
     startDirectory_ = QDir::currentPath();
-    QString sheetPath = commandLine;
-    if (endsWithSheetExtension(sheetPath)) {
+    QString loadPath = services_.settings.ReadSetting(kSection, kLoadPathKey);
+    // Nothing says which folder a relative "LoadPath" meant; taking the working folder could
+    // open and write back another sheet of the same name.
+    if (QDir::isRelativePath(loadPath)) {
+        loadPath.clear();
+    }
+    // "LoadPath" names the last sheet that did load, until another one loads: a sheet that
+    // cannot be read today (a stick left out) is still the one to open next time.
+    sheet_.setSheetPath(loadPath);
+    QString sheetPath = loadPath;
+    if (endsWithSheetExtension(commandLine)) {
         // Typed in the sheet's folder, the name means that folder; the next start from the
         // menu runs elsewhere and must still find the same file through "LoadPath".
-        sheetPath = QDir(startDirectory_).absoluteFilePath(sheetPath);
-    } else {
-        sheetPath = services_.settings.ReadSetting(kSection, kLoadPathKey);
-        // Nothing says which folder a relative "LoadPath" meant; taking the working folder
-        // could open and write back another sheet of the same name.
-        if (QDir::isRelativePath(sheetPath)) {
-            sheetPath.clear();
-        }
+        sheetPath = QDir(startDirectory_).absoluteFilePath(commandLine);
     }
-    sheet_.setSheetPath(sheetPath);
     lastEntryName_ = services_.settings.ReadSetting(kSection, kPostKey);
     wording_.setLanguageCode(services_.strings.text(text::kLanguageCode));
     sheet_.SetMonthsFromDate(services_.clock.today());

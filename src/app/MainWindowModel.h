@@ -68,7 +68,8 @@ public:
     explicit MainWindowModel(const Services& services);
 
     // Months from today's date, then the sheet of the command line (a relative one made full
-    // against the working folder), else of "LoadPath" (a full path only).
+    // against the working folder), else of "LoadPath" (a full path only). A sheet that cannot
+    // be read is told, and the window opens empty.
     void OpenWindow(const QString& commandLine);
     void FillPublisherList();
     // row: the list position the user selected, -1 for none.

@@ -5,7 +5,7 @@
 namespace fyn {
 
 // Keeps out of the remarks field every character that the sheet's code page cannot store,
-// whether typed or pasted.
+// whether typed or pasted; what the sheet itself held is let be.
 class RemarkValidator : public QValidator {
     Q_OBJECT
 

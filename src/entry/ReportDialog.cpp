@@ -49,6 +49,12 @@ ReportDialog::ReportDialog(const Context& context, int publisherIndex, QWidget* 
     remarksField_->setValidator(new RemarkValidator(remarksField_));
     remarksField_->setMaxLength(layout::kRemarkTextLimit);
     remarksField_->installEventFilter(this);
+    connect(remarksField_, &QLineEdit::textEdited, this, [this] {
+        if (model_.RemarkEdited()) {
+            activateWindow();
+            remarksField_->setFocus(Qt::OtherFocusReason);
+        }
+    });
     monthList_->installEventFilter(this);
 
     connect(control<QPushButton>(ReportControl::Ok), &QPushButton::clicked, this,

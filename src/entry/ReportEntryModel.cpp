@@ -37,9 +37,6 @@ ReportEntryModel::ReportEntryModel(const Context& context, int publisherIndex)
     yearSlot_ = sheet.yearSlot;
     texts_.name = context_.wording.PublisherName(publisherIndex_, false);
     workingRecord_ = sheet.CopyRecord(publisherIndex_);
-    pioneerFlag_ = working().month(month_, yearSlot_).statusByte();
-    inService_ = working().month(month_, yearSlot_).inService();
-    ShowFields();
     LoadMonth();
 }
 
@@ -86,6 +83,10 @@ void ReportEntryModel::LoadMonth() {
     setFieldValue(Studies, static_cast<std::uint32_t>(entry.studies()));
     ++fieldsRevision_;
     CheckHoursEntered();
+    // The fields follow the month shown, a late one too: figures that cannot be seen cannot be
+    // changed without being lost.
+    pioneerFlag_ = entry.statusByte();
+    ShowFields();
     ShowStatus();
     ShowWarnings();
 }
@@ -93,30 +94,19 @@ void ReportEntryModel::LoadMonth() {
 void ReportEntryModel::ReadMonthRemark(const MonthEntryView& entry) {
     GroupSheet& sheet = context_.sheet;
     QByteArray remark;
+    // Looking only: an entry is taken when a remark is stored, so that opening and leaving a
+    // report leaves the sheet as it was.
     remarkNumber_ = ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, true);
-    // Once per dialog: reserving at every showing fills a table whose entries are never freed.
     if (remarkNumber_ == 0) {
-        const auto reserved = reservedEntries_.find(month_);
-        if (reserved != reservedEntries_.end()) {
-            remarkNumber_ = reserved->second;
-            // Shown again, a month keeps the remark its copy refers to; a cleared one stays empty.
-            if (entry.remarkNumber() == remarkNumber_) {
-                remark = RemarkText(sheet, remarkNumber_);
-            }
-        } else {
-            const int countBefore = sheet.remarkCount();
-            bool tableFull = false;
-            remarkNumber_ =
-                ReadRemark(sheet, publisherIndex_, month_, yearSlot_, remark, false, &tableFull);
-            if (tableFull) {
-                context_.messages.inform(context_.strings.text(text::kNoRemarkRoom));
-            }
-            if (sheet.remarkCount() > countBefore) {
-                reservedEntries_[month_] = remarkNumber_;
-            }
-        }
+        const auto taken = takenEntries_.find(month_);
+        remarkNumber_ = taken == takenEntries_.end() ? 0 : taken->second;
     }
-    creditState_.remarkText = TextCodec::toUnicode(remark).trimmed();
+    // Shown again, a month keeps the remark its copy refers to; a cleared one stays empty.
+    remarkBytes_ = remarkNumber_ != 0 && entry.remarkNumber() == remarkNumber_
+                       ? RemarkText(sheet, remarkNumber_)
+                       : QByteArray();
+    undefinedBytesTold_ = false;
+    creditState_.remarkText = TextCodec::toUnicode(remarkBytes_).trimmed();
 }
 
 void ReportEntryModel::ShowFields() {
@@ -283,13 +273,8 @@ void ReportEntryModel::OpenMonthList() {
     visibility_.creditLabel = false;
 }
 
-// The fields follow the month shown before when the report month comes back; any other month
-// keeps them as they are.
 void ReportEntryModel::SelectMonth(int month) {
     month_ = month;
-    if (month_ == context_.sheet.reportMonth) {
-        ShowFields();
-    }
     LoadMonth();
 }
 
@@ -309,18 +294,57 @@ void ReportEntryModel::OpenRemarks() {
     visibility_.remarksField = true;
 }
 
+bool ReportEntryModel::RemarkEdited() {
+    const QByteArray undefined = TextCodec::undefinedBytes(remarkBytes_);
+    if (undefinedBytesTold_ || undefined.isEmpty()) {
+        return false;
+    }
+    undefinedBytesTold_ = true;
+    QStringList codes;
+    for (const char byte : undefined) {
+        codes << QStringLiteral("%1")
+                     .arg(uint(static_cast<unsigned char>(byte)), 2, 16, QLatin1Char('0'))
+                     .toUpper();
+    }
+    context_.messages.inform(context_.strings.text(
+        text::kUnshownCharacters, {TextCodec::codePage(), codes.join(QStringLiteral(", "))}));
+    return true;
+}
+
 ReportEntryModel::Step ReportEntryModel::CloseRemarks(const QString& typed, bool atLastStop) {
     visibility_.remarksField = false;
     visibility_.changeMonth = true;
+    // The field holds at most this much of what it was given.
+    const QString shown = creditState_.remarkText.left(kRemarkTextLimit);
     creditState_.remarkText = typed.left(kRemarkTextLimit);
-    const std::optional<QByteArray> bytes = TextCodec::fromUnicode(creditState_.remarkText);
-    const bool stored = bytes && StoreRemark(context_.sheet, remarkNumber_, *bytes);
-    workingMonth().setRemarkNumber(stored ? static_cast<std::uint16_t>(remarkNumber_) : 0);
+    // A remark the user did not change keeps the bytes it was read from, also those its code
+    // page cannot show; only a changed one is stored, without them.
+    if (creditState_.remarkText != shown) {
+        StoreTypedRemark();
+    }
     if (typed.trimmed().isEmpty()) {
         creditState_.credit = 0;
     }
     UpdateCredit(hoursFieldValue());
     return OkCommand(atLastStop);
+}
+
+void ReportEntryModel::StoreTypedRemark() {
+    QString storable = creditState_.remarkText;
+    storable.remove(QChar::ReplacementCharacter);
+    const std::optional<QByteArray> bytes = TextCodec::fromUnicode(storable);
+    bool tableFull = false;
+    const std::uint16_t stored =
+        bytes ? StoreMonthRemark(context_.sheet, remarkNumber_, *bytes, &tableFull) : 0;
+    if (tableFull) {
+        context_.messages.inform(context_.strings.text(text::kNoRemarkRoom));
+    }
+    if (stored != 0) {
+        remarkNumber_ = stored;
+        takenEntries_[month_] = stored;
+    }
+    remarkBytes_ = stored != 0 ? RemarkText(context_.sheet, stored) : QByteArray();
+    workingMonth().setRemarkNumber(stored);
 }
 
 } // namespace fyn

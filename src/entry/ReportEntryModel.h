@@ -22,7 +22,8 @@ class Wording;
 // where the OK command leads, which values pass and in which order they are checked, and the
 // bits that are stored. The dialog holds the widgets, forwards what the user does and shows
 // this state, so every decision can be tested without a display. Only remark texts go into
-// the sheet's remark table at once; the record is copied back whole on acceptance.
+// the sheet's remark table at once, when they are stored; the record is copied back whole on
+// acceptance. Looking changes nothing.
 class ReportEntryModel {
 public:
     struct Context {
@@ -74,6 +75,9 @@ public:
     // command accepts; anywhere else it only walks on.
     Step OkCommand(bool atLastStop);
     void OpenRemarks();
+    // The user changed the remark's text. True when a text that holds bytes its code page
+    // cannot show had the user told, once, that those cannot be kept.
+    bool RemarkEdited();
     // The remarks field closes when it loses the focus, and gives the OK command.
     Step CloseRemarks(const QString& typed, bool atLastStop);
     void OpenMonthList();
@@ -105,6 +109,7 @@ public:
 private:
     void LoadMonth();
     void ReadMonthRemark(const MonthEntryView& entry);
+    void StoreTypedRemark();
     void ShowFields();
     void ShowStatus();
     void ShowWarnings();
@@ -132,7 +137,11 @@ private:
     bool inService_ = false;
     bool auxiliaryTicked_ = false;
     std::uint8_t pioneerFlag_ = 0;
+    // The month's remark entry, 0 while it has none: one is taken only when a remark is stored.
     int remarkNumber_ = 0;
+    // The entry's text as the table holds it, which an unchanged remark keeps.
+    QByteArray remarkBytes_;
+    bool undefinedBytesTold_ = false;
     CreditRule::State creditState_;
     int remarksMode_ = 0;
     bool otherMonth_ = false;
@@ -140,9 +149,9 @@ private:
     Field invalidField_ = Publications;
     Visibility visibility_;
     Texts texts_;
-    // Entries reserved by this dialog for months without a remark, so that showing a month
+    // Entries this dialog took for months without a remark, so that storing a month's remark
     // again does not use up another entry of the table.
-    std::map<int, int> reservedEntries_;
+    std::map<int, int> takenEntries_;
 };
 
 } // namespace fyn

@@ -31,7 +31,7 @@ QString ExportInput::Read(GroupSheet& sheet, const QString& sheetPath, const QSt
             .arg(outputPath);
     }
     sheet.SetMonthsFromDate(today);
-    switch (sheet.ReadStrict(input, sheetPath).kind) {
+    switch (sheet.Read(input, sheetPath).kind) {
     case SheetResult::Kind::Done:
         return {};
     case SheetResult::Kind::OutOfMemory:

@@ -10,9 +10,10 @@ class GroupSheet;
 class StringTable;
 class Wording;
 
-// What fyn --pdf and fyn --csv both do around their writing: read the sheet strictly (a file
-// shorter than the header is no sheet) with the months of today, refuse an output that is the
-// sheet itself, which the export would destroy, and name the file when the write fails.
+// What fyn --pdf and fyn --csv both do around their writing: read the sheet with the months of
+// today (a file shorter than its header says is no sheet, as in the window), refuse an output
+// that is the sheet itself, which the export would destroy, and name the file when the write
+// fails.
 class ExportInput {
 public:
     // write answers an empty text when the file was written, else the reason it was not.

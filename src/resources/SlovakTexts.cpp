@@ -188,6 +188,16 @@ std::map<int, QString> slovakTexts() {
         {2121, QStringLiteral("%1: %2.\n\nZa posledných 24 hodín už jedna pripomienka odišla. "
                               "Poslať ďalšiu?")},
         {2122, QStringLiteral("Aktualizovaný list bol odoslaný na adresu %1.")},
+        // A sheet that could not be written or read, and why.
+        {2130, QStringLiteral("Správy sa nepodarilo uložiť do súboru %1: %2.")},
+        {2131, QStringLiteral("Súbor %1 sa nedá otvoriť: %2.")},
+        {2132, QStringLiteral("súbor alebo priečinok neexistuje")},
+        {2133, QStringLiteral("chýba oprávnenie")},
+        {2134, QStringLiteral("je to priečinok, nie súbor")},
+        // A text read from the sheet with bytes that its code page leaves undefined.
+        {2135, QStringLiteral("Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); "
+                              "zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa "
+                              "neuložia.")},
         // The program's fixed English texts, kept beside the table.
         {61700, QStringLiteral("Please enter a positive integer.")},
         {61701, QStringLiteral("Please enter an integer between %1 and %2.")},

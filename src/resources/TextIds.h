@@ -109,6 +109,16 @@ inline constexpr int kContactLogUnread = 2120;
 inline constexpr int kRemindAgain = 2121;
 // The updated sheet went out through the mail command (address).
 inline constexpr int kUpdatedSheetSent = 2122;
+// A sheet that could not be written (file, reason) or read (file, reason), and the reasons
+// that are not the contact log's full disk.
+inline constexpr int kCannotWriteSheet = 2130;
+inline constexpr int kCannotReadSheet = 2131;
+inline constexpr int kNoSpaceLeft = kContactLogDiskFull;
+inline constexpr int kNoSuchFileOrFolder = 2132;
+inline constexpr int kNoPermission = 2133;
+inline constexpr int kIsAFolder = 2134;
+// A text holding bytes that its code page leaves undefined (code page, the bytes).
+inline constexpr int kUnshownCharacters = 2135;
 
 // The program's fixed English texts, kept beside the table.
 inline constexpr int kPositiveInteger = 61700;

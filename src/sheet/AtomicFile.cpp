@@ -10,19 +10,24 @@ namespace fyn {
 
 namespace {
 
-bool writeAll(int fd, const char* data, qsizetype size) {
+int writeAll(int fd, const char* data, qsizetype size) {
     while (size > 0) {
         const ssize_t written = ::write(fd, data, static_cast<size_t>(size));
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            return false;
+            return errno;
         }
         data += written;
         size -= written;
     }
-    return true;
+    return 0;
+}
+
+// The error of a step that answers 0 or -1 with errno.
+int errorOf(int answer) {
+    return answer == 0 ? 0 : errno;
 }
 
 void syncFolder(const QByteArray& folder) {
@@ -41,7 +46,7 @@ bool isWritableFile(const QByteArray& path, const struct stat& status) {
 
 } // namespace
 
-bool AtomicFile::replace(const QString& path, const QByteArray& content) {
+AtomicFile::Outcome AtomicFile::replace(const QString& path, const QByteArray& content) {
     // Writing through a symbolic link replaces the file it names, not the link.
     const QFileInfo info(path);
     const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
@@ -55,8 +60,14 @@ bool AtomicFile::replace(const QString& path, const QByteArray& content) {
     struct stat existing {};
     const bool replacing = ::stat(targetPath.constData(), &existing) == 0;
     if (replacing) {
-        if (!S_ISREG(existing.st_mode) || !isWritableFile(targetPath, existing)) {
-            return false;
+        if (S_ISDIR(existing.st_mode)) {
+            return {EISDIR};
+        }
+        if (!S_ISREG(existing.st_mode)) {
+            return {EINVAL};
+        }
+        if (!isWritableFile(targetPath, existing)) {
+            return {EACCES};
         }
         mode = existing.st_mode & 07777;
     }
@@ -65,23 +76,25 @@ bool AtomicFile::replace(const QString& path, const QByteArray& content) {
     QByteArray temporary = folder + "/.fyn-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
-        return false;
+        return {errno};
     }
-    bool ok = writeAll(fd, content.constData(), content.size());
-    if (ok && replacing) {
+    // The first failure is the one the user is told.
+    int error = writeAll(fd, content.constData(), content.size());
+    if (error == 0 && replacing) {
         // Keep the owner when root writes somebody's sheet; failing to is no reason to stop.
         [[maybe_unused]] const int kept = ::fchown(fd, existing.st_uid, existing.st_gid);
     }
-    ok = ok && ::fchmod(fd, mode) == 0;
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temporary.constData(), targetPath.constData()) == 0;
-    if (!ok) {
+    error = error != 0 ? error : errorOf(::fchmod(fd, mode));
+    error = error != 0 ? error : errorOf(::fsync(fd));
+    const int closed = errorOf(::close(fd));
+    error = error != 0 ? error : closed;
+    error = error != 0 ? error : errorOf(::rename(temporary.constData(), targetPath.constData()));
+    if (error != 0) {
         ::unlink(temporary.constData());
-        return false;
+        return {error};
     }
     syncFolder(folder);
-    return true;
+    return {};
 }
 
 } // namespace fyn

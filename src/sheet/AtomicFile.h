@@ -10,8 +10,15 @@ namespace fyn {
 // failure the old file is left exactly as it was and the temporary file is removed.
 class AtomicFile {
 public:
-    // An existing file without write permission is not replaced.
-    static bool replace(const QString& path, const QByteArray& content);
+    // The error number (errno) of the step that failed, 0 once the file is replaced: the
+    // caller names the cause, as a full disk and a read-only file want different remedies.
+    struct Outcome {
+        int error = 0;
+        explicit operator bool() const { return error == 0; }
+    };
+
+    // An existing file without write permission is not replaced: EACCES.
+    static Outcome replace(const QString& path, const QByteArray& content);
 };
 
 } // namespace fyn

@@ -8,8 +8,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace fyn {
@@ -20,17 +24,6 @@ namespace {
 
 constexpr qint64 kLargestSheet =
     (kMaxPublishers + 1) * qint64(kRecordSize) + 65535 * qint64(kRemarkSize);
-
-// Fills size bytes from the front of bytes, with zeros where they end, and answers what is
-// left behind them.
-QByteArrayView takeInto(QByteArrayView bytes, std::uint8_t* into, std::size_t size) {
-    const auto taken = static_cast<std::size_t>(std::min(bytes.size(), qsizetype(size)));
-    if (taken > 0) {
-        std::memcpy(into, bytes.data(), taken);
-    }
-    std::memset(into + taken, 0, size - taken);
-    return bytes.sliced(static_cast<qsizetype>(taken));
-}
 
 QString absolute(const QString& path) {
     return QFileInfo(path).isRelative() ? QDir::currentPath() + QLatin1Char('/') + path : path;
@@ -64,10 +57,21 @@ void GroupSheet::ReleaseBuffers() {
 }
 
 SheetResult GroupSheet::Load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReleaseBuffers();
-        return {};
+    // Opened here rather than by QFile, which keeps the system's error number to itself: the
+    // user is told why the file cannot be read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return {SheetResult::Kind::CannotRead, path, errno};
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+        ::close(fd);
+        return {SheetResult::Kind::CannotRead, path, EISDIR};
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {SheetResult::Kind::CannotRead, path, EIO};
     }
     return Read(file, path);
 }
@@ -77,22 +81,20 @@ SheetResult GroupSheet::Read(QIODevice& device, const QString& path) {
     return Read(device.read(kLargestSheet), path);
 }
 
-SheetResult GroupSheet::ReadStrict(QIODevice& device, const QString& path) {
-    const QByteArray bytes = device.read(kLargestSheet);
+SheetResult GroupSheet::Read(QByteArrayView bytes, const QString& path) {
     if (bytes.size() < static_cast<qsizetype>(kRecordSize)) {
         return {SheetResult::Kind::NotASheet, path};
     }
-    return Read(bytes, path);
-}
-
-SheetResult GroupSheet::Read(QByteArrayView bytes, const QString& path) {
-    std::uint8_t header[kRecordSize] = {};
-    QByteArrayView rest = bytes;
-    rest = takeInto(rest, header, kRecordSize);
-    const SheetHeaderView headerView(header);
+    const SheetHeaderView headerView(reinterpret_cast<const std::uint8_t*>(bytes.data()));
     // A report month of 12 or more would index past the month arrays: outside the format,
     // like a negative count. Either way the sheet the user is working on stays.
     if (headerView.publisherCount() < 0 || headerView.reportMonth() >= kMonths) {
+        return {SheetResult::Kind::NotASheet, path};
+    }
+    const auto recordBytes =
+        static_cast<qsizetype>(kRecordSize) * (headerView.publisherCount() + 1);
+    const auto remarkBytes = static_cast<qsizetype>(kRemarkSize) * headerView.remarkCount();
+    if (bytes.size() < recordBytes + remarkBytes) {
         return {SheetResult::Kind::NotASheet, path};
     }
 
@@ -107,11 +109,11 @@ SheetResult GroupSheet::Read(QByteArrayView bytes, const QString& path) {
     if (!AllocateBuffers()) {
         return {SheetResult::Kind::OutOfMemory, path};
     }
-    // What the file does not hold reads as zeros.
-    std::memcpy(buffers_.records.data(), header, kRecordSize);
-    rest = takeInto(rest, buffers_.records.data() + kRecordSize,
-                    static_cast<std::size_t>(publisherCount_) * kRecordSize);
-    takeInto(rest, buffers_.remarks.data(), static_cast<std::size_t>(remarkCount_) * kRemarkSize);
+    std::memcpy(buffers_.records.data(), bytes.data(), static_cast<std::size_t>(recordBytes));
+    if (remarkBytes > 0) {
+        std::memcpy(buffers_.remarks.data(), bytes.data() + recordBytes,
+                    static_cast<std::size_t>(remarkBytes));
+    }
     if (publisherCount_ != 0) {
         for (int i = 1; i <= publisherCount_; ++i) {
             ScrambleRecord(Record(i), ScrambleDirection::Unscramble);
@@ -125,8 +127,11 @@ SheetResult GroupSheet::Write(const QString& path) {
     if (publisherCount_ < 2) {
         return {SheetResult::Kind::TooFewPublishers, path};
     }
-    if (!AtomicFile::replace(path, Bytes())) {
-        return {SheetResult::Kind::CannotWrite, absolute(path)};
+    if (const AtomicFile::Outcome written = AtomicFile::replace(path, Bytes()); !written) {
+        // Permission is what the user can change here; any other cause is named as it is.
+        const bool readOnly = written.error == EACCES || written.error == EROFS;
+        return {readOnly ? SheetResult::Kind::ReadOnly : SheetResult::Kind::CannotWrite,
+                absolute(path), written.error};
     }
     writeU16(Record(0) + kRemarkCount, static_cast<std::uint16_t>(remarkCount_));
     return {};

@@ -18,16 +18,15 @@ namespace fyn {
 // 1 .. publisherCount with plain texts, and the remark table.
 class GroupSheet {
 public:
-    // Reads a sheet, replacing the current one. A file that cannot be opened leaves an empty
-    // sheet and is Done. A file that is no sheet is refused and the current sheet stays.
+    // Reads a sheet, replacing the current one. A file that cannot be opened, or that is no
+    // sheet, is refused, and the current sheet stays as it was. A file shorter than its header
+    // says (the header, publisherCount records, remarkCount entries) is no sheet: it is a
+    // copy cut short, and taking it as whole would write empty records over the group.
     SheetResult Load(const QString& path);
     // The same from a device or from bytes; path names the sheet in the answer and in
     // sheetPath().
     SheetResult Read(QIODevice& device, const QString& path);
     SheetResult Read(QByteArrayView bytes, const QString& path);
-    // The same for a caller that has no empty sheet to show in its place (the command line):
-    // a file shorter than the header is no sheet.
-    SheetResult ReadStrict(QIODevice& device, const QString& path);
     // Writes the whole sheet; refuses fewer than 2 publishers. The old file is replaced only
     // by complete new content, and the sheet in memory is never changed by a failed write.
     SheetResult Write(const QString& path);

@@ -39,8 +39,17 @@ std::uint16_t ReadRemark(GroupSheet& sheet, int index, int month, int yearSlot, 
     return static_cast<std::uint16_t>(sheet.remarkCount());
 }
 
+namespace {
+
+// An empty or blank-led text is no remark.
+bool isRemark(const QByteArray& text) {
+    return !text.isEmpty() && text.front() != ' ';
+}
+
+} // namespace
+
 bool StoreRemark(GroupSheet& sheet, int number, const QByteArray& text) {
-    if (text.isEmpty() || text.front() == ' ') {
+    if (!isRemark(text)) {
         return false;
     }
     // An entry that exists can always be rewritten, also once the table is full: refusing it
@@ -55,6 +64,23 @@ bool StoreRemark(GroupSheet& sheet, int number, const QByteArray& text) {
     entry[stored.size()] = 0;
     entry[kRemarkTextLimit] = 0;
     return true;
+}
+
+std::uint16_t StoreMonthRemark(GroupSheet& sheet, int number, const QByteArray& text,
+                               bool* tableFull) {
+    if (!isRemark(text)) {
+        return 0;
+    }
+    if (number < 1 || number > sheet.remarkCount()) {
+        if (!sheet.ReserveRemarkEntry()) {
+            if (tableFull) {
+                *tableFull = true;
+            }
+            return 0;
+        }
+        number = sheet.remarkCount();
+    }
+    return StoreRemark(sheet, number, text) ? static_cast<std::uint16_t>(number) : 0;
 }
 
 } // namespace fyn

@@ -23,4 +23,11 @@ QByteArray RemarkText(const GroupSheet& sheet, int number);
 // written.
 bool StoreRemark(GroupSheet& sheet, int number, const QByteArray& text);
 
+// Stores text as a month's remark: in entry number while that names one, else in a fresh entry
+// at the end of the table, taken only now, so that looking at a month takes nothing. Answers
+// the entry written, 0 when nothing was stored: for an empty or blank-led text, and when the
+// table has no room left (tableFull, if given, is then set).
+std::uint16_t StoreMonthRemark(GroupSheet& sheet, int number, const QByteArray& text,
+                               bool* tableFull = nullptr);
+
 } // namespace fyn

@@ -9,15 +9,20 @@ namespace fyn {
 struct SheetResult {
     enum class Kind {
         Done,
-        NotASheet,        // outside the format; the sheet in memory stays as it was
+        CannotRead,       // the file cannot be opened; the sheet in memory stays as it was
+        NotASheet,        // outside the format or cut short; the sheet in memory stays as it was
         OutOfMemory,      // the sheet is empty now
         TooFewPublishers, // a sheet of fewer than 2 publishers is never written
-        CannotWrite       // the old file, if any, is untouched
+        ReadOnly,         // the file or its folder may not be written; the old file is untouched
+        CannotWrite       // any other failure of a write; the old file, if any, is untouched
     };
 
     Kind kind = Kind::Done;
-    // The file concerned; absolute for CannotWrite, as the user must find it.
+    // The file concerned; absolute for ReadOnly and CannotWrite, as the user must find it.
     QString path;
+    // The system's error number for CannotRead and CannotWrite, so that the user learns the
+    // cause: a full disk and a missing folder want different remedies.
+    int error = 0;
 
     bool ok() const { return kind == Kind::Done; }
     explicit operator bool() const { return ok(); }

@@ -104,6 +104,18 @@ QString TextCodec::toUnicode(QByteArrayView bytes) {
     return text;
 }
 
+QByteArray TextCodec::undefinedBytes(QByteArrayView bytes) {
+    const DecodingTable& table = decodingTable();
+    QByteArray undefined;
+    for (const char byte : bytes) {
+        if (table.characters[static_cast<unsigned char>(byte)] == char16_t(0xFFFD) &&
+            !undefined.contains(byte)) {
+            undefined.append(byte);
+        }
+    }
+    return undefined;
+}
+
 QString TextCodec::fieldToUnicode(const std::uint8_t* field, std::size_t width) {
     const auto* begin = reinterpret_cast<const char*>(field);
     const void* nul = std::memchr(begin, 0, width);

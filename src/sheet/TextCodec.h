@@ -26,6 +26,9 @@ public:
     // written correctly, and the program must not touch a sheet.
     static bool isAvailable();
     static QString toUnicode(QByteArrayView bytes);
+    // The bytes of text, each once and in order of appearance, that the code page leaves
+    // undefined: they show as U+FFFD and cannot come back from what is shown.
+    static QByteArray undefinedBytes(QByteArrayView bytes);
     // The text up to the first NUL of a fixed-width field.
     static QString fieldToUnicode(const std::uint8_t* field, std::size_t width);
     // Empty when the text holds a character that the code page cannot store.

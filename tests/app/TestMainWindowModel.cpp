@@ -131,20 +131,25 @@ private Q_SLOTS:
 
     void cleanup() { model_.reset(); }
 
+    // A sheet named but not read is told, and "LoadPath" keeps the last sheet that did load.
     void opensTheSheetOfTheCommandLineOrOfTheSettings_data() {
         QTest::addColumn<QString>("commandLine");
         QTest::addColumn<QString>("loadPath");
-        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("opened"); // "LoadPath" from now on
         QTest::addColumn<int>("listed");
+        QTest::addColumn<QString>("told");
         const auto row = [](const char* name, const char* line, const char* load,
-                            const char* opened, int listed) {
+                            const char* opened, int listed, const char* told = "") {
             QTest::newRow(name) << QString::fromLatin1(line) << QString::fromLatin1(load)
-                                << QString::fromLatin1(opened) << listed;
+                                << QString::fromLatin1(opened) << listed << QString::fromUtf8(told);
         };
         row("command line of any case", "G.T09", "", "G.T09", 5);
         row("other text falls back", "something else", "g.t09", "g.t09", 5);
         row("setting not a sheet", "", "g.t19", "g.t19", 0);
-        row("setting names nothing", "", "gone.t09", "gone.t09", 0);
+        row("setting names nothing", "", "gone.t09", "gone.t09", 0,
+            "Súbor %1/gone.t09 sa nedá otvoriť: súbor alebo priečinok neexistuje.");
+        row("command line cut short", "cut.t09", "g.t09", "g.t09", 0,
+            "Súbor %1/cut.t09 nie je platný list od tajomníka.");
     }
 
     void opensTheSheetOfTheCommandLineOrOfTheSettings() {
@@ -152,16 +157,21 @@ private Q_SLOTS:
         QFETCH(QString, loadPath);
         QFETCH(QString, opened);
         QFETCH(int, listed);
+        QFETCH(QString, told);
         for (const char* name : {"G.T09", "g.t09", "g.t19"}) {
             writeSheet(QString::fromLatin1(name), groupThree());
         }
+        QVERIFY(TestFiles::write(path(QStringLiteral("cut.t09")), groupThree().build().left(900)));
         setSetting("LoadPath", path(loadPath));
+        setSetting("Post", QStringLiteral("Eva"));
         open(commandLine.contains(QLatin1Char('.')) ? path(commandLine) : commandLine);
         QCOMPARE(model_->sheet().sheetPath(), path(opened));
         QCOMPARE(model_->entries().size(), std::size_t(listed));
         QCOMPARE(model_->status().filterShown, listed > 0);
+        QCOMPARE(model_->status().lastEntry, listed > 0 ? QStringLiteral("Eva") : QString());
         QCOMPARE(model_->sheet().startMonth, 0); // from the clock, not the machine
-        QVERIFY(messages_->texts().isEmpty());
+        QCOMPARE(messages_->texts().join(QString()),
+                 told.replace(QStringLiteral("%1"), dir_->path()));
     }
 
     void listAndSelectionFollowTheFilter_data() {
@@ -431,7 +441,8 @@ private Q_SLOTS:
         row("cancelled", "-", "first.t09", kGroupThree, "X", {});
         row("wrong extension", "two.txt", "first.t09", kGroupThree, "X", {});
         row("another sheet", "two.T09", "two.T09", kTwo, "", {});
-        row("no such file", "gone.t09", "first.t09", {}, "", {});
+        row("no such file", "gone.t09", "first.t09", kGroupThree, "X",
+            QStringLiteral("Súbor %1 sa nedá otvoriť: súbor alebo priečinok neexistuje."));
         row("not a sheet", "bad.t09", "first.t09", kGroupThree, "X", bad);
     }
 

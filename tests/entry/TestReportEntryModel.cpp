@@ -35,7 +35,7 @@ QString between(int upper) {
 struct More {
     const char* steps = "accepted";
     QStringList messages{};
-    QByteArrayList entries{""};  // the remark entries the dialog added
+    QByteArrayList entries{};    // the remark entries the dialog added
     const char* label = "";      // credit
     QString panel{};             // warnings
     const char* texts = nullptr; // month|status|privilege|group, checked where given
@@ -85,16 +85,14 @@ private Q_SLOTS:
             {.panel = special,
              .texts = "Máj|Zvláštny priekopník|Pokrstený brat|Skupina -1",
              .shown = "hslI"});
-        // Only the report month, when it comes back, recomputes the fields, from the month shown
-        // just before it.
-        row("other months keep the fields", {{F, 0x0800}}, "months:4,3", {{late - 1, 1}},
-            {.entries = {"", "", ""},
-             .panel = included,
-             .texts = "Apríl|||Skupina 4",
-             .shown = "a",
+        // The fields follow the month shown, a late one too, with that month's pioneer status.
+        row("a late month shows its figures", {{S, 1}, {F, 0x0800}}, "months:4", {{late, 1}},
+            {.panel = included,
+             .texts = "Máj|Pomocný priekopník||Skupina 4",
+             .shown = "hsaAI",
              .reportMonth = june});
-        row("the report month recomputes them", {{F, 0x0800}}, "months:4,5", {},
-            {.entries = {"", ""}, .texts = "Jún|||Skupina 4", .shown = "sa", .reportMonth = june});
+        row("and the report month its own", {{S, 1}, {F, 0x0800}}, "months:4,5", {},
+            {.texts = "Jún|||Skupina 4", .shown = "a", .reportMonth = june});
 
         row("bit 10 is cleared", {{F, 0x5400}}, "", {{F, 0x5000}});
         row("ticked with 3 studies, bits 12-15 kept", {{F, 0xA400}}, "tick|studies:3",
@@ -129,12 +127,13 @@ private Q_SLOTS:
         row("the in-service box ends the remarks", {}, "leave:x|tick", {{R, 2}, {F, 0x0800}},
             {"inService accepted", {}, {"x"}});
 
-        // May has no remark: showing it reserves one entry per month, which the remarks field
-        // writes at once.
-        row("each month shown reserves one entry", {}, "remark:abc|months:3,4,3,4|remark", {{R, 2}},
-            {.entries = {"abc", ""}});
+        // May has no remark: an entry is taken only when one is stored, once per month, and the
+        // remarks field writes it at once.
+        row("months looked at take no entry", {}, "months:3,4,3,4|remark", {});
+        row("a stored remark takes one", {}, "months:3,4|remark:abc|months:3,4|remark:abd",
+            {{R, 2}}, {.entries = {"abd"}});
         row("a cleared remark stays cleared", {}, "remark:abc|remark:|months:3,4|remark", {},
-            {.entries = {"abc", ""}});
+            {.entries = {"abc"}});
         row("a full table stores no remark", {}, "remark:0", {},
             {.messages = {u"Mimo priestor pre poznámky"_s},
              .entries = {},
@@ -161,8 +160,7 @@ private Q_SLOTS:
         const Cells hours{{H, 30}, {F, 0x0800}};
         const auto lateRow = [&](const char* name, const Cells& given, const Cells& stored,
                                  const QString& panel) {
-            row(name, given, "months:4", stored,
-                {.entries = {"", ""}, .panel = panel, .reportMonth = june});
+            row(name, given, "months:4", stored, {.panel = panel, .reportMonth = june});
         };
         lateRow("no hours yet", {}, {{late, 1}}, included);
         lateRow("hours, not marked", hours, {}, sent + notIncluded);

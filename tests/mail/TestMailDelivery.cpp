@@ -472,8 +472,10 @@ private Q_SLOTS:
         // A folder where the copy belongs cannot be replaced, even by root.
         QVERIFY(QDir().mkpath(updatedSheet()));
         click(4);
+        const StringTable& slovak = StringTable::slovak();
         QCOMPARE(messages_->texts(),
-                 QStringList{StringTable::slovak().text(1231, {updatedSheet()})});
+                 QStringList{slovak.text(text::kCannotWriteSheet,
+                                         {updatedSheet(), slovak.text(text::kIsAFolder)})});
         QCOMPARE(sink_.messages().size(), 0);
     }
     // A hundred reminded at once: one message each, to that address alone, while the window

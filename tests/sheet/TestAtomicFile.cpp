@@ -31,7 +31,8 @@ private Q_SLOTS:
     void newFileFollowsTheUmask() {
         QTemporaryDir dir;
         const mode_t before = ::umask(077);
-        const bool written = AtomicFile::replace(dir.filePath(QStringLiteral("new.t09")), "abc");
+        const AtomicFile::Outcome written =
+            AtomicFile::replace(dir.filePath(QStringLiteral("new.t09")), "abc");
         ::umask(before);
         QVERIFY(written);
         QCOMPARE(modeOf(dir.filePath(QStringLiteral("new.t09"))), mode_t(0600));

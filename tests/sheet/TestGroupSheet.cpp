@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cerrno>
 #include <functional>
 
 using namespace fyn;
@@ -241,31 +242,6 @@ private Q_SLOTS:
         QCOMPARE(sheet.yearSlot, 0);
     }
 
-    void shortFileReadsAsZeros() {
-        const SheetBuilder builder = threePublishers();
-        const QByteArray whole = builder.build();
-        const auto cut = static_cast<qsizetype>(kRecordSize + kRecordSize + kRecordSize / 2);
-        GroupSheet sheet;
-        QVERIFY(sheet.Load(put(QStringLiteral("short.t09"), whole.left(cut))));
-
-        QCOMPARE(sheet.publisherCount(), 3);
-        QCOMPARE(sheet.remarkCount(), 3);
-        auto recordBytes = [&sheet](int index) {
-            return QByteArray(reinterpret_cast<const char*>(sheet.Record(index)),
-                              static_cast<qsizetype>(kRecordSize));
-        };
-        const QByteArray half(static_cast<qsizetype>(kRecordSize / 2), '\0');
-        QCOMPARE(recordBytes(1), builder.plainRecord(1));
-        QCOMPARE(recordBytes(2).left(half.size()), builder.plainRecord(2).left(half.size()));
-        QCOMPARE(recordBytes(2).mid(half.size()), half);
-        QCOMPARE(recordBytes(3), QByteArray(static_cast<qsizetype>(kRecordSize), '\0'));
-        for (int n = 1; n <= sheet.remarkCount(); ++n) {
-            QCOMPARE(QByteArray(reinterpret_cast<const char*>(sheet.RemarkEntry(n)),
-                                static_cast<qsizetype>(kRemarkSize)),
-                     QByteArray(static_cast<qsizetype>(kRemarkSize), '\0'));
-        }
-    }
-
     void sheetWithoutPublishersKeepsThePath() {
         SheetBuilder builder;
         builder.setReportMonth(3);
@@ -279,18 +255,18 @@ private Q_SLOTS:
         QCOMPARE(sheet.sheetPath(), QStringLiteral("/before/Skupina1.t09"));
     }
 
-    void missingFileGivesAnEmptySheet() {
+    // The user learns why: the system's error comes with the refusal.
+    void missingFileIsRefused() {
         GroupSheet sheet;
         const QString first = put(QStringLiteral("first.t09"), threePublishers().build());
         QVERIFY(sheet.Load(first));
-        const int month = sheet.reportMonth;
+        const QByteArray before = sheet.Bytes();
 
-        QVERIFY(sheet.Load(dir_.filePath(QStringLiteral("absent.t09"))));
-        QCOMPARE(sheet.publisherCount(), 0);
-        QCOMPARE(sheet.remarkCount(), 0);
-        QVERIFY(!sheet.buffersAllocated());
+        const SheetResult refused = sheet.Load(dir_.filePath(QStringLiteral("absent.t09")));
+        QCOMPARE(refused.kind, SheetResult::Kind::CannotRead);
+        QCOMPARE(refused.error, ENOENT);
+        QCOMPARE(sheet.Bytes(), before);
         QCOMPARE(sheet.sheetPath(), first);
-        QCOMPARE(sheet.reportMonth, month);
     }
 
     // A sheet is a group only from two publishers on; anything less is not written at all.

@@ -56,8 +56,9 @@ Q_DECLARE_METATYPE(Fault)
 
 // Writes that fail for real: a disk that fills up, folders and files without write permission.
 // Each runs in a child process, so the limits stay there. Whatever fails, the old file stays
-// as it was, no temporary file is left behind, the user is told with the full path, and the
-// sheet in memory keeps its plain names.
+// as it was, no temporary file is left behind, the user is told the full path and the cause
+// (the advice about permissions only where they stand in the way), and the sheet in memory
+// keeps its plain names.
 class TestWriteFailures : public QObject {
     Q_OBJECT
 
@@ -128,8 +129,15 @@ private Q_SLOTS:
         QString path = oldPath_;
         ChildLimits limits;
         limits.fileSizeLimit = sizeLimit;
+        const StringTable& slovak = StringTable::slovak();
+        const auto cause = [&slovak](int reason) {
+            return slovak.text(text::kCannotWriteSheet,
+                               {QStringLiteral("%1"), slovak.text(reason)});
+        };
+        QString told = slovak.text(text::kCannotCreateFile);
         switch (fault) {
         case Fault::DiskFull:
+            told = cause(text::kNoSpaceLeft);
             break;
         case Fault::ReadOnlyFolder:
             // Only the folder stands in the way: the file itself could be written.
@@ -148,9 +156,11 @@ private Q_SLOTS:
             break;
         case Fault::MissingFolder:
             path = dir_->filePath(QStringLiteral("missing/Skupina4.t09"));
+            told = cause(text::kNoSuchFileOrFolder);
             break;
         case Fault::FolderInTheWay:
             path = QDir(sheetsFolder()).filePath(QStringLiteral("Priecinok.t09"));
+            told = cause(text::kIsAFolder);
             QVERIFY(QDir(sheetsFolder()).mkdir(QStringLiteral("Priecinok.t09")));
             break;
         }
@@ -167,9 +177,7 @@ private Q_SLOTS:
         const auto outcome = ForkedWrite::run(sheet, boxes_, path, limits);
         QVERIFY2(outcome.has_value(), "the child process did not report back");
         QVERIFY(!outcome->written);
-        QCOMPARE(outcome->texts, QStringList{StringTable::slovak()
-                                                 .text(text::kCannotCreateFile)
-                                                 .replace(QStringLiteral("%1"), fullPath)});
+        QCOMPARE(outcome->texts, QStringList{told.replace(QStringLiteral("%1"), fullPath)});
         QVERIFY(outcome->recordsUnchanged);
         QCOMPARE(outcome->names, names);
 

@@ -88,6 +88,8 @@ std::vector<MalformedSheet> MalformedSheets::all() {
         {QStringLiteral("report-month-255.t09"), withReportMonth(255)},
         {QStringLiteral("truncated-record.t09"),
          whole.left(static_cast<qsizetype>(2 * kRecordSize) + halfRecord)},
+        {QStringLiteral("truncated-remarks.t09"),
+         whole.left(whole.size() - static_cast<qsizetype>(kRemarkSize / 2))},
         {QStringLiteral("remark-count-65535.t09"), withCounts(std::nullopt, 65535)},
         {QStringLiteral("remark-entry-beyond-count.t09"), withRemarkEntryBeyondCount()},
         {QStringLiteral("unterminated-texts.t09"), withUnterminatedTexts()},
