@@ -1,7 +1,8 @@
 #include "TextCodec.h"
 
+#include "EncodingTable.h"
+
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <QStringList>
 #include <array>
 #include <cstring>
@@ -49,12 +50,14 @@ DecodingTable buildTable(const QByteArray& codePage) {
     return built;
 }
 
-// The chosen code page and its table; tables once built are kept, so that switching back and
+// The chosen code page and its tables; tables once built are kept, so that switching back and
 // forth (the fuzzer, the tests) asks ICU only once per code page.
 struct Chosen {
     QByteArray name{TextCodec::kDefaultCodePage};
     const DecodingTable* table = nullptr;
+    EncodingTable* encoding = nullptr;
     std::map<QByteArray, DecodingTable> built;
+    std::map<QByteArray, EncodingTable> encodings;
 };
 
 Chosen& chosen() {
@@ -74,11 +77,20 @@ const DecodingTable& decodingTable() {
     return *state.table;
 }
 
+EncodingTable& encodingTable() {
+    Chosen& state = chosen();
+    if (!state.encoding) {
+        state.encoding = &state.encodings.try_emplace(state.name, state.name).first->second;
+    }
+    return *state.encoding;
+}
+
 } // namespace
 
 void TextCodec::useCodePage(const QString& codePage) {
     chosen().name = codePage.toLatin1();
     chosen().table = nullptr;
+    chosen().encoding = nullptr;
 }
 
 QString TextCodec::codePage() {
@@ -91,7 +103,7 @@ QString TextCodec::knownCodePage(const QString& name) {
 }
 
 bool TextCodec::isAvailable() {
-    return decodingTable().valid && QStringEncoder(chosen().name.constData()).isValid();
+    return decodingTable().valid && encodingTable().isValid();
 }
 
 QString TextCodec::toUnicode(QByteArrayView bytes) {
@@ -124,12 +136,7 @@ QString TextCodec::fieldToUnicode(const std::uint8_t* field, std::size_t width) 
 }
 
 std::optional<QByteArray> TextCodec::fromUnicode(const QString& text) {
-    QStringEncoder encoder(chosen().name.constData());
-    QByteArray bytes = encoder.encode(text);
-    if (!encoder.isValid() || encoder.hasError()) {
-        return std::nullopt;
-    }
-    return bytes;
+    return encodingTable().encode(text);
 }
 
 } // namespace fyn

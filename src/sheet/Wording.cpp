@@ -4,6 +4,8 @@
 #include "StringTable.h"
 #include "TextIds.h"
 
+#include <QStringBuilder>
+
 namespace fyn {
 
 Wording::Wording(const StringTable& strings, const GroupSheet& sheet)
@@ -26,10 +28,11 @@ QString Wording::PublisherName(int index, bool listForm) const {
     const PublisherView publisher = sheet_.publisher(index);
     const QString firstName = publisher.firstName();
     const QString surname = publisher.surname();
+    // One allocation for the whole name: the lists ask for every publisher's.
     if (listForm || languageCode_ == QStringLiteral("cz")) {
-        return surname + QStringLiteral(", ") + firstName;
+        return surname % u", " % firstName;
     }
-    return firstName + QLatin1Char(' ') + surname;
+    return firstName % u' ' % surname;
 }
 
 } // namespace fyn

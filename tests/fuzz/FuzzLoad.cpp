@@ -1,9 +1,9 @@
 // Fuzz target of the sheet reader: any bytes as a sheet file. Whatever loads must be usable
-// through the typed views in each code page an interface language reads sheets in, its texts
-// must survive decoding and encoding unchanged, and, with two publishers or more, it must be
-// written and written again to the same bytes. Everything stays in memory and the sheets keep their
-// buffers between runs, so the fuzzer spends its time in the reader rather than in the file system
-// and the allocator.
+// through the typed views, its texts in each code page an interface language reads sheets in,
+// where they must survive decoding and encoding unchanged, and, with two publishers or more, it
+// must be written and written again to the same bytes. Everything stays in memory, the sheets
+// keep their buffers between runs and only the texts go through every code page, so the fuzzer
+// spends its time in the reader rather than in the file system and the allocator.
 
 #include "GroupSheet.h"
 #include "Remarks.h"
@@ -31,13 +31,42 @@ fyn::SheetResult read(fyn::GroupSheet& sheet, QByteArrayView bytes) {
     return sheet.Read(bytes, path);
 }
 
-void useEverything(fyn::GroupSheet& sheet) {
+// A text that decodes without loss encodes back to the same bytes, one byte per character.
+void roundTrip(const QString& text, const QByteArray* bytes = nullptr) {
+    const std::optional<QByteArray> encoded = fyn::TextCodec::fromUnicode(text);
+    check(!encoded || (encoded->size() == text.size() &&
+                       (bytes ? *encoded == *bytes : fyn::TextCodec::toUnicode(*encoded) == text)),
+          "a text changes through its code page");
+}
+
+// The texts as the current code page reads them: each within its fields, and unchanged through
+// encoding. A name is taken as the list shows it; its separator is plain ASCII, so it survives
+// the trip exactly when both names do. A record equal to the one before it reads the same in
+// every view; a file shorter than its count ends in such records, all zeros, checked once.
+void useTexts(const fyn::GroupSheet& sheet, const fyn::Wording& wording) {
     using namespace fyn;
-    const Wording wording(StringTable::slovak(), sheet);
+    for (int index = 1; index <= sheet.publisherCount(); ++index) {
+        if (index > 1 && sheet.CopyRecord(index) == sheet.CopyRecord(index - 1)) {
+            continue;
+        }
+        const PublisherView publisher = sheet.publisher(index);
+        const QString name = wording.PublisherName(index, true);
+        check(name.size() <= 42, "name longer than its fields");
+        roundTrip(name);
+        const QString email = publisher.email();
+        check(email.size() <= 63, "address longer than its field");
+        roundTrip(email);
+        const QByteArray remark = LookUpRemark(sheet, index, sheet.reportMonth, 0);
+        roundTrip(TextCodec::toUnicode(remark), &remark);
+    }
+}
+
+// What reads the same in every code page: the months, remarks and late marks are bytes and
+// numbers, and a number is as long as its bytes, one character each.
+void useFields(const fyn::GroupSheet& sheet) {
+    using namespace fyn;
     for (int index = 1; index <= sheet.publisherCount(); ++index) {
         const PublisherView publisher = sheet.publisher(index);
-        check(wording.PublisherName(index, true).size() <= 42, "name longer than its fields");
-        check(publisher.email().size() <= 63, "address longer than its field");
         for (int phone = 0; phone < PublisherView::kPhoneCount; ++phone) {
             check(publisher.phone(phone).size() <= 15, "number past its field");
         }
@@ -58,28 +87,14 @@ void useEverything(fyn::GroupSheet& sheet) {
     check(sheet.header().secretaryEmail().size() <= 63, "secretary address past its field");
 }
 
-// A text that decodes without loss encodes back to the same bytes, one byte per character.
-void roundTrip(const QString& text, const QByteArray* bytes = nullptr) {
-    const std::optional<QByteArray> encoded = fyn::TextCodec::fromUnicode(text);
-    check(!encoded || (encoded->size() == text.size() &&
-                       (bytes ? *encoded == *bytes : fyn::TextCodec::toUnicode(*encoded) == text)),
-          "a text changes through its code page");
-}
-
-void throughEveryCodePage(fyn::GroupSheet& sheet) {
+void throughEveryCodePage(const fyn::GroupSheet& sheet) {
     using namespace fyn;
+    useFields(sheet);
+    const Wording wording(StringTable::slovak(), sheet);
     for (const char* codePage :
          {"windows-1250", "windows-1252", "windows-1253", "windows-1254", "windows-1257"}) {
         TextCodec::useCodePage(QString::fromLatin1(codePage));
-        useEverything(sheet);
-        for (int index = 1; index <= sheet.publisherCount(); ++index) {
-            const PublisherView publisher = sheet.publisher(index);
-            roundTrip(publisher.firstName());
-            roundTrip(publisher.surname());
-            roundTrip(publisher.email());
-            const QByteArray remark = LookUpRemark(sheet, index, sheet.reportMonth, 0);
-            roundTrip(TextCodec::toUnicode(remark), &remark);
-        }
+        useTexts(sheet, wording);
     }
 }
 
