@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -101,12 +102,16 @@ void throughEveryCodePage(const fyn::GroupSheet& sheet) {
 // What the report dialog does on acceptance, through the same views.
 void enterReport(fyn::GroupSheet& sheet) {
     using namespace fyn;
-    QByteArray text;
-    const int number = ReadRemark(sheet, 1, sheet.reportMonth, sheet.yearSlot, text, false);
-    StoreRemark(sheet, number,
-                QByteArrayLiteral("5 +H %1 pozn\xE1mka, ktor\xE1 je dlh\x9Aia ako 36 znakov"));
+    // The remark table may grow: the views are taken after it has.
+    const std::uint16_t remark = StoreMonthRemark(
+        sheet,
+        std::as_const(sheet).publisher(1).month(sheet.reportMonth, sheet.yearSlot).remarkNumber(),
+        QByteArrayLiteral("5 +H %1 pozn\xE1mka, ktor\xE1 je dlh\x9Aia ako 36 znakov"));
     MutablePublisherView publisher = sheet.publisher(1);
     MonthEntry entry = publisher.editMonth(sheet.reportMonth, sheet.yearSlot);
+    if (remark != 0) {
+        entry.setRemarkNumber(remark);
+    }
     const std::uint16_t carried = entry.carriedFlags();
     entry.setHours(65535);
     entry.setStudiesAndService(63, true);
