@@ -26,7 +26,8 @@ void PreviewPage::DrawPreview(DrawingSurface& surface, int width, int height,
                               const PrintSource& source, int firstRow, int endRow) {
     const int bx = surface.borderWidth();
     const int by = surface.borderHeight();
-    const int rh = height / PreviewPaging::kRowsPerPage;
+    // The heading band and a page of rows, each shown whole.
+    const int rh = height / (PreviewPaging::kRowsPerPage + 1);
     const int cw = width / 11;
     const int nw = width / 4;
     const Wording& wording = source.wording;

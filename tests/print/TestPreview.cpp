@@ -170,7 +170,15 @@ private Q_SLOTS:
         const int width = 766;
         const int height = 351;
         PreviewPage::DrawPreview(surface, width, height, sheet.source(), 0, 2);
-        const int rh = height / 18;
+        // The band height as drawn: the heading band's bottom line. The heading and the 18 rows
+        // of a page fit in the area, the last one whole.
+        int rh = height;
+        for (const auto& line : surface.of(Kind::Line)) {
+            if (line.from.y() == line.to.y() && line.from.y() > 0) {
+                rh = std::min(rh, line.from.y());
+            }
+        }
+        QVERIFY2(19 * rh <= height && 20 * rh > height, qPrintable(QString::number(rh)));
 
         // The whole remark on one clipped line, the zero report's "0" as well; no numbers.
         const auto remark = surface.texts(QString::fromLatin1(kLongRemark));
@@ -250,7 +258,7 @@ private Q_SLOTS:
         area->render(image);
 
         const int width = image.width();
-        const int rh = image.height() / 18;
+        const int rh = image.height() / 19;
         const int nw = width / 4;
         const int cw = width / 11;
         const auto black = [&](int x, int y) { return qGray(image.pixel(x, y)) < 100; };
