@@ -573,6 +573,10 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>Text obsahuje znaky, které kódování %1 nezná (kódy %2); zobrazují se jako �. Pokud text změníte, tyto znaky se neuloží.</translation>
     </message>
+    <message id="2180">
+        <source>Ďalšie telefónne číslo zvestovateľa</source>
+        <translation>Další telefonní číslo zvěstovatele</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Zadejte kladné celé číslo.</translation>

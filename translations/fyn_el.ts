@@ -573,6 +573,10 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>Το κείμενο περιέχει χαρακτήρες που η κωδικοποίηση %1 δεν γνωρίζει (κωδικοί %2)· εμφανίζονται ως �. Αν αλλάξετε το κείμενο, αυτοί οι χαρακτήρες δεν θα αποθηκευτούν.</translation>
     </message>
+    <message id="2180">
+        <source>Ďalšie telefónne číslo zvestovateľa</source>
+        <translation>Επόμενος αριθμός τηλεφώνου του ευαγγελιζομένου</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Πληκτρολογήστε θετικό ακέραιο αριθμό.</translation>

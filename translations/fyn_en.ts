@@ -573,6 +573,10 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>The text holds characters that the code page %1 does not know (codes %2); they show as �. If you change the text, these characters will not be saved.</translation>
     </message>
+    <message id="2180">
+        <source>Ďalšie telefónne číslo zvestovateľa</source>
+        <translation>The publisher's next telephone number</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Please enter a positive integer.</translation>

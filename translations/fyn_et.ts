@@ -573,6 +573,10 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>Tekstis on märke, mida kodeering %1 ei tunne (koodid %2); need kuvatakse kujul �. Kui teksti muudate, neid märke ei salvestata.</translation>
     </message>
+    <message id="2180">
+        <source>Ďalšie telefónne číslo zvestovateľa</source>
+        <translation>Kuulutaja järgmine telefoninumber</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Sisestage positiivne täisarv.</translation>

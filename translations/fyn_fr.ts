@@ -573,6 +573,10 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?<
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>Le texte contient des caractères que l'encodage %1 ne connaît pas (codes %2) ; ils s'affichent comme �. Si vous modifiez le texte, ces caractères ne seront pas enregistrés.</translation>
     </message>
+    <message id="2180">
+        <source>Ďalšie telefónne číslo zvestovateľa</source>
+        <translation>Numéro de téléphone suivant du proclamateur</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Entrez un nombre entier positif.</translation>

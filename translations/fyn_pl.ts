@@ -573,6 +573,10 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>Tekst zawiera znaki, których kodowanie %1 nie zna (kody %2); są wyświetlane jako �. Jeśli zmienisz tekst, te znaki nie zostaną zapisane.</translation>
     </message>
+    <message id="2180">
+        <source>Ďalšie telefónne číslo zvestovateľa</source>
+        <translation>Następny numer telefonu głosiciela</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Wpisz dodatnią liczbę całkowitą.</translation>

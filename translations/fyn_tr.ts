@@ -573,6 +573,10 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>Metin, %1 kodlamasının tanımadığı karakterler içeriyor (kodlar %2); bunlar � olarak görünüyor. Metni değiştirirseniz bu karakterler kaydedilmez.</translation>
     </message>
+    <message id="2180">
+        <source>Ďalšie telefónne číslo zvestovateľa</source>
+        <translation>Müjdecinin sonraki telefon numarası</translation>
+    </message>
     <message id="61700">
         <source>Please enter a positive integer.</source>
         <translation>Pozitif bir tamsayı girin.</translation>

@@ -81,6 +81,9 @@ void MainDialog::connectControls() {
         DialPhoneNumber();
         focusList();
     });
+    // "> > >" says nothing by itself.
+    control<QPushButton>(MainWindowControl::NextPhone)
+        ->setToolTip(services_.strings.text(text::kNextPhoneTip));
     connect(control<QPushButton>(MainWindowControl::NextPhone), &QPushButton::clicked, this,
             [this] {
                 NextPhoneNumber();

@@ -188,6 +188,7 @@ std::map<int, QString> slovakTexts() {
         {2121, QStringLiteral("%1: %2.\n\nZa posledných 24 hodín už jedna pripomienka odišla. "
                               "Poslať ďalšiu?")},
         {2122, QStringLiteral("Aktualizovaný list bol odoslaný na adresu %1.")},
+        {2180, QStringLiteral("Ďalšie telefónne číslo zvestovateľa")},
         // A sheet that could not be written or read, and why.
         {2130, QStringLiteral("Správy sa nepodarilo uložiť do súboru %1: %2.")},
         {2131, QStringLiteral("Súbor %1 sa nedá otvoriť: %2.")},

@@ -109,6 +109,8 @@ inline constexpr int kContactLogUnread = 2120;
 inline constexpr int kRemindAgain = 2121;
 // The updated sheet went out through the mail command (address).
 inline constexpr int kUpdatedSheetSent = 2122;
+// The tooltip of the main window's button that shows the next telephone number.
+inline constexpr int kNextPhoneTip = 2180;
 // A sheet that could not be written (file, reason) or read (file, reason), and the reasons
 // that are not the contact log's full disk.
 inline constexpr int kCannotWriteSheet = 2130;
