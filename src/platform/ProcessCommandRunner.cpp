@@ -93,8 +93,7 @@ CommandRunner::Result ProcessCommandRunner::run(const Request& request) {
     if (process->state() != QProcess::NotRunning) {
         // A click or key meanwhile would run inside the wait, a second send inside the first;
         // it is held back until the wait is over, when a busy window drops it.
-        loop.exec(request.windowsBusy ? QEventLoop::AllEvents
-                                      : QEventLoop::ExcludeUserInputEvents);
+        loop.exec(request.windowsBusy ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     }
 
     if (process->state() == QProcess::NotRunning) {

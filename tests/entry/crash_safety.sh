@@ -12,60 +12,13 @@ fyn=$1
 check=$2
 example=$3
 
-fail() {
-    echo "crash_safety: $*" >&2
-    exit 1
-}
-
-for tool in Xvfb xdotool timeout; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        [ -n "${CI:-}" ] && fail "$tool is missing"
-        echo "crash_safety: $tool is missing, skipped"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-fyn_pid=
-finish() {
-    status=$?
-    if [ -n "$fyn_pid" ]; then kill -9 "$fyn_pid" 2>/dev/null || true; fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    if [ "$status" -ne 0 ] && [ -f "$work/fyn.log" ]; then cat "$work/fyn.log" >&2; fi
-    rm -rf "$work"
-    exit "$status"
-}
-trap finish EXIT
-trap 'exit 1' INT TERM
-
-# Xvfb picks a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-tries=0
-until [ -s "$work/display" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -le 100 ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY
+test=crash_safety
+. "$(dirname "$0")/../support/x_session.sh"
 
 cp "$example" "$work/Skupina3.t09"
 chmod u+w "$work/Skupina3.t09"
-mkdir -p "$work/config" "$work/data" "$work/runtime"
-chmod 700 "$work/runtime"
-QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
-    XDG_RUNTIME_DIR="$work/runtime" "$fyn" "$work/Skupina3.t09" >"$work/fyn.log" 2>&1 &
-fyn_pid=$!
+run_fyn "$fyn" "$work/Skupina3.t09"
 
-# The first visible window whose title matches, once it is there.
-window() {
-    timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1
-}
 # Waits until no visible window's title matches.
 closed() {
     tries=0
@@ -77,9 +30,6 @@ closed() {
 }
 keys() {
     xdotool key --clearmodifiers --delay 100 "$@"
-}
-focus() {
-    timeout 10 xdotool windowfocus --sync "$1" || fail "cannot focus window $1"
 }
 # Opens the report dialog of the publisher in list row $1 (from 0), titled $2.
 open_report() {

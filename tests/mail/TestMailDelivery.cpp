@@ -524,40 +524,6 @@ private Q_SLOTS:
         QCOMPARE(dialog->reminders().tickedRows().size(), 5);
     }
 
-    // Cancel, clicked or pressed on the progress window while a slow command sends the first
-    // message: that one goes, no other, and whoever was not reached stays ticked.
-    void cancelStopsTheRunBeforeTheNextMessage_data() {
-        QTest::addColumn<bool>("click");
-        QTest::newRow("click on Cancel") << true;
-        QTest::newRow("Esc") << false;
-    }
-    void cancelStopsTheRunBeforeTheNextMessage() {
-        QFETCH(bool, click);
-        settings_->WriteSetting(u"Mail"_s, u"Command"_s,
-                                u"sh -c \"sleep 1; exec %1\""_s.arg(sink_.msmtpCommand(kFrom)));
-        open(everyoneToRemind(6));
-        bool cancelled = false;
-        QTimer::singleShot(300, [&] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                auto* progress = qobject_cast<QProgressDialog*>(window);
-                if (progress != nullptr && progress->isVisible()) {
-                    if (click) {
-                        QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
-                    } else {
-                        QTest::keyClick(progress, Qt::Key_Escape);
-                    }
-                    cancelled = progress->wasCanceled();
-                }
-            }
-        });
-        const auto dialog = remindAll();
-        QVERIFY(cancelled);
-        QCOMPARE(sink_.messages().size(), 1);
-        QCOMPARE(messages_->texts(),
-                 QStringList{StringTable::slovak().text(text::kRemindSent, {u"1"_s, u"6"_s})});
-        QCOMPARE(dialog->reminders().tickedRows().size(), 5);
-    }
-
     // A command killed at its time limit may have delivered: neither sent nor failed, said
     // so, and not offered again, after a restart either.
     void aCommandStoppedAtItsLimitMayHaveGone() {
