@@ -121,6 +121,12 @@ private_modules_load() {
     done
 }
 
+# FYN_MODULE_DIR is the tests' way to point at other modules; the packaged program, built
+# without the tests, must not know the name at all.
+program_ignores_module_dir() {
+    ! grep -qaF FYN_MODULE_DIR "$scratch/root/usr/bin/fyn"
+}
+
 # A session of its own: the unpacked package's data folder and nothing of this machine's.
 desktop_env() {
     env -u XDG_CURRENT_DESKTOP -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID \
@@ -188,6 +194,7 @@ sed 's/^/     lintian: /' "$scratch/lintian.txt"
 check "fyn --version runs from the unpacked package" unpacked_program_runs
 check "the program is stripped and hardened" program_is_stripped_and_hardened
 check "the private modules load with every symbol resolved" private_modules_load
+check "the program ignores FYN_MODULE_DIR" program_ignores_module_dir
 check "desktop-file-validate" desktop-file-validate "$scratch/root/usr/share/applications/fyn.desktop"
 check "appstreamcli validate --no-net" \
     appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/sk.fyn.fyn.metainfo.xml"
