@@ -1,5 +1,9 @@
 #include "PrivateModule.h"
 
+#include "ModuleInterface.h"
+#include "StringTable.h"
+#include "TextIds.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -7,6 +11,34 @@ namespace fyn {
 
 PrivateModule::PrivateModule(const QString& name)
     : library_(folder() + QLatin1Char('/') + name + QStringLiteral(".so")) {}
+
+QString PrivateModule::errorString() const {
+    return otherVersion_.isEmpty() ? library_.errorString() : otherVersion_;
+}
+
+QFunctionPointer PrivateModule::resolve(const char* symbol) {
+    return loadCurrent() ? library_.resolve(symbol) : nullptr;
+}
+
+bool PrivateModule::loadCurrent() {
+    if (!checked_) {
+        checked_ = true;
+        if (!library_.load()) {
+            return false;
+        }
+        // A module from before the interface had a number answers none, which is not current
+        // either. The refused module stays loaded: its libraries may have registered exit
+        // handlers that would run into unmapped code.
+        using Version = int();
+        auto* version = reinterpret_cast<Version*>(library_.resolve("fynModuleInterfaceVersion"));
+        current_ = version != nullptr && version() == kModuleInterfaceVersion;
+        if (!current_) {
+            otherVersion_ = StringTable::format(
+                StringTable::translatedText(text::kModuleOtherVersion), {library_.fileName()});
+        }
+    }
+    return current_;
+}
 
 QString PrivateModule::folder() {
 #ifdef FYN_MODULE_DIR_FROM_ENVIRONMENT

@@ -19,16 +19,23 @@ public:
     // The module's C function of that name, the module being loaded on the first call; null
     // when the module or the function is missing, and errorString() then names the file and
     // the reason.
+    // A module built for another interface (ModuleInterface.h) counts as missing.
     template <class Function> Function* function(const char* symbol) {
         // QLibrary answers every function as void(); the module's header declares its real type.
-        return reinterpret_cast<Function*>(library_.resolve(symbol));
+        return reinterpret_cast<Function*>(resolve(symbol));
     }
-    QString errorString() const { return library_.errorString(); }
+    QString errorString() const;
 
     static QString folder();
 
 private:
+    QFunctionPointer resolve(const char* symbol);
+    bool loadCurrent();
+
     QLibrary library_;
+    bool checked_ = false;
+    bool current_ = false;
+    QString otherVersion_;
 };
 
 } // namespace fyn
