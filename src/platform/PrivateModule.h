@@ -7,9 +7,9 @@ namespace fyn {
 
 // A part of Fyn built as a shared object of its own, so that the libraries it needs are loaded
 // when it is first used rather than at every start. The modules live in Fyn's private library
-// folder, lib/fyn beside the program's bin folder; the build tree keeps that layout around the
-// program it builds, and in a build with the tests FYN_MODULE_DIR names another folder (the
-// package's build, without them, ignores it). A module is never unloaded: the libraries it
+// folder, lib/<triplet>/fyn beside the program's bin folder; the build tree keeps that layout
+// around the program it builds, and in a build with the tests FYN_MODULE_DIR names another folder
+// (the package's build, without them, ignores it). A module is never unloaded: the libraries it
 // brings keep state that cannot be set up a second time.
 class PrivateModule {
 public:
