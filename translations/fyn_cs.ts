@@ -389,6 +389,10 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
 
 Instalace programu je zřejmě neúplná; nainstalujte balík fyn znovu.</translation>
     </message>
+    <message id="2068">
+        <source>Súbor %1 patrí k inej verzii programu Fyn. Ak ste Fyn práve aktualizovali, zatvorte ho a spustite znova.</source>
+        <translation>Soubor %1 patří k jiné verzi programu Fyn. Pokud jste Fyn právě aktualizovali, zavřete jej a spusťte znovu.</translation>
+    </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
         <translation>Připomínku ani hovor se nepodařilo zaznamenat do souboru %1: %2.</translation>

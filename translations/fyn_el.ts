@@ -389,6 +389,10 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
 
 Η εγκατάσταση του προγράμματος είναι μάλλον ελλιπής. Εγκαταστήστε ξανά το πακέτο fyn.</translation>
     </message>
+    <message id="2068">
+        <source>Súbor %1 patrí k inej verzii programu Fyn. Ak ste Fyn práve aktualizovali, zatvorte ho a spustite znova.</source>
+        <translation>Το αρχείο %1 ανήκει σε άλλη έκδοση του Fyn. Αν μόλις ενημερώσατε το Fyn, κλείστε το και ανοίξτε το ξανά.</translation>
+    </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
         <translation>Δεν ήταν δυνατή η καταγραφή της υπενθύμισης ή της κλήσης στο αρχείο %1: %2.</translation>

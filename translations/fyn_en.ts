@@ -389,6 +389,10 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
 
 The program's installation is probably incomplete; install the fyn package again.</translation>
     </message>
+    <message id="2068">
+        <source>Súbor %1 patrí k inej verzii programu Fyn. Ak ste Fyn práve aktualizovali, zatvorte ho a spustite znova.</source>
+        <translation>The file %1 belongs to another version of Fyn. If you have just updated Fyn, close it and start it again.</translation>
+    </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
         <translation>The reminder or call could not be recorded in the file %1: %2.</translation>

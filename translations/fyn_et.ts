@@ -389,6 +389,10 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
 
 Programmi paigaldus on ilmselt puudulik; paigaldage pakett fyn uuesti.</translation>
     </message>
+    <message id="2068">
+        <source>Súbor %1 patrí k inej verzii programu Fyn. Ak ste Fyn práve aktualizovali, zatvorte ho a spustite znova.</source>
+        <translation>Fail %1 kuulub Fyni teise versiooni juurde. Kui uuendasite Fyni äsja, sulgege see ja käivitage uuesti.</translation>
+    </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
         <translation>Meeldetuletust ega kõnet ei õnnestunud faili %1 salvestada: %2.</translation>

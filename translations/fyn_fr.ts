@@ -389,6 +389,10 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
 
 L'installation du programme est sans doute incomplète ; réinstallez le paquet fyn.</translation>
     </message>
+    <message id="2068">
+        <source>Súbor %1 patrí k inej verzii programu Fyn. Ak ste Fyn práve aktualizovali, zatvorte ho a spustite znova.</source>
+        <translation>Le fichier %1 appartient à une autre version de Fyn. Si vous venez de mettre Fyn à jour, fermez-le et relancez-le.</translation>
+    </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
         <translation>Le rappel ou l'appel n'a pas pu être noté dans le fichier %1 : %2.</translation>

@@ -389,6 +389,10 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
 
 Instalacja programu jest prawdopodobnie niepełna; zainstaluj ponownie pakiet fyn.</translation>
     </message>
+    <message id="2068">
+        <source>Súbor %1 patrí k inej verzii programu Fyn. Ak ste Fyn práve aktualizovali, zatvorte ho a spustite znova.</source>
+        <translation>Plik %1 należy do innej wersji programu Fyn. Jeśli Fyn został właśnie zaktualizowany, zamknij go i uruchom ponownie.</translation>
+    </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
         <translation>Nie udało się odnotować przypomnienia ani rozmowy telefonicznej w pliku %1: %2.</translation>

@@ -389,6 +389,10 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
 
 Program kurulumu büyük olasılıkla eksik; fyn paketini yeniden kurun.</translation>
     </message>
+    <message id="2068">
+        <source>Súbor %1 patrí k inej verzii programu Fyn. Ak ste Fyn práve aktualizovali, zatvorte ho a spustite znova.</source>
+        <translation>%1 dosyası Fyn'in başka bir sürümüne ait. Fyn'i az önce güncellediyseniz kapatıp yeniden başlatın.</translation>
+    </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
         <translation>Hatırlatma ya da arama %1 dosyasına kaydedilemedi: %2.</translation>

@@ -21,10 +21,10 @@
 #include "SystemClock.h"
 #include "TextCodec.h"
 #include "TextIds.h"
+#include "WindowIcon.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QIcon>
 #include <QLocale>
 #include <algorithm>
 #include <cstdio>
@@ -174,7 +174,7 @@ int GroupApp::run(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fyn"));
     QApplication::setApplicationVersion(QStringLiteral(FYN_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/fyn/fyn.png")));
+    QApplication::setWindowIcon(WindowIcon::load());
 
     // Our texts and Qt's own (buttons, file and print dialogs) in the interface language.
     Settings settings(Settings::defaultPath());

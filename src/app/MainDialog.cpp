@@ -20,11 +20,11 @@
 #include "SheetSender.h"
 #include "StringTable.h"
 #include "TextIds.h"
+#include "WindowIcon.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -139,7 +139,7 @@ void MainDialog::addReminderEntry() {
 }
 
 void MainDialog::OpenWindow() {
-    setWindowIcon(QIcon(QStringLiteral(":/fyn/fyn.png")));
+    setWindowIcon(WindowIcon::load());
     model_.OpenWindow(commandLine_);
     showState();
     focusList();

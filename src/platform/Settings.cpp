@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+// Debian's SimpleIni.h keeps the templates' bodies behind SI_IMPLEMENTATION and ships them
+// instantiated in libsimpleini.so.1; with them compiled in here, the start maps one shared
+// object less.
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
 namespace fyn {

@@ -151,6 +151,8 @@ std::map<int, QString> slovakTexts() {
         // A private module of the program that cannot be loaded.
         {2067, QStringLiteral("Súčasť programu Fyn sa nedá načítať:\n\n%1\n\nInštalácia "
                               "programu je zrejme neúplná; nainštalujte balík fyn znova.")},
+        {2068, QStringLiteral("Súbor %1 patrí k inej verzii programu Fyn. Ak ste Fyn práve "
+                              "aktualizovali, zatvorte ho a spustite znova.")},
         // Settings of the interface language that name none Fyn knows.
         {2065, QStringLiteral("Nastavenie Language=%1 v súbore %2 neurčuje jazyk, ktorý Fyn "
                               "pozná (sk, cs, pl, fr, el, tr, et, en). Opravte ho alebo ho "

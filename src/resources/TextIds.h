@@ -75,6 +75,8 @@ inline constexpr int kCsvTotal = 2087;
 inline constexpr int kInvalidFromSetting = 2064;
 // A private module of the program that cannot be loaded; %1 names its file and the reason.
 inline constexpr int kModuleMissing = 2067;
+// The reason when the module's file (%1) was built for another version of the program.
+inline constexpr int kModuleOtherVersion = 2068;
 inline constexpr int kUnknownLanguage = 2065;
 inline constexpr int kUnknownCodePage = 2066;
 // Reminding everyone still missing: the menu entry and title, the totals line (reported, all,

@@ -2,6 +2,7 @@
 
 #include "DialogFont.h"
 #include "DialogUnits.h"
+#include "GroupBoxStyle.h"
 #include "TypeAheadList.h"
 #include "WrappingCheckBox.h"
 
@@ -90,6 +91,9 @@ QWidget* createFrame(const ControlTemplate& control, QWidget* dialog) {
     QWidget* frame = nullptr;
     if (control.kind == ControlKind::GroupBox) {
         frame = new QGroupBox(control.text, dialog);
+        if (QStyle* style = GroupBoxStyle::forGroupBoxes()) {
+            frame->setStyle(style);
+        }
     } else {
         auto* etched = new QFrame(dialog);
         etched->setFrameStyle(QFrame::Box | QFrame::Sunken);

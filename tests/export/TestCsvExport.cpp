@@ -38,6 +38,15 @@ QByteArray monthSheet() {
     return builder.build();
 }
 
+// One publisher whose November report is a remark alone.
+QByteArray remarkSheet(const QByteArray& firstName, const QByteArray& remark) {
+    SheetBuilder builder;
+    builder.setReportMonth(kNovember);
+    builder.setRemarkEntry(builder.addPublisher(firstName, "Novak"), kNovember, 0,
+                           builder.addRemark(remark));
+    return builder.build();
+}
+
 } // namespace
 
 class TestCsvExport : public QObject {
@@ -49,27 +58,45 @@ private Q_SLOTS:
         QVERIFY(TestFiles::write(dir_->filePath(QStringLiteral("sheet.t09")), monthSheet()));
     }
 
-    // The whole file, byte for byte, in the year slot that today's date gives.
+    // The whole file, byte for byte, in the year slot that today's date gives. A name or remark
+    // that a spreadsheet would run as a formula stays text behind an apostrophe; the same
+    // characters further in, and the numbers, are left as they are.
     void table_data() {
+        QTest::addColumn<QByteArray>("sheet");
         QTest::addColumn<QDate>("today");
         QTest::addColumn<QString>("rows");
+        const QDate even(2026, 12, 10);
         QTest::newRow("even year")
-            << QDate(2026, 12, 10)
+            << monthSheet() << even
             << QStringLiteral("\"Ján \"\"Jano\"\" Novák, st.\",1,12,1,0,,1\r\n"
                               "Mária Kováčová,0,0,0,0,0,1\r\n"
                               "Peter Hudák,1,50,3,1,,1\r\n"
                               "Eva Horváthová,0,0,0,0,,0\r\n"
                               "Spolu,2,62,4,1,,3\r\n");
-        QTest::newRow("odd year") << QDate(2027, 12, 10)
+        QTest::newRow("odd year") << monthSheet() << QDate(2027, 12, 10)
                                   << QStringLiteral("\"Ján \"\"Jano\"\" Novák, st.\",0,0,0,0,,0\r\n"
                                                     "Mária Kováčová,0,0,0,0,,0\r\n"
                                                     "Peter Hudák,1,7,0,0,,1\r\n"
                                                     "Eva Horváthová,0,0,0,0,,0\r\n"
                                                     "Spolu,1,7,0,0,,1\r\n");
+        const auto formula = [&](const char* name, const QByteArray& firstName,
+                                 const QByteArray& remark, const char* row) {
+            QTest::newRow(name) << remarkSheet(firstName, remark) << even
+                                << QString::fromLatin1(row) +
+                                       QStringLiteral("Spolu,0,0,0,0,,1\r\n");
+        };
+        formula("= that also needs quotes", "Jan", "=HYPERLINK(\"http://x.sk\",\"Klik\")",
+                "Jan Novak,0,0,0,0,\"'=HYPERLINK(\"\"http://x.sk\"\",\"\"Klik\"\")\",1\r\n");
+        formula("+ and -", "+421", "-1+1", "'+421 Novak,0,0,0,0,'-1+1,1\r\n");
+        formula("@ and tab", "@SUM(A1)", "\t=1", "'@SUM(A1) Novak,0,0,0,0,'\t=1,1\r\n");
+        formula("carriage return, quoted", "Jan", "\r=1", "Jan Novak,0,0,0,0,\"'\r=1\",1\r\n");
+        formula("not at the start", "Anna-Maria", "a=b+c", "Anna-Maria Novak,0,0,0,0,a=b+c,1\r\n");
     }
     void table() {
+        QFETCH(QByteArray, sheet);
         QFETCH(QDate, today);
         QFETCH(QString, rows);
+        QVERIFY(TestFiles::write(dir_->filePath(QStringLiteral("sheet.t09")), sheet));
         const QString output = dir_->filePath(QStringLiteral("out.csv"));
         const QString error = CsvExport::Run(output, dir_->filePath(QStringLiteral("sheet.t09")),
                                              FixedClock(today), StringTable::slovak());

@@ -1,0 +1,5 @@
+#include "ModuleInterface.h"
+
+int fynModuleInterfaceVersion() {
+    return fyn::kModuleInterfaceVersion;
+}
