@@ -550,43 +550,43 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <translation>Aktualizovaný list byl odeslán na adresu %1.</translation>
     </message>
     <message id="61700">
-        <source>Please enter a positive integer.</source>
+        <source>Zadajte kladné celé číslo.</source>
         <translation>Zadejte kladné celé číslo.</translation>
     </message>
     <message id="61701">
-        <source>Please enter an integer between %1 and %2.</source>
-        <translation>Zadejte celé číslo mezi %1 a %2.</translation>
+        <source>Zadajte celé číslo od %1 do %2.</source>
+        <translation>Zadejte celé číslo od %1 do %2.</translation>
     </message>
     <message id="61710">
-        <source>Low Memory</source>
+        <source>Nedostatok pamäte</source>
         <translation>Nedostatek paměti</translation>
     </message>
     <message id="61711">
-        <source>No Printer</source>
-        <translation>Žádná tiskárna</translation>
+        <source>Nie je nastavená žiadna tlačiareň</source>
+        <translation>Není nastavena žádná tiskárna</translation>
     </message>
     <message id="61712">
-        <source>no hdc</source>
-        <translation>no hdc</translation>
+        <source>Tlač zlyhala: tlačiareň sa nedá použiť.</source>
+        <translation>Tisk se nezdařil: tiskárnu nelze použít.</translation>
     </message>
     <message id="61713">
-        <source>Telephone service not available</source>
+        <source>Telefónna služba nie je k dispozícii</source>
         <translation>Telefonní služba není k dispozici</translation>
     </message>
     <message id="61714">
-        <source>bad procaddress</source>
-        <translation>bad procaddress</translation>
+        <source>Telefónna služba sa nedá spustiť</source>
+        <translation>Telefonní službu nelze spustit</translation>
     </message>
     <message id="61840">
-        <source>Unable to load mail system support.</source>
-        <translation>Nelze načíst podporu poštovního systému.</translation>
+        <source>Podporu poštového systému sa nepodarilo načítať.</source>
+        <translation>Podporu poštovního systému se nepodařilo načíst.</translation>
     </message>
     <message id="61841">
-        <source>Mail system DLL is invalid.</source>
+        <source>Poštový systém je neplatný.</source>
         <translation>Poštovní systém je neplatný.</translation>
     </message>
     <message id="61842">
-        <source>Send Mail failed to send message.</source>
+        <source>Poštový systém správu neodoslal.</source>
         <translation>Poštovní systém zprávu neodeslal.</translation>
     </message>
 </context>
@@ -605,8 +605,8 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <translation>© 2026 Fyn</translation>
     </message>
     <message id="100.#3">
-        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
-        <translation>Vyžaduje soubory Groupx.t09 z programu Korbo verze 10a nebo novější</translation>
+        <source>Vyžaduje súbory SkupinaX.t09 z programu Korbo verzie 10a alebo novšej</source>
+        <translation>Vyžaduje soubory SkupinaX.t09 z programu Korbo verze 10a nebo novější</translation>
     </message>
     <message id="100.#4">
         <source>Slobodný softvér pod licenciou MIT</source>

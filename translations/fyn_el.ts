@@ -550,43 +550,43 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <translation>Το ενημερωμένο φύλλο στάλθηκε στη διεύθυνση %1.</translation>
     </message>
     <message id="61700">
-        <source>Please enter a positive integer.</source>
+        <source>Zadajte kladné celé číslo.</source>
         <translation>Πληκτρολογήστε θετικό ακέραιο αριθμό.</translation>
     </message>
     <message id="61701">
-        <source>Please enter an integer between %1 and %2.</source>
+        <source>Zadajte celé číslo od %1 do %2.</source>
         <translation>Πληκτρολογήστε ακέραιο αριθμό από %1 έως %2.</translation>
     </message>
     <message id="61710">
-        <source>Low Memory</source>
+        <source>Nedostatok pamäte</source>
         <translation>Ανεπαρκής μνήμη</translation>
     </message>
     <message id="61711">
-        <source>No Printer</source>
+        <source>Nie je nastavená žiadna tlačiareň</source>
         <translation>Δεν υπάρχει εκτυπωτής</translation>
     </message>
     <message id="61712">
-        <source>no hdc</source>
-        <translation>no hdc</translation>
+        <source>Tlač zlyhala: tlačiareň sa nedá použiť.</source>
+        <translation>Η εκτύπωση απέτυχε: ο εκτυπωτής δεν μπορεί να χρησιμοποιηθεί.</translation>
     </message>
     <message id="61713">
-        <source>Telephone service not available</source>
+        <source>Telefónna služba nie je k dispozícii</source>
         <translation>Η τηλεφωνική υπηρεσία δεν είναι διαθέσιμη</translation>
     </message>
     <message id="61714">
-        <source>bad procaddress</source>
-        <translation>bad procaddress</translation>
+        <source>Telefónna služba sa nedá spustiť</source>
+        <translation>Η τηλεφωνική υπηρεσία δεν μπορεί να ξεκινήσει</translation>
     </message>
     <message id="61840">
-        <source>Unable to load mail system support.</source>
+        <source>Podporu poštového systému sa nepodarilo načítať.</source>
         <translation>Δεν είναι δυνατή η φόρτωση του συστήματος αλληλογραφίας.</translation>
     </message>
     <message id="61841">
-        <source>Mail system DLL is invalid.</source>
+        <source>Poštový systém je neplatný.</source>
         <translation>Το σύστημα αλληλογραφίας δεν είναι έγκυρο.</translation>
     </message>
     <message id="61842">
-        <source>Send Mail failed to send message.</source>
+        <source>Poštový systém správu neodoslal.</source>
         <translation>Το σύστημα αλληλογραφίας δεν έστειλε το μήνυμα.</translation>
     </message>
 </context>
@@ -605,8 +605,8 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <translation>© 2026 Fyn</translation>
     </message>
     <message id="100.#3">
-        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
-        <translation>Απαιτεί αρχεία Groupx.t09 από το Korbo έκδοση 10a ή νεότερη</translation>
+        <source>Vyžaduje súbory SkupinaX.t09 z programu Korbo verzie 10a alebo novšej</source>
+        <translation>Απαιτεί αρχεία ΌμιλοςX.t09 από το Korbo έκδοση 10a ή νεότερη</translation>
     </message>
     <message id="100.#4">
         <source>Slobodný softvér pod licenciou MIT</source>

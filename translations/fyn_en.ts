@@ -550,43 +550,43 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <translation>The updated sheet was sent to %1.</translation>
     </message>
     <message id="61700">
-        <source>Please enter a positive integer.</source>
+        <source>Zadajte kladné celé číslo.</source>
         <translation>Please enter a positive integer.</translation>
     </message>
     <message id="61701">
-        <source>Please enter an integer between %1 and %2.</source>
+        <source>Zadajte celé číslo od %1 do %2.</source>
         <translation>Please enter an integer between %1 and %2.</translation>
     </message>
     <message id="61710">
-        <source>Low Memory</source>
+        <source>Nedostatok pamäte</source>
         <translation>Low Memory</translation>
     </message>
     <message id="61711">
-        <source>No Printer</source>
+        <source>Nie je nastavená žiadna tlačiareň</source>
         <translation>No Printer</translation>
     </message>
     <message id="61712">
-        <source>no hdc</source>
-        <translation>no hdc</translation>
+        <source>Tlač zlyhala: tlačiareň sa nedá použiť.</source>
+        <translation>Printing failed: the printer cannot be used.</translation>
     </message>
     <message id="61713">
-        <source>Telephone service not available</source>
+        <source>Telefónna služba nie je k dispozícii</source>
         <translation>Telephone service not available</translation>
     </message>
     <message id="61714">
-        <source>bad procaddress</source>
+        <source>Telefónna služba sa nedá spustiť</source>
         <translation>bad procaddress</translation>
     </message>
     <message id="61840">
-        <source>Unable to load mail system support.</source>
+        <source>Podporu poštového systému sa nepodarilo načítať.</source>
         <translation>Unable to load mail system support.</translation>
     </message>
     <message id="61841">
-        <source>Mail system DLL is invalid.</source>
+        <source>Poštový systém je neplatný.</source>
         <translation>Mail system DLL is invalid.</translation>
     </message>
     <message id="61842">
-        <source>Send Mail failed to send message.</source>
+        <source>Poštový systém správu neodoslal.</source>
         <translation>Send Mail failed to send message.</translation>
     </message>
 </context>
@@ -605,7 +605,7 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <translation>© 2026 Fyn</translation>
     </message>
     <message id="100.#3">
-        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
+        <source>Vyžaduje súbory SkupinaX.t09 z programu Korbo verzie 10a alebo novšej</source>
         <translation>Requires Groupx.t09 files from Korbo Version 10a or later</translation>
     </message>
     <message id="100.#4">

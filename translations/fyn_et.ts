@@ -550,43 +550,43 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <translation>Uuendatud leht saadeti aadressile %1.</translation>
     </message>
     <message id="61700">
-        <source>Please enter a positive integer.</source>
+        <source>Zadajte kladné celé číslo.</source>
         <translation>Sisestage positiivne täisarv.</translation>
     </message>
     <message id="61701">
-        <source>Please enter an integer between %1 and %2.</source>
+        <source>Zadajte celé číslo od %1 do %2.</source>
         <translation>Sisestage täisarv vahemikus %1 kuni %2.</translation>
     </message>
     <message id="61710">
-        <source>Low Memory</source>
+        <source>Nedostatok pamäte</source>
         <translation>Mälu on vähe</translation>
     </message>
     <message id="61711">
-        <source>No Printer</source>
+        <source>Nie je nastavená žiadna tlačiareň</source>
         <translation>Printerit pole</translation>
     </message>
     <message id="61712">
-        <source>no hdc</source>
-        <translation>no hdc</translation>
+        <source>Tlač zlyhala: tlačiareň sa nedá použiť.</source>
+        <translation>Printimine ebaõnnestus: printerit ei saa kasutada.</translation>
     </message>
     <message id="61713">
-        <source>Telephone service not available</source>
+        <source>Telefónna služba nie je k dispozícii</source>
         <translation>Telefoniteenus pole saadaval</translation>
     </message>
     <message id="61714">
-        <source>bad procaddress</source>
-        <translation>bad procaddress</translation>
+        <source>Telefónna služba sa nedá spustiť</source>
+        <translation>Telefoniteenust ei saa käivitada</translation>
     </message>
     <message id="61840">
-        <source>Unable to load mail system support.</source>
+        <source>Podporu poštového systému sa nepodarilo načítať.</source>
         <translation>Postisüsteemi tuge ei saa laadida.</translation>
     </message>
     <message id="61841">
-        <source>Mail system DLL is invalid.</source>
+        <source>Poštový systém je neplatný.</source>
         <translation>Postisüsteem on vigane.</translation>
     </message>
     <message id="61842">
-        <source>Send Mail failed to send message.</source>
+        <source>Poštový systém správu neodoslal.</source>
         <translation>Postisüsteem ei saatnud kirja.</translation>
     </message>
 </context>
@@ -605,8 +605,8 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <translation>© 2026 Fyn</translation>
     </message>
     <message id="100.#3">
-        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
-        <translation>Vajab faile Groupx.t09 programmi Korbo versioonist 10a või uuemast</translation>
+        <source>Vyžaduje súbory SkupinaX.t09 z programu Korbo verzie 10a alebo novšej</source>
+        <translation>Vajab programmi Korbo versiooni 10a või uuema faile RühmX.t09</translation>
     </message>
     <message id="100.#4">
         <source>Slobodný softvér pod licenciou MIT</source>

@@ -550,43 +550,43 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <translation>Zaktualizowany arkusz wysłano na adres %1.</translation>
     </message>
     <message id="61700">
-        <source>Please enter a positive integer.</source>
+        <source>Zadajte kladné celé číslo.</source>
         <translation>Wpisz dodatnią liczbę całkowitą.</translation>
     </message>
     <message id="61701">
-        <source>Please enter an integer between %1 and %2.</source>
+        <source>Zadajte celé číslo od %1 do %2.</source>
         <translation>Wpisz liczbę całkowitą od %1 do %2.</translation>
     </message>
     <message id="61710">
-        <source>Low Memory</source>
+        <source>Nedostatok pamäte</source>
         <translation>Za mało pamięci</translation>
     </message>
     <message id="61711">
-        <source>No Printer</source>
+        <source>Nie je nastavená žiadna tlačiareň</source>
         <translation>Brak drukarki</translation>
     </message>
     <message id="61712">
-        <source>no hdc</source>
-        <translation>no hdc</translation>
+        <source>Tlač zlyhala: tlačiareň sa nedá použiť.</source>
+        <translation>Drukowanie nie powiodło się: nie można użyć drukarki.</translation>
     </message>
     <message id="61713">
-        <source>Telephone service not available</source>
-        <translation>Usługa telefoniczna niedostępna</translation>
+        <source>Telefónna služba nie je k dispozícii</source>
+        <translation>Usługa telefoniczna jest niedostępna</translation>
     </message>
     <message id="61714">
-        <source>bad procaddress</source>
-        <translation>bad procaddress</translation>
+        <source>Telefónna služba sa nedá spustiť</source>
+        <translation>Nie można uruchomić usługi telefonicznej</translation>
     </message>
     <message id="61840">
-        <source>Unable to load mail system support.</source>
+        <source>Podporu poštového systému sa nepodarilo načítať.</source>
         <translation>Nie można załadować obsługi systemu pocztowego.</translation>
     </message>
     <message id="61841">
-        <source>Mail system DLL is invalid.</source>
+        <source>Poštový systém je neplatný.</source>
         <translation>System pocztowy jest nieprawidłowy.</translation>
     </message>
     <message id="61842">
-        <source>Send Mail failed to send message.</source>
+        <source>Poštový systém správu neodoslal.</source>
         <translation>System pocztowy nie wysłał wiadomości.</translation>
     </message>
 </context>
@@ -605,8 +605,8 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <translation>© 2026 Fyn</translation>
     </message>
     <message id="100.#3">
-        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
-        <translation>Wymaga plików Groupx.t09 z programu Korbo w wersji 10a lub nowszej</translation>
+        <source>Vyžaduje súbory SkupinaX.t09 z programu Korbo verzie 10a alebo novšej</source>
+        <translation>Wymaga plików GrupaX.t09 z programu Korbo w wersji 10a lub nowszej</translation>
     </message>
     <message id="100.#4">
         <source>Slobodný softvér pod licenciou MIT</source>

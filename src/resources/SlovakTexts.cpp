@@ -188,18 +188,17 @@ std::map<int, QString> slovakTexts() {
         {2121, QStringLiteral("%1: %2.\n\nZa posledných 24 hodín už jedna pripomienka odišla. "
                               "Poslať ďalšiu?")},
         {2122, QStringLiteral("Aktualizovaný list bol odoslaný na adresu %1.")},
-        // The program's fixed English texts, kept beside the table.
-        {61700, QStringLiteral("Please enter a positive integer.")},
-        {61701, QStringLiteral("Please enter an integer between %1 and %2.")},
-        {61710, QStringLiteral("Low Memory")},
-        {61711, QStringLiteral("No Printer")},
-        {61712, QStringLiteral("no hdc")},
-        {61713, QStringLiteral("Telephone service not available")},
-        {61714, QStringLiteral("bad procaddress")},
-        // The framework's English texts for mail failures.
-        {61840, QStringLiteral("Unable to load mail system support.")},
-        {61841, QStringLiteral("Mail system DLL is invalid.")},
-        {61842, QStringLiteral("Send Mail failed to send message.")},
+        // Texts that the Windows design kept in English outside the table, under their ids.
+        {61700, QStringLiteral("Zadajte kladné celé číslo.")},
+        {61701, QStringLiteral("Zadajte celé číslo od %1 do %2.")},
+        {61710, QStringLiteral("Nedostatok pamäte")},
+        {61711, QStringLiteral("Nie je nastavená žiadna tlačiareň")},
+        {61712, QStringLiteral("Tlač zlyhala: tlačiareň sa nedá použiť.")},
+        {61713, QStringLiteral("Telefónna služba nie je k dispozícii")},
+        {61714, QStringLiteral("Telefónna služba sa nedá spustiť")},
+        {61840, QStringLiteral("Podporu poštového systému sa nepodarilo načítať.")},
+        {61841, QStringLiteral("Poštový systém je neplatný.")},
+        {61842, QStringLiteral("Poštový systém správu neodoslal.")},
     };
 }
 

@@ -110,7 +110,7 @@ inline constexpr int kRemindAgain = 2121;
 // The updated sheet went out through the mail command (address).
 inline constexpr int kUpdatedSheetSent = 2122;
 
-// The program's fixed English texts, kept beside the table.
+// Texts that the Windows design kept in English outside the table; they keep its ids.
 inline constexpr int kPositiveInteger = 61700;
 inline constexpr int kIntegerBetween = 61701;
 inline constexpr int kLowMemory = 61710;

@@ -11,6 +11,7 @@
 #include "Settings.h"
 #include "SheetBackup.h"
 #include "StringTable.h"
+#include "TextIds.h"
 #include "Wording.h"
 
 #include <QApplication>
@@ -107,7 +108,7 @@ private Q_SLOTS:
         KeyboardUser::type(QStringLiteral("64"));
         KeyboardUser::press(Qt::Key_Return);
         QCOMPARE(boxes_.texts(),
-                 QStringList{QStringLiteral("Please enter an integer between 0 and 63.")});
+                 QStringList{StringTable::slovak().text(text::kIntegerBetween, {u"0"_s, u"63"_s})});
         QCOMPARE(KeyboardUser::focusName(), QStringLiteral("ctl143"));
         QCOMPARE(edit(ReportControl::StudiesField)->selectedText(), QStringLiteral("64"));
         KeyboardUser::type(QStringLiteral("2"));

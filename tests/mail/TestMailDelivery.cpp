@@ -365,10 +365,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::newRow("exit 1")
             << u"sh -c \"echo 'msmtp: server refused' >&2; echo second >&2; exit 1\""_s << kFrom
-            << u"Send Mail failed to send message.\n\nmsmtp: server refused\nsecond"_s;
-        QTest::newRow("not found")
-            << u"fyn-no-such-mailer -t"_s << kFrom << u"Mail system DLL is invalid."_s;
-        QTest::newRow("empty") << QString() << kFrom << u"Mail system DLL is invalid."_s;
+            << StringTable::slovak().text(text::kSendMailFailed) +
+                   u"\n\nmsmtp: server refused\nsecond"_s;
+        QTest::newRow("not found") << u"fyn-no-such-mailer -t"_s << kFrom
+                                   << StringTable::slovak().text(text::kInvalidMailSystem);
+        QTest::newRow("empty") << QString() << kFrom
+                               << StringTable::slovak().text(text::kInvalidMailSystem);
         // The command is fine: the user is sent to the address.
         for (const QString& from : {u"zber@example"_s, u"J\u00e1n <jan@x.sk>"_s}) {
             QTest::addRow("unusable From %s", qPrintable(from))
@@ -423,7 +425,7 @@ private Q_SLOTS:
         QVERIFY(!mailer->AddAttachment(path));
         QVERIFY(!mailer->Send());
         QCOMPARE(messages_->texts(),
-                 QStringList{u"Send Mail failed to send message.\n\n"_s + path});
+                 QStringList{StringTable::slovak().text(text::kSendMailFailed) + u"\n\n"_s + path});
         QCOMPARE(sink_.messages().size(), 0);
     }
 

@@ -7,6 +7,7 @@
 #include "RecordingMessageBoxes.h"
 #include "SheetPrinter.h"
 #include "StringTable.h"
+#include "TextIds.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -199,7 +200,7 @@ private Q_SLOTS:
         run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), chosen}, &status);
         QCOMPARE(status, 0);
         preview.click(PreviewControl::Print);
-        QCOMPARE(preview.messages.texts(), QStringList{QStringLiteral("no hdc")});
+        QCOMPARE(preview.messages.texts(), QStringList{StringTable::slovak().text(text::kNoHdc)});
     }
 
 private:
