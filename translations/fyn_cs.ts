@@ -734,8 +734,8 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <translation>&amp;Tisk</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
-        <translation>Nastavení &amp;tiskárny</translation>
+        <source>&amp;Nastavenie tlačiarne</source>
+        <translation>&amp;Nastavení tiskárny</translation>
     </message>
     <message id="115.1004">
         <source>&lt; &lt; &lt;</source>

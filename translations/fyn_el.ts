@@ -335,7 +335,7 @@ Kliknite na Áno pre výber iného listu bez uloženia alebo na Nie pre návrat 
     </message>
     <message id="2019">
         <source>&amp;Nie</source>
-        <translation>&amp;Όχι</translation>
+        <translation>Ό&amp;χι</translation>
     </message>
     <message id="2040">
         <source>Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, či je k nej priložený súbor %1, a až potom ju odošlite.</source>
@@ -734,8 +734,8 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <translation>&amp;Εκτύπωση</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
-        <translation>Ρύθμιση &amp;εκτυπωτή</translation>
+        <source>&amp;Nastavenie tlačiarne</source>
+        <translation>&amp;Ρύθμιση εκτυπωτή</translation>
     </message>
     <message id="115.1004">
         <source>&lt; &lt; &lt;</source>

@@ -734,7 +734,7 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <translation>&amp;Print</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
+        <source>&amp;Nastavenie tlačiarne</source>
         <translation>Printer &amp;setup</translation>
     </message>
     <message id="115.1004">

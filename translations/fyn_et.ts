@@ -734,7 +734,7 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <translation>&amp;Trüki</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
+        <source>&amp;Nastavenie tlačiarne</source>
         <translation>&amp;Printeri seaded</translation>
     </message>
     <message id="115.1004">

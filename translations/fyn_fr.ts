@@ -734,7 +734,7 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?<
         <translation>&amp;Imprimer</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
+        <source>&amp;Nastavenie tlačiarne</source>
         <translation>Im&amp;primante...</translation>
     </message>
     <message id="115.1004">

@@ -734,8 +734,8 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <translation>&amp;Drukuj</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
-        <translation>Ustawienia &amp;drukarki</translation>
+        <source>&amp;Nastavenie tlačiarne</source>
+        <translation>&amp;Ustawienia drukarki</translation>
     </message>
     <message id="115.1004">
         <source>&lt; &lt; &lt;</source>

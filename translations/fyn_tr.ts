@@ -734,8 +734,8 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <translation>&amp;Yazdır</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
-        <translation>Yazıcı a&amp;yarları</translation>
+        <source>&amp;Nastavenie tlačiarne</source>
+        <translation>Yazıcı &amp;ayarları</translation>
     </message>
     <message id="115.1004">
         <source>&lt; &lt; &lt;</source>

@@ -2,7 +2,9 @@
 #include "DialogBuilder.h"
 #include "FakeSeams.h"
 #include "GroupSheet.h"
+#include "InstalledLanguage.h"
 #include "KeyboardUser.h"
+#include "Language.h"
 #include "MailSeams.h"
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
@@ -185,6 +187,17 @@ private Q_SLOTS:
         QCOMPARE(dialog_->result(), QDialog::Rejected);
         QVERIFY(committed_.isEmpty());
         QCOMPARE(recordBytes(), before_);
+    }
+
+    // Where the remarks button's own key is R too (fr, et, en), a second Alt+R made the key
+    // ambiguous, and it only moved the focus.
+    void altROpensTheRemarksInEveryLanguage() {
+        for (const Language& language : Language::all()) {
+            const InstalledLanguage installed(language);
+            QVERIFY(load(group()) && open());
+            KeyboardUser::press(Qt::Key_R, Qt::AltModifier);
+            QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
+        }
     }
 
     void okWhileRemarksAreOpenNeedsASecondClick() {
