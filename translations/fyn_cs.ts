@@ -549,6 +549,54 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>Aktualizovaný list byl odeslán na adresu %1.</translation>
     </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>leden</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>únor</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>březen</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>duben</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>květen</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>červen</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>červenec</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>srpen</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>září</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>říjen</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>listopad</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>prosinec</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Zadejte kladné celé číslo.</translation>

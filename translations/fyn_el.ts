@@ -459,7 +459,7 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
     </message>
     <message id="2101">
         <source>Pripomienky za %1</source>
-        <translation>Υπενθυμίσεις για %1</translation>
+        <translation>Υπενθυμίσεις για τον μήνα %1</translation>
     </message>
     <message id="2102">
         <source>Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: %5, pomocní priekopníci: %6</source>
@@ -548,6 +548,54 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>Το ενημερωμένο φύλλο στάλθηκε στη διεύθυνση %1.</translation>
+    </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>Ιανουαρίου</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>Φεβρουαρίου</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>Μαρτίου</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>Απριλίου</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>Μαΐου</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>Ιουνίου</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>Ιουλίου</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>Αυγούστου</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>Σεπτεμβρίου</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>Οκτωβρίου</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>Νοεμβρίου</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>Δεκεμβρίου</translation>
     </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>

@@ -549,6 +549,54 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>The updated sheet was sent to %1.</translation>
     </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>January</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>February</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>March</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>April</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>May</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>June</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>July</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>August</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>September</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>October</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>November</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>December</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Please enter a positive integer.</translation>

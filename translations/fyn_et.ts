@@ -9,51 +9,51 @@
     </message>
     <message id="102">
         <source>Január</source>
-        <translation>jaanuar</translation>
+        <translation>Jaanuar</translation>
     </message>
     <message id="103">
         <source>Február</source>
-        <translation>veebruar</translation>
+        <translation>Veebruar</translation>
     </message>
     <message id="104">
         <source>Marec</source>
-        <translation>märts</translation>
+        <translation>Märts</translation>
     </message>
     <message id="105">
         <source>Apríl</source>
-        <translation>aprill</translation>
+        <translation>Aprill</translation>
     </message>
     <message id="106">
         <source>Máj</source>
-        <translation>mai</translation>
+        <translation>Mai</translation>
     </message>
     <message id="107">
         <source>Jún</source>
-        <translation>juuni</translation>
+        <translation>Juuni</translation>
     </message>
     <message id="108">
         <source>Júl</source>
-        <translation>juuli</translation>
+        <translation>Juuli</translation>
     </message>
     <message id="109">
         <source>August</source>
-        <translation>august</translation>
+        <translation>August</translation>
     </message>
     <message id="110">
         <source>September</source>
-        <translation>september</translation>
+        <translation>September</translation>
     </message>
     <message id="111">
         <source>Október</source>
-        <translation>oktoober</translation>
+        <translation>Oktoober</translation>
     </message>
     <message id="112">
         <source>November</source>
-        <translation>november</translation>
+        <translation>November</translation>
     </message>
     <message id="113">
         <source>December</source>
-        <translation>detsember</translation>
+        <translation>Detsember</translation>
     </message>
     <message id="1000">
         <source>Zvest. - %1</source>
@@ -85,15 +85,15 @@
     </message>
     <message id="1030">
         <source>- VÝSTRAHA -   Už ste zaslali %1 správu za %2.</source>
-        <translation>- HOIATUS -   Olete aruande (%1) juba saatnud: %2.</translation>
+        <translation>- HOIATUS -   Olete %1 aruande juba saatnud: %2.</translation>
     </message>
     <message id="1031">
         <source>Zmeny NEBUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
-        <translation>Muudatusi EI LISATA harubüroole saadetavasse aruandesse (%1).</translation>
+        <translation>Muudatusi EI LISATA harubüroole saadetavasse %1 aruandesse.</translation>
     </message>
     <message id="1032">
         <source>Prípadné zmeny BUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
-        <translation>Võimalikud muudatused LISATAKSE harubüroole saadetavasse aruandesse (%1).</translation>
+        <translation>Võimalikud muudatused LISATAKSE harubüroole saadetavasse %1 aruandesse.</translation>
     </message>
     <message id="1033">
         <source>Mimo priestor pre poznámky</source>
@@ -258,7 +258,7 @@ Eemaldage faililt atribuut "Kirjutuskaitstud" või hankige õigus selles kaustas
     <message id="1422">
         <source>Odošlite svoj prehľad za %1. 
 Ďakujem..</source>
-        <translation>Palun saatke oma aruanne (%1). 
+        <translation>Palun saatke oma %1 aruanne. 
 Aitäh..</translation>
     </message>
     <message id="1500">
@@ -459,7 +459,7 @@ Programmi paigaldus on ilmselt puudulik; paigaldage pakett fyn uuesti.</translat
     </message>
     <message id="2101">
         <source>Pripomienky za %1</source>
-        <translation>Meeldetuletused: %1</translation>
+        <translation>Meeldetuletused: %1 aruanne</translation>
     </message>
     <message id="2102">
         <source>Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: %5, pomocní priekopníci: %6</source>
@@ -548,6 +548,54 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>Uuendatud leht saadeti aadressile %1.</translation>
+    </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>jaanuari</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>veebruari</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>märtsi</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>aprilli</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>mai</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>juuni</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>juuli</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>augusti</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>septembri</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>oktoobri</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>novembri</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>detsembri</translation>
     </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>

@@ -9,51 +9,51 @@
     </message>
     <message id="102">
         <source>Január</source>
-        <translation>janvier</translation>
+        <translation>Janvier</translation>
     </message>
     <message id="103">
         <source>Február</source>
-        <translation>février</translation>
+        <translation>Février</translation>
     </message>
     <message id="104">
         <source>Marec</source>
-        <translation>mars</translation>
+        <translation>Mars</translation>
     </message>
     <message id="105">
         <source>Apríl</source>
-        <translation>avril</translation>
+        <translation>Avril</translation>
     </message>
     <message id="106">
         <source>Máj</source>
-        <translation>mai</translation>
+        <translation>Mai</translation>
     </message>
     <message id="107">
         <source>Jún</source>
-        <translation>juin</translation>
+        <translation>Juin</translation>
     </message>
     <message id="108">
         <source>Júl</source>
-        <translation>juillet</translation>
+        <translation>Juillet</translation>
     </message>
     <message id="109">
         <source>August</source>
-        <translation>août</translation>
+        <translation>Août</translation>
     </message>
     <message id="110">
         <source>September</source>
-        <translation>septembre</translation>
+        <translation>Septembre</translation>
     </message>
     <message id="111">
         <source>Október</source>
-        <translation>octobre</translation>
+        <translation>Octobre</translation>
     </message>
     <message id="112">
         <source>November</source>
-        <translation>novembre</translation>
+        <translation>Novembre</translation>
     </message>
     <message id="113">
         <source>December</source>
-        <translation>décembre</translation>
+        <translation>Décembre</translation>
     </message>
     <message id="1000">
         <source>Zvest. - %1</source>
@@ -258,7 +258,7 @@ Retirez l'attribut "Lecture seule" du fichier ou obtenez le droit de créer des 
     <message id="1422">
         <source>Odošlite svoj prehľad za %1. 
 Ďakujem..</source>
-        <translation>Veuillez envoyer votre rapport pour %1. 
+        <translation>Veuillez envoyer votre rapport %1. 
 Merci..</translation>
     </message>
     <message id="1500">
@@ -459,7 +459,7 @@ L'installation du programme est sans doute incomplète ; réinstallez le paquet 
     </message>
     <message id="2101">
         <source>Pripomienky za %1</source>
-        <translation>Rappels pour %1</translation>
+        <translation>Rappels du mois %1</translation>
     </message>
     <message id="2102">
         <source>Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: %5, pomocní priekopníci: %6</source>
@@ -548,6 +548,54 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?<
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>La feuille mise à jour a été envoyée à l'adresse %1.</translation>
+    </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>janvier</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>février</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>mars</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>avril</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>mai</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>juin</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>juillet</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>août</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>septembre</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>octobre</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>novembre</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>décembre</translation>
     </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>

@@ -549,6 +549,54 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>Zaktualizowany arkusz wysłano na adres %1.</translation>
     </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>styczeń</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>luty</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>marzec</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>kwiecień</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>maj</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>czerwiec</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>lipiec</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>sierpień</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>wrzesień</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>październik</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>listopad</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>grudzień</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Wpisz dodatnią liczbę całkowitą.</translation>

@@ -549,6 +549,54 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
         <translation>Güncellenen çizelge %1 adresine gönderildi.</translation>
     </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>Ocak</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>Şubat</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>Mart</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>Nisan</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>Mayıs</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>Haziran</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>Temmuz</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>Ağustos</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>Eylül</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>Ekim</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>Kasım</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>Aralık</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Pozitif bir tamsayı girin.</translation>

@@ -140,8 +140,8 @@ void MainWindowModel::NextPhoneNumber() {
 }
 
 void MainWindowModel::ShowEmailSample() {
-    services_.messages.inform(
-        services_.strings.text(text::kReminderBody, {wording_.MonthName(sheet_.reportMonth)}));
+    services_.messages.inform(services_.strings.text(
+        text::kReminderBody, {wording_.MonthName(sheet_.reportMonth, true)}));
 }
 
 void MainWindowModel::ShowHelpTips() {

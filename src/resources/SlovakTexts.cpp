@@ -188,6 +188,19 @@ std::map<int, QString> slovakTexts() {
         {2121, QStringLiteral("%1: %2.\n\nZa posledných 24 hodín už jedna pripomienka odišla. "
                               "Poslať ďalšiu?")},
         {2122, QStringLiteral("Aktualizovaný list bol odoslaný na adresu %1.")},
+        // The months as a sentence takes them, after "za".
+        {2150, QStringLiteral("január")},
+        {2151, QStringLiteral("február")},
+        {2152, QStringLiteral("marec")},
+        {2153, QStringLiteral("apríl")},
+        {2154, QStringLiteral("máj")},
+        {2155, QStringLiteral("jún")},
+        {2156, QStringLiteral("júl")},
+        {2157, QStringLiteral("august")},
+        {2158, QStringLiteral("september")},
+        {2159, QStringLiteral("október")},
+        {2160, QStringLiteral("november")},
+        {2161, QStringLiteral("december")},
         // Texts that the Windows design kept in English outside the table, under their ids.
         {61700, QStringLiteral("Zadajte kladné celé číslo.")},
         {61701, QStringLiteral("Zadajte celé číslo od %1 do %2.")},

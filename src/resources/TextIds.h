@@ -1,6 +1,8 @@
 #pragma once
 
-// Ids of the string table that the code names. Month m's name is kMonthNames + m.
+// Ids of the string table that the code names. Month m's name is kMonthNames + m as a heading
+// writes it, kMonthNamesInSentence + m as a sentence of the language takes it: lower case after
+// the Slovak "za", the genitive after the Greek "of the month".
 namespace fyn::text {
 
 inline constexpr int kAboutEntry = 101;
@@ -109,6 +111,7 @@ inline constexpr int kContactLogUnread = 2120;
 inline constexpr int kRemindAgain = 2121;
 // The updated sheet went out through the mail command (address).
 inline constexpr int kUpdatedSheetSent = 2122;
+inline constexpr int kMonthNamesInSentence = 2150;
 
 // Texts that the Windows design kept in English outside the table; they keep its ids.
 inline constexpr int kPositiveInteger = 61700;

@@ -353,7 +353,7 @@ private Q_SLOTS:
         QVERIFY(tips.endsWith(QStringLiteral("na prenosnom médiu.\n\n")));
         QCOMPARE(messages_->shown().first().icon, MessageBoxes::Icon::Information);
         QCOMPARE(messages_->texts().last(),
-                 QStringLiteral("Odošlite svoj prehľad za Január. \nĎakujem.."));
+                 QStringLiteral("Odošlite svoj prehľad za január. \nĎakujem.."));
     }
 
     // The sheet goes back into a .t09 of any case when it holds a group; closing stores both

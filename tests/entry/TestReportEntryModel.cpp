@@ -69,9 +69,9 @@ private Q_SLOTS:
         const int H = kHours, C = kCreditHours, R = kRemarkEntry;
         const int late = kLateMarksFirstHalf + kMay, june = kMay + 1;
         // The lines of the warnings panel, for May shown while June is the report month.
-        const QString sent = u"- VÝSTRAHA -   Už ste zaslali Máj správu za Ján Novák."_s;
-        const QString included = u"\nPrípadné zmeny BUDÚ ZAHRNUTÉ do Jún správy pre odbočku."_s;
-        const QString notIncluded = u"\nZmeny NEBUDÚ ZAHRNUTÉ do Jún správy pre odbočku."_s;
+        const QString sent = u"- VÝSTRAHA -   Už ste zaslali máj správu za Ján Novák."_s;
+        const QString included = u"\nPrípadné zmeny BUDÚ ZAHRNUTÉ do jún správy pre odbočku."_s;
+        const QString notIncluded = u"\nZmeny NEBUDÚ ZAHRNUTÉ do jún správy pre odbočku."_s;
         const QString special = u"\nZvláštni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku"_s;
         row("publisher, elder, not in service", {{P, 0xFE}}, "", {},
             {.texts = "Máj||Starší|Skupina 4", .shown = "a"});
