@@ -263,7 +263,7 @@ Děkuji..</translation>
     </message>
     <message id="1500">
         <source>v službe</source>
-        <translation>ve službě</translation>
+        <translation>služba</translation>
     </message>
     <message id="2000">
         <source>Súbor %1 nie je platný list od tajomníka.</source>

@@ -263,7 +263,7 @@ Thank you..</translation>
     </message>
     <message id="1500">
         <source>v službe</source>
-        <translation>in service</translation>
+        <translation>shared</translation>
     </message>
     <message id="2000">
         <source>Súbor %1 nie je platný list od tajomníka.</source>

@@ -263,7 +263,7 @@ Aitäh..</translation>
     </message>
     <message id="1500">
         <source>v službe</source>
-        <translation>teenistuses</translation>
+        <translation>kuulutas</translation>
     </message>
     <message id="2000">
         <source>Súbor %1 nie je platný list od tajomníka.</source>

@@ -263,7 +263,7 @@ Dziękuję..</translation>
     </message>
     <message id="1500">
         <source>v službe</source>
-        <translation>w służbie</translation>
+        <translation>służba</translation>
     </message>
     <message id="2000">
         <source>Súbor %1 nie je platný list od tajomníka.</source>
