@@ -151,7 +151,7 @@ Od vašeho tajemníka jste dostali soubor SkupinaX.t09 pro zadání a vytvořen�
         <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
 
 </source>
-        <translation>Kliknutím na ikonu FYN spusťte program a tlačítkem "Načíst nový seznam od tajemníka" otevřete soubor.
+        <translation>Kliknutím na ikonu FYN spusťte program a tlačítkem „Načíst nový seznam od tajemníka“ otevřete soubor.
 
 </translation>
     </message>
@@ -237,7 +237,7 @@ V opačném případě připojte vytvořený soubor k e-mailu ručně nebo jej t
         <source>Ak sa nedá vytvoriť nový súbor: %1.
 Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
         <translation>Nelze vytvořit nový soubor: %1.
-Zrušte atribut souboru "Jen pro čtení" nebo získejte oprávnění k vytváření souborů v této složce.</translation>
+Zrušte atribut souboru „Jen pro čtení“ nebo získejte oprávnění k vytváření souborů v této složce.</translation>
     </message>
     <message id="1232">
         <source>Skupina má menej ako 3 zvestovateľov</source>
@@ -518,8 +518,8 @@ Instalace programu je zřejmě neúplná; nainstalujte balík fyn znovu.</transl
         <translation>Nepodařilo se odeslat:</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>Zpráva pro %1 adresátů (ve skryté kopii) je připravena ve vašem e-mailovém programu. Odešlete ji odtamtud.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>Zpráva je připravena ve vašem e-mailovém programu. Příjemci ve skryté kopii: %1. Odešlete ji odtamtud.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
@@ -547,7 +547,7 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
     </message>
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
-        <translation>Aktualizovaný list byl odeslán na adresu %1.</translation>
+        <translation>Aktualizovaný seznam byl odeslán na adresu %1.</translation>
     </message>
     <message id="2150">
         <source>január</source>
@@ -641,8 +641,8 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>O programu Darid</translation>
+        <source>O programe Fyn</source>
+        <translation>O programu Fyn</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>

@@ -151,7 +151,7 @@ Od vášho tajomníka ste prijali súbor SkupinaX.t09 pre zadanie a vytvorenie m
         <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
 
 </source>
-        <translation>Ξεκινήστε το πρόγραμμα με το εικονίδιο FYN και ανοίξτε το αρχείο με το κουμπί "Φόρτωση νέου καταλόγου".
+        <translation>Ξεκινήστε το πρόγραμμα με το εικονίδιο FYN και ανοίξτε το αρχείο με το κουμπί «Φόρτωση νέου καταλόγου».
 
 </translation>
     </message>
@@ -195,7 +195,7 @@ Ak chcete zmeniť mesiac pre zadávanie správy, použite Alt+M alebo kliknite n
         <source>Akonáhle FYN zatvoríte, program automaticky uloží všetky zmeny.Pokiaľ máte modem, môžete použiť tlačítko Vytočiť. Použite '&gt;&gt;&gt;' pre zobrazenie ďalších telefónnych čísiel.
 
 </source>
-        <translation>Όταν κλείσετε το FYN, το πρόγραμμα αποθηκεύει αυτόματα όλες τις αλλαγές. Αν έχετε μόντεμ, μπορείτε να χρησιμοποιήσετε το κουμπί Κλήση. Με το '&gt;&gt;&gt;' βλέπετε τους άλλους αριθμούς τηλεφώνου.
+        <translation>Όταν κλείσετε το FYN, το πρόγραμμα αποθηκεύει αυτόματα όλες τις αλλαγές. Αν έχετε μόντεμ, μπορείτε να χρησιμοποιήσετε το κουμπί Κλήση. Με το «&gt;&gt;&gt;» βλέπετε τους άλλους αριθμούς τηλεφώνου.
 
 </translation>
     </message>
@@ -237,7 +237,7 @@ V opačnom prípade pripojte vytvorený súbor do e-mailu ručne alebo odovzdajt
         <source>Ak sa nedá vytvoriť nový súbor: %1.
 Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
         <translation>Δεν είναι δυνατή η δημιουργία νέου αρχείου: %1.
-Αφαιρέστε την ιδιότητα "Μόνο για ανάγνωση" του αρχείου ή αποκτήστε δικαίωμα δημιουργίας αρχείων σε αυτόν τον φάκελο.</translation>
+Αφαιρέστε την ιδιότητα «Μόνο για ανάγνωση» του αρχείου ή αποκτήστε δικαίωμα δημιουργίας αρχείων σε αυτόν τον φάκελο.</translation>
     </message>
     <message id="1232">
         <source>Skupina má menej ako 3 zvestovateľov</source>
@@ -447,7 +447,7 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
     </message>
     <message id="2086">
         <source>Správa odovzdaná</source>
-        <translation>Έκθεση δόθηκε</translation>
+        <translation>Δόθηκε έκθεση</translation>
     </message>
     <message id="2087">
         <source>Spolu</source>
@@ -518,8 +518,8 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
         <translation>Δεν στάλθηκαν:</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>Το μήνυμα για %1 παραλήπτες (σε κρυφή κοινοποίηση) είναι έτοιμο στο πρόγραμμα e-mail σας. Στείλτε το από εκεί.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>Το μήνυμα είναι έτοιμο στο πρόγραμμα e-mail σας. Παραλήπτες σε κρυφή κοινοποίηση: %1. Στείλτε το από εκεί.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
@@ -547,7 +547,7 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
     </message>
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
-        <translation>Το ενημερωμένο φύλλο στάλθηκε στη διεύθυνση %1.</translation>
+        <translation>Ο ενημερωμένος κατάλογος στάλθηκε στη διεύθυνση %1.</translation>
     </message>
     <message id="2150">
         <source>január</source>
@@ -641,8 +641,8 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>Πληροφορίες για το Darid</translation>
+        <source>O programe Fyn</source>
+        <translation>Πληροφορίες για το Fyn</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>

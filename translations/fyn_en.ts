@@ -518,8 +518,8 @@ The program's installation is probably incomplete; install the fyn package again
         <translation>Could not be sent:</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>The message to %1 recipients (as blind copies) is ready in your e-mail program. Send it from there.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>The message is ready in your e-mail program. Recipients in blind copy: %1. Send it from there.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
@@ -641,8 +641,8 @@ A reminder already went out in the last 24 hours. Send another one?</translation
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>About Darid</translation>
+        <source>O programe Fyn</source>
+        <translation>About Fyn</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>

@@ -151,7 +151,7 @@ Sekretär saatis teile faili RühmX.t09, kuhu sisestate aruanded ja millest koos
         <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
 
 </source>
-        <translation>Käivitage programm FYN-i ikoonil klõpsates ja avage fail nupuga "Laadi sekretäri uus nimekiri".
+        <translation>Käivitage programm FYN-i ikoonil klõpsates ja avage fail nupuga „Laadi sekretäri uus nimekiri“.
 
 </translation>
     </message>
@@ -237,7 +237,7 @@ Vastasel korral lisage loodud fail e-kirjale ise või andke see sekretärile mä
         <source>Ak sa nedá vytvoriť nový súbor: %1.
 Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
         <translation>Uut faili ei saa luua: %1.
-Eemaldage faililt atribuut "Kirjutuskaitstud" või hankige õigus selles kaustas faile luua.</translation>
+Eemaldage faililt atribuut „Kirjutuskaitstud“ või hankige õigus selles kaustas faile luua.</translation>
     </message>
     <message id="1232">
         <source>Skupina má menej ako 3 zvestovateľov</source>
@@ -518,8 +518,8 @@ Programmi paigaldus on ilmselt puudulik; paigaldage pakett fyn uuesti.</translat
         <translation>Saata ei õnnestunud:</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>Kiri %1 saajale (pimekoopiana) on teie e-posti programmis valmis. Saatke see sealt.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>Kiri on teie e-posti programmis valmis. Saajad pimekoopias: %1. Saatke see sealt.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
@@ -547,7 +547,7 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
     </message>
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
-        <translation>Uuendatud leht saadeti aadressile %1.</translation>
+        <translation>Uuendatud nimekiri saadeti aadressile %1.</translation>
     </message>
     <message id="2150">
         <source>január</source>
@@ -641,8 +641,8 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>Programmist Darid</translation>
+        <source>O programe Fyn</source>
+        <translation>Programmist Fyn</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>

@@ -89,11 +89,11 @@
     </message>
     <message id="1031">
         <source>Zmeny NEBUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
-        <translation>Les changements NE SERONT PAS INCLUS dans le rapport %1 pour le Béthel.</translation>
+        <translation>Les changements NE SERONT PAS INCLUS dans le rapport %1 pour la filiale.</translation>
     </message>
     <message id="1032">
         <source>Prípadné zmeny BUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
-        <translation>Les changements éventuels SERONT INCLUS dans le rapport %1 pour le Béthel.</translation>
+        <translation>Les changements éventuels SERONT INCLUS dans le rapport %1 pour la filiale.</translation>
     </message>
     <message id="1033">
         <source>Mimo priestor pre poznámky</source>
@@ -151,7 +151,7 @@ Votre secrétaire vous a envoyé un fichier GroupeX.t09 pour saisir les rapports
         <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
 
 </source>
-        <translation>Lancez le programme par l'icône FYN et ouvrez le fichier avec le bouton "Charger une liste du secrétaire".
+        <translation>Lancez le programme par l'icône FYN et ouvrez le fichier avec le bouton « Charger une liste du secrétaire ».
 
 </translation>
     </message>
@@ -195,7 +195,7 @@ Pour changer le mois du rapport, appuyez sur Alt+M ou cliquez sur le bouton Chan
         <source>Akonáhle FYN zatvoríte, program automaticky uloží všetky zmeny.Pokiaľ máte modem, môžete použiť tlačítko Vytočiť. Použite '&gt;&gt;&gt;' pre zobrazenie ďalších telefónnych čísiel.
 
 </source>
-        <translation>Quand vous fermez FYN, le programme enregistre automatiquement toutes les modifications. Si vous avez un modem, vous pouvez utiliser le bouton Appeler. Utilisez '&gt;&gt;&gt;' pour voir les autres numéros de téléphone.
+        <translation>Quand vous fermez FYN, le programme enregistre automatiquement toutes les modifications. Si vous avez un modem, vous pouvez utiliser le bouton Appeler. Utilisez « &gt;&gt;&gt; » pour voir les autres numéros de téléphone.
 
 </translation>
     </message>
@@ -227,7 +227,7 @@ Sinon, joignez vous-même le fichier créé à un e-mail ou remettez-le au secr�
     </message>
     <message id="1194">
         <source>Zvláštni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku</source>
-        <translation>Les pionniers spéciaux NE SONT PAS INCLUS dans le rapport pour le Béthel</translation>
+        <translation>Les pionniers spéciaux NE SONT PAS INCLUS dans le rapport pour la filiale</translation>
     </message>
     <message id="1198">
         <source>sk</source>
@@ -236,8 +236,8 @@ Sinon, joignez vous-même le fichier créé à un e-mail ou remettez-le au secr�
     <message id="1231">
         <source>Ak sa nedá vytvoriť nový súbor: %1.
 Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
-        <translation>Impossible de créer le nouveau fichier : %1.
-Retirez l'attribut "Lecture seule" du fichier ou obtenez le droit de créer des fichiers dans ce dossier.</translation>
+        <translation>Impossible de créer le nouveau fichier : %1.
+Retirez l'attribut « Lecture seule » du fichier ou obtenez le droit de créer des fichiers dans ce dossier.</translation>
     </message>
     <message id="1232">
         <source>Skupina má menej ako 3 zvestovateľov</source>
@@ -347,25 +347,25 @@ Cliquez sur Oui pour choisir une autre liste sans enregistrer ou sur Non pour re
     </message>
     <message id="2061">
         <source>V systéme chýbajú údaje ICU pre kódovanie %1 (balík libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto sa ukončí.</source>
-        <translation>Les données ICU du codage %1 manquent sur le système (paquet libicu72). Sans elles, Fyn ne peut ni lire ni écrire les listes ; il va donc se fermer.</translation>
+        <translation>Les données ICU du codage %1 manquent sur le système (paquet libicu72). Sans elles, Fyn ne peut ni lire ni écrire les listes ; il va donc se fermer.</translation>
     </message>
     <message id="2062">
         <source>Záložnú kópiu listu sa nepodarilo vytvoriť v adresári %1: %2.
 
 Správy sa do listu napriek tomu uložia.</source>
-        <translation>La copie de sauvegarde de la liste n'a pas pu être créée dans le dossier %1 : %2.
+        <translation>La copie de sauvegarde de la liste n'a pas pu être créée dans le dossier %1 : %2.
 
 Les rapports seront tout de même enregistrés dans la liste.</translation>
     </message>
     <message id="2063">
         <source>Zoznam sa nepodarilo uložiť do súboru %1: %2.</source>
-        <translation>La liste n'a pas pu être enregistrée dans le fichier %1 : %2.</translation>
+        <translation>La liste n'a pas pu être enregistrée dans le fichier %1 : %2.</translation>
     </message>
     <message id="2064">
         <source>Nastavenie From v časti [Mail] súboru fyn.ini obsahuje neplatnú adresu odosielateľa: %1
 
 Opravte ju alebo nastavenie From vymažte.</source>
-        <translation>Le réglage From de la section [Mail] du fichier fyn.ini contient une adresse d'expéditeur non valable : %1
+        <translation>Le réglage From de la section [Mail] du fichier fyn.ini contient une adresse d'expéditeur non valable : %1
 
 Corrigez-la ou supprimez le réglage From.</translation>
     </message>
@@ -383,15 +383,15 @@ Corrigez-la ou supprimez le réglage From.</translation>
 %1
 
 Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</source>
-        <translation>Un composant de Fyn ne peut pas être chargé :
+        <translation>Un composant de Fyn ne peut pas être chargé :
 
 %1
 
-L'installation du programme est sans doute incomplète ; réinstallez le paquet fyn.</translation>
+L'installation du programme est sans doute incomplète ; réinstallez le paquet fyn.</translation>
     </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
-        <translation>Le rappel ou l'appel n'a pas pu être noté dans le fichier %1 : %2.</translation>
+        <translation>Le rappel ou l'appel n'a pas pu être noté dans le fichier %1 : %2.</translation>
     </message>
     <message id="2071">
         <source>súbor práve používa iný program</source>
@@ -463,7 +463,7 @@ L'installation du programme est sans doute incomplète ; réinstallez le paquet 
     </message>
     <message id="2102">
         <source>Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: %5, pomocní priekopníci: %6</source>
-        <translation>Remis : %1 sur %2. Ont prêché : %3, heures : %4, cours bibliques : %5, pionniers auxiliaires : %6</translation>
+        <translation>Remis : %1 sur %2. Ont prêché : %3, heures : %4, cours bibliques : %5, pionniers auxiliaires : %6</translation>
     </message>
     <message id="2103">
         <source>bez e-mailovej adresy</source>
@@ -511,23 +511,23 @@ L'installation du programme est sans doute incomplète ; réinstallez le paquet 
     </message>
     <message id="2114">
         <source>Odoslané pripomienky: %1 z %2.</source>
-        <translation>Rappels envoyés : %1 sur %2.</translation>
+        <translation>Rappels envoyés : %1 sur %2.</translation>
     </message>
     <message id="2115">
         <source>Nepodarilo sa odoslať:</source>
-        <translation>Échec de l'envoi :</translation>
+        <translation>Échec de l'envoi :</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>Le message pour %1 destinataires (en copie cachée) est prêt dans votre messagerie. Envoyez-le depuis celle-ci.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>Le message est prêt dans votre messagerie. Destinataires en copie cachée : %1. Envoyez-le depuis celle-ci.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
-        <translation>La commande de courrier ne s'est pas terminée en %1 secondes et a été arrêtée. Le message est peut-être parti ; vérifiez auprès du destinataire avant de le renvoyer.</translation>
+        <translation>La commande de courrier ne s'est pas terminée en %1 secondes et a été arrêtée. Le message est peut-être parti ; vérifiez auprès du destinataire avant de le renvoyer.</translation>
     </message>
     <message id="2118">
         <source>Možno odoslané (poštový príkaz bol zastavený), znova sa neponúkajú:</source>
-        <translation>Peut-être envoyés (la commande de courrier a été arrêtée), ils ne sont plus proposés :</translation>
+        <translation>Peut-être envoyés (la commande de courrier a été arrêtée), ils ne sont plus proposés :</translation>
     </message>
     <message id="2119">
         <source>pripomienka možno odišla %1</source>
@@ -535,19 +535,19 @@ L'installation du programme est sans doute incomplète ; réinstallez le paquet 
     </message>
     <message id="2120">
         <source>Záznam kontaktov %1 sa nedá prečítať: %2. Pripomienky z iných spustení programu nie sú známe, tie z tohto áno.</source>
-        <translation>Le journal des contacts %1 ne peut pas être lu : %2. Les rappels des autres lancements du programme sont inconnus, ceux de celui-ci sont connus.</translation>
+        <translation>Le journal des contacts %1 ne peut pas être lu : %2. Les rappels des autres lancements du programme sont inconnus, ceux de celui-ci sont connus.</translation>
     </message>
     <message id="2121">
         <source>%1: %2.
 
 Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</source>
-        <translation>%1 : %2.
+        <translation>%1 : %2.
 
-Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?</translation>
+Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?</translation>
     </message>
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
-        <translation>La feuille mise à jour a été envoyée à l'adresse %1.</translation>
+        <translation>La liste mise à jour a été envoyée à l'adresse %1.</translation>
     </message>
     <message id="2150">
         <source>január</source>
@@ -641,8 +641,8 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?<
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>À propos de Darid</translation>
+        <source>O programe Fyn</source>
+        <translation>À propos de Fyn</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>

@@ -145,13 +145,13 @@ Kliknij Tak, aby wysłać plik .t19 na adres e-mail </translation>
 Od vášho tajomníka ste prijali súbor SkupinaX.t09 pre zadanie a vytvorenie mesačnej správy. </source>
         <translation>Wskazówki do programu FYN
 
-Od sekretarza otrzymałeś plik GrupaX.t09, w którym wpisuje się sprawozdania i tworzy miesięczne zestawienie. </translation>
+Sekretarz przekazuje Ci plik GrupaX.t09, w którym wpisuje się sprawozdania i tworzy miesięczne zestawienie. </translation>
     </message>
     <message id="1060">
         <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
 
 </source>
-        <translation>Uruchom program, klikając ikonę FYN, i otwórz plik przyciskiem "Wczytaj nową listę od sekretarza".
+        <translation>Uruchom program, klikając ikonę FYN, i otwórz plik przyciskiem „Wczytaj nową listę od sekretarza”.
 
 </translation>
     </message>
@@ -237,7 +237,7 @@ W przeciwnym razie dołącz utworzony plik do e-maila ręcznie albo przekaż go 
         <source>Ak sa nedá vytvoriť nový súbor: %1.
 Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
         <translation>Nie można utworzyć nowego pliku: %1.
-Usuń atrybut pliku "Tylko do odczytu" albo uzyskaj uprawnienia do tworzenia plików w tym folderze.</translation>
+Usuń atrybut pliku „Tylko do odczytu” albo uzyskaj uprawnienia do tworzenia plików w tym folderze.</translation>
     </message>
     <message id="1232">
         <source>Skupina má menej ako 3 zvestovateľov</source>
@@ -249,7 +249,7 @@ Usuń atrybut pliku "Tylko do odczytu" albo uzyskaj uprawnienia do tworzenia pli
     </message>
     <message id="1417">
         <source>Hod</source>
-        <translation>Godz</translation>
+        <translation>Godz.</translation>
     </message>
     <message id="1419">
         <source>BŠ</source>
@@ -311,7 +311,7 @@ Kliknij Tak, aby wybrać inną listę bez zapisywania, albo Nie, aby wrócić do
     </message>
     <message id="2013">
         <source>Pravidelný priekopník</source>
-        <translation>Pionier stały</translation>
+        <translation>Pionier pełnoczasowy</translation>
     </message>
     <message id="2014">
         <source>Zvláštny priekopník</source>
@@ -518,8 +518,8 @@ Instalacja programu jest prawdopodobnie niepełna; zainstaluj ponownie pakiet fy
         <translation>Nie udało się wysłać:</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>Wiadomość do %1 adresatów (w ukrytej kopii) czeka w Twoim programie pocztowym. Wyślij ją stamtąd.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>Wiadomość czeka w Twoim programie pocztowym. Adresaci w ukrytej kopii: %1. Wyślij ją stamtąd.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
@@ -547,7 +547,7 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
     </message>
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
-        <translation>Zaktualizowany arkusz wysłano na adres %1.</translation>
+        <translation>Zaktualizowaną listę wysłano na adres %1.</translation>
     </message>
     <message id="2150">
         <source>január</source>
@@ -641,8 +641,8 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>O programie Darid</translation>
+        <source>O programe Fyn</source>
+        <translation>O programie Fyn</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>
@@ -728,7 +728,7 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
     </message>
     <message id="107.149">
         <source>Hod</source>
-        <translation>Godz</translation>
+        <translation>Godz.</translation>
     </message>
     <message id="107.150">
         <source>ON</source>
@@ -740,7 +740,7 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
     </message>
     <message id="107.1126">
         <source>bol v danom službe</source>
-        <translation>głosił w miesiącu</translation>
+        <translation>był w służbie</translation>
     </message>
     <message id="107.1">
         <source>&amp;OK</source>

@@ -215,7 +215,7 @@ Aksi halde oluşturulan dosyayı e-postaya kendiniz ekleyin ya da sekretere taş
     </message>
     <message id="1167">
         <source>Meno</source>
-        <translation>Ad</translation>
+        <translation>Ad Soyad</translation>
     </message>
     <message id="1168">
         <source>Telefón</source>
@@ -411,7 +411,7 @@ Program kurulumu büyük olasılıkla eksik; fyn paketini yeniden kurun.</transl
     </message>
     <message id="2075">
         <source>súbor pochádza z novšej verzie programu Fyn</source>
-        <translation>dosya Fyn'in daha yeni bir sürümünden</translation>
+        <translation>dosya Fyn'in daha yeni bir sürümünde oluşturulmuş</translation>
     </message>
     <message id="2076">
         <source>Súbor %1 bol poškodený. Bol premenovaný na %2 a vytvoril sa nový.</source>
@@ -423,7 +423,7 @@ Program kurulumu büyük olasılıkla eksik; fyn paketini yeniden kurun.</transl
     </message>
     <message id="2080">
         <source>Meno</source>
-        <translation>Ad</translation>
+        <translation>Ad Soyad</translation>
     </message>
     <message id="2081">
         <source>V službe</source>
@@ -518,8 +518,8 @@ Program kurulumu büyük olasılıkla eksik; fyn paketini yeniden kurun.</transl
         <translation>Gönderilemeyenler:</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>%1 alıcıya (gizli kopya olarak) giden ileti e-posta programınızda hazır. Oradan gönderin.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>İleti e-posta programınızda hazır. Gizli kopyadaki alıcılar: %1. Oradan gönderin.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
@@ -547,7 +547,7 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
     </message>
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
-        <translation>Güncellenen çizelge %1 adresine gönderildi.</translation>
+        <translation>Güncellenen liste %1 adresine gönderildi.</translation>
     </message>
     <message id="2150">
         <source>január</source>
@@ -641,8 +641,8 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>Darid hakkında</translation>
+        <source>O programe Fyn</source>
+        <translation>Fyn hakkında</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>

@@ -176,8 +176,9 @@ std::map<int, QString> slovakTexts() {
         {2113, QStringLiteral("Odosiela sa pripomienka %1 z %2...")},
         {2114, QStringLiteral("Odoslané pripomienky: %1 z %2.")},
         {2115, QStringLiteral("Nepodarilo sa odoslať:")},
-        {2116, QStringLiteral("Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom "
-                              "e-mailovom programe. Odošlite ju odtiaľ.")},
+        // The count stands apart, which no plural form of "adresát" has to follow.
+        {2116, QStringLiteral("Správa je pripravená vo vašom e-mailovom programe. Adresáti v "
+                              "skrytej kópii: %1. Odošlite ju odtiaľ.")},
         {2117, QStringLiteral("Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa "
                               "mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.")},
         {2118, QStringLiteral("Možno odoslané (poštový príkaz bol zastavený), znova sa "

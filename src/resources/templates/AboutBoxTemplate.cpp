@@ -6,7 +6,7 @@ const DialogTemplate& DialogTemplates::aboutBox() {
     using enum ControlKind;
     static const DialogTemplate dialog{
         kAboutBoxId,
-        QStringLiteral("O programe Darid"),
+        QStringLiteral("O programe Fyn"),
         184,
         76,
         QStringLiteral("MS Sans Serif"),
