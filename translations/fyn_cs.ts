@@ -597,6 +597,10 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <source>december</source>
         <translation>prosinec</translation>
     </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>Některá jména v seznamu %1 obsahují znaky, které kódování %2 nezná (zobrazují se jako �). Seznam je zřejmě v jiném kódování: nastavte ho v souboru fyn.ini v části [Interface] klíčem CodePage, například CodePage=windows-1250.</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Zadejte kladné celé číslo.</translation>

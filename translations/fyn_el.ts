@@ -597,6 +597,10 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <source>december</source>
         <translation>Δεκεμβρίου</translation>
     </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>Ορισμένα ονόματα στον κατάλογο %1 περιέχουν χαρακτήρες που η κωδικοσελίδα %2 δεν γνωρίζει (εμφανίζονται ως �). Ο κατάλογος είναι μάλλον σε άλλη κωδικοσελίδα: ορίστε την στο αρχείο fyn.ini, στην ενότητα [Interface], με το κλειδί CodePage, για παράδειγμα CodePage=windows-1250.</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Πληκτρολογήστε θετικό ακέραιο αριθμό.</translation>

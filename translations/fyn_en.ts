@@ -597,6 +597,10 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <source>december</source>
         <translation>December</translation>
     </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>Some names in the sheet %1 hold characters that the code page %2 does not know (they show as �). The sheet is probably in another code page: set it in fyn.ini, section [Interface], key CodePage, for example CodePage=windows-1250.</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Please enter a positive integer.</translation>

@@ -597,6 +597,10 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <source>december</source>
         <translation>detsembri</translation>
     </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>Nimekirja %1 mõnes nimes on märke, mida kooditabel %2 ei tunne (need paistavad kui �). Nimekiri on ilmselt teises kooditabelis: määrake see failis fyn.ini jaotises [Interface] võtmega CodePage, näiteks CodePage=windows-1250.</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Sisestage positiivne täisarv.</translation>

@@ -597,6 +597,10 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?
         <source>december</source>
         <translation>décembre</translation>
     </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>Certains noms de la liste %1 contiennent des caractères que le codage %2 ne connaît pas (ils s'affichent comme �). La liste est sans doute dans un autre codage : indiquez-le dans le fichier fyn.ini, section [Interface], clé CodePage, par exemple CodePage=windows-1250.</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Entrez un nombre entier positif.</translation>

@@ -597,6 +597,10 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <source>december</source>
         <translation>grudzień</translation>
     </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>Niektóre nazwiska na liście %1 zawierają znaki, których strona kodowa %2 nie zna (widać je jako �). Lista jest zapewne w innej stronie kodowej: ustaw ją w pliku fyn.ini w sekcji [Interface] kluczem CodePage, na przykład CodePage=windows-1250.</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Wpisz dodatnią liczbę całkowitą.</translation>

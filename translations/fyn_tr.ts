@@ -597,6 +597,10 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <source>december</source>
         <translation>Aralık</translation>
     </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>%1 listesindeki bazı adlar %2 kod sayfasının tanımadığı karakterler içeriyor (� olarak görünüyorlar). Liste büyük olasılıkla başka bir kod sayfasında: bunu fyn.ini dosyasının [Interface] bölümünde CodePage anahtarıyla ayarlayın, örneğin CodePage=windows-1250.</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Pozitif bir tamsayı girin.</translation>

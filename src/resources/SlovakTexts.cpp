@@ -202,6 +202,11 @@ std::map<int, QString> slovakTexts() {
         {2159, QStringLiteral("október")},
         {2160, QStringLiteral("november")},
         {2161, QStringLiteral("december")},
+        // Names of a sheet that the code page cannot show.
+        {2162, QStringLiteral("Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 "
+                              "nepozná (ukazujú sa ako \uFFFD). List je zrejme v inom kódovaní: "
+                              "nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, "
+                              "napríklad CodePage=windows-1250.")},
         // Texts that the Windows design kept in English outside the table, under their ids.
         {61700, QStringLiteral("Zadajte kladné celé číslo.")},
         {61701, QStringLiteral("Zadajte celé číslo od %1 do %2.")},

@@ -112,6 +112,8 @@ inline constexpr int kRemindAgain = 2121;
 // The updated sheet went out through the mail command (address).
 inline constexpr int kUpdatedSheetSent = 2122;
 inline constexpr int kMonthNamesInSentence = 2150;
+// Names that the code page cannot show (sheet, code page).
+inline constexpr int kOtherCodePage = 2162;
 
 // Texts that the Windows design kept in English outside the table; they keep its ids.
 inline constexpr int kPositiveInteger = 61700;

@@ -7,6 +7,7 @@
 #include "StringTable.h"
 #include "TestFiles.h"
 #include "TextCodec.h"
+#include "TextIds.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -161,6 +162,27 @@ private Q_SLOTS:
         QCOMPARE(model_->entries().size(), std::size_t(listed));
         QCOMPARE(model_->status().filterShown, listed > 0);
         QCOMPARE(model_->sheet().startMonth, 0); // from the clock, not the machine
+        QVERIFY(messages_->texts().isEmpty());
+    }
+
+    // A Slovak sheet read as Greek showed holes in the names and nothing said why: one box,
+    // however many names; read in its own code page, none.
+    void namesOutsideTheCodePageAreToldOnce() {
+        SheetBuilder sheet;
+        sheet.addPublisher("Zuzana", "\x8A\x9D"
+                                     "astn\xE1");
+        sheet.addPublisher("Jana", "\x8A\x9D"
+                                   "astn\xE1");
+        setSetting("LoadPath", writeSheet(QStringLiteral("g.t09"), sheet));
+        const QString greek = QStringLiteral("windows-1253");
+        TextCodec::useCodePage(greek);
+        open();
+        TextCodec::useCodePage(QLatin1String(TextCodec::kDefaultCodePage));
+        QCOMPARE(messages_->texts(),
+                 QStringList{StringTable::slovak().text(text::kOtherCodePage,
+                                                        {path(QStringLiteral("g.t09")), greek})});
+        messages_->clear();
+        open();
         QVERIFY(messages_->texts().isEmpty());
     }
 
