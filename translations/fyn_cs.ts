@@ -151,7 +151,7 @@ Od vašeho tajemníka jste dostali soubor SkupinaX.t09 pro zadání a vytvořen�
         <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
 
 </source>
-        <translation>Kliknutím na ikonu FYN spusťte program a tlačítkem "Načíst nový seznam od tajemníka" otevřete soubor.
+        <translation>Kliknutím na ikonu FYN spusťte program a tlačítkem „Načíst nový seznam od tajemníka“ otevřete soubor.
 
 </translation>
     </message>
@@ -237,7 +237,7 @@ V opačném případě připojte vytvořený soubor k e-mailu ručně nebo jej t
         <source>Ak sa nedá vytvoriť nový súbor: %1.
 Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
         <translation>Nelze vytvořit nový soubor: %1.
-Zrušte atribut souboru "Jen pro čtení" nebo získejte oprávnění k vytváření souborů v této složce.</translation>
+Zrušte atribut souboru „Jen pro čtení“ nebo získejte oprávnění k vytváření souborů v této složce.</translation>
     </message>
     <message id="1232">
         <source>Skupina má menej ako 3 zvestovateľov</source>
@@ -263,7 +263,7 @@ Děkuji..</translation>
     </message>
     <message id="1500">
         <source>v službe</source>
-        <translation>ve službě</translation>
+        <translation>služba</translation>
     </message>
     <message id="2000">
         <source>Súbor %1 nie je platný list od tajomníka.</source>
@@ -522,8 +522,8 @@ Instalace programu je zřejmě neúplná; nainstalujte balík fyn znovu.</transl
         <translation>Nepodařilo se odeslat:</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>Zpráva pro %1 adresátů (ve skryté kopii) je připravena ve vašem e-mailovém programu. Odešlete ji odtamtud.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>Zpráva je připravena ve vašem e-mailovém programu. Příjemci ve skryté kopii: %1. Odešlete ji odtamtud.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
@@ -551,7 +551,7 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
     </message>
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
-        <translation>Aktualizovaný list byl odeslán na adresu %1.</translation>
+        <translation>Aktualizovaný seznam byl odeslán na adresu %1.</translation>
     </message>
     <message id="2130">
         <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
@@ -577,56 +577,108 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>Text obsahuje znaky, které kódování %1 nezná (kódy %2); zobrazují se jako �. Pokud text změníte, tyto znaky se neuloží.</translation>
     </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>leden</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>únor</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>březen</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>duben</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>květen</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>červen</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>červenec</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>srpen</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>září</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>říjen</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>listopad</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>prosinec</translation>
+    </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>Některá jména v seznamu %1 obsahují znaky, které kódování %2 nezná (zobrazují se jako �). Seznam je zřejmě v jiném kódování: nastavte ho v souboru fyn.ini v části [Interface] klíčem CodePage, například CodePage=windows-1250.</translation>
+    </message>
     <message id="2180">
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Další telefonní číslo zvěstovatele</translation>
     </message>
     <message id="61700">
-        <source>Please enter a positive integer.</source>
+        <source>Zadajte kladné celé číslo.</source>
         <translation>Zadejte kladné celé číslo.</translation>
     </message>
     <message id="61701">
-        <source>Please enter an integer between %1 and %2.</source>
-        <translation>Zadejte celé číslo mezi %1 a %2.</translation>
+        <source>Zadajte celé číslo od %1 do %2.</source>
+        <translation>Zadejte celé číslo od %1 do %2.</translation>
     </message>
     <message id="61710">
-        <source>Low Memory</source>
+        <source>Nedostatok pamäte</source>
         <translation>Nedostatek paměti</translation>
     </message>
     <message id="61711">
-        <source>No Printer</source>
-        <translation>Žádná tiskárna</translation>
+        <source>Nie je nastavená žiadna tlačiareň</source>
+        <translation>Není nastavena žádná tiskárna</translation>
     </message>
     <message id="61712">
-        <source>no hdc</source>
-        <translation>no hdc</translation>
+        <source>Tlač zlyhala: tlačiareň sa nedá použiť.</source>
+        <translation>Tisk se nezdařil: tiskárnu nelze použít.</translation>
     </message>
     <message id="61713">
-        <source>Telephone service not available</source>
+        <source>Telefónna služba nie je k dispozícii</source>
         <translation>Telefonní služba není k dispozici</translation>
     </message>
     <message id="61714">
-        <source>bad procaddress</source>
-        <translation>bad procaddress</translation>
+        <source>Telefónna služba sa nedá spustiť</source>
+        <translation>Telefonní službu nelze spustit</translation>
     </message>
     <message id="61840">
-        <source>Unable to load mail system support.</source>
-        <translation>Nelze načíst podporu poštovního systému.</translation>
+        <source>Podporu poštového systému sa nepodarilo načítať.</source>
+        <translation>Podporu poštovního systému se nepodařilo načíst.</translation>
     </message>
     <message id="61841">
-        <source>Mail system DLL is invalid.</source>
+        <source>Poštový systém je neplatný.</source>
         <translation>Poštovní systém je neplatný.</translation>
     </message>
     <message id="61842">
-        <source>Send Mail failed to send message.</source>
+        <source>Poštový systém správu neodoslal.</source>
         <translation>Poštovní systém zprávu neodeslal.</translation>
     </message>
 </context>
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>O programu Darid</translation>
+        <source>O programe Fyn</source>
+        <translation>O programu Fyn</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>
@@ -637,8 +689,8 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <translation>© 2026 Fyn</translation>
     </message>
     <message id="100.#3">
-        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
-        <translation>Vyžaduje soubory Groupx.t09 z programu Korbo verze 10a nebo novější</translation>
+        <source>Vyžaduje súbory SkupinaX.t09 z programu Korbo verzie 10a alebo novšej</source>
+        <translation>Vyžaduje soubory SkupinaX.t09 z programu Korbo verze 10a nebo novější</translation>
     </message>
     <message id="100.#4">
         <source>Slobodný softvér pod licenciou MIT</source>
@@ -766,8 +818,8 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <translation>&amp;Tisk</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
-        <translation>Nastavení &amp;tiskárny</translation>
+        <source>&amp;Nastavenie tlačiarne</source>
+        <translation>&amp;Nastavení tiskárny</translation>
     </message>
     <message id="115.1004">
         <source>&lt; &lt; &lt;</source>

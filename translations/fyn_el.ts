@@ -151,7 +151,7 @@ Od vášho tajomníka ste prijali súbor SkupinaX.t09 pre zadanie a vytvorenie m
         <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
 
 </source>
-        <translation>Ξεκινήστε το πρόγραμμα με το εικονίδιο FYN και ανοίξτε το αρχείο με το κουμπί "Φόρτωση νέου καταλόγου".
+        <translation>Ξεκινήστε το πρόγραμμα με το εικονίδιο FYN και ανοίξτε το αρχείο με το κουμπί «Φόρτωση νέου καταλόγου».
 
 </translation>
     </message>
@@ -195,7 +195,7 @@ Ak chcete zmeniť mesiac pre zadávanie správy, použite Alt+M alebo kliknite n
         <source>Akonáhle FYN zatvoríte, program automaticky uloží všetky zmeny.Pokiaľ máte modem, môžete použiť tlačítko Vytočiť. Použite '&gt;&gt;&gt;' pre zobrazenie ďalších telefónnych čísiel.
 
 </source>
-        <translation>Όταν κλείσετε το FYN, το πρόγραμμα αποθηκεύει αυτόματα όλες τις αλλαγές. Αν έχετε μόντεμ, μπορείτε να χρησιμοποιήσετε το κουμπί Κλήση. Με το '&gt;&gt;&gt;' βλέπετε τους άλλους αριθμούς τηλεφώνου.
+        <translation>Όταν κλείσετε το FYN, το πρόγραμμα αποθηκεύει αυτόματα όλες τις αλλαγές. Αν έχετε μόντεμ, μπορείτε να χρησιμοποιήσετε το κουμπί Κλήση. Με το «&gt;&gt;&gt;» βλέπετε τους άλλους αριθμούς τηλεφώνου.
 
 </translation>
     </message>
@@ -237,7 +237,7 @@ V opačnom prípade pripojte vytvorený súbor do e-mailu ručne alebo odovzdajt
         <source>Ak sa nedá vytvoriť nový súbor: %1.
 Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
         <translation>Δεν είναι δυνατή η δημιουργία νέου αρχείου: %1.
-Αφαιρέστε την ιδιότητα "Μόνο για ανάγνωση" του αρχείου ή αποκτήστε δικαίωμα δημιουργίας αρχείων σε αυτόν τον φάκελο.</translation>
+Αφαιρέστε την ιδιότητα «Μόνο για ανάγνωση» του αρχείου ή αποκτήστε δικαίωμα δημιουργίας αρχείων σε αυτόν τον φάκελο.</translation>
     </message>
     <message id="1232">
         <source>Skupina má menej ako 3 zvestovateľov</source>
@@ -335,7 +335,7 @@ Kliknite na Áno pre výber iného listu bez uloženia alebo na Nie pre návrat 
     </message>
     <message id="2019">
         <source>&amp;Nie</source>
-        <translation>&amp;Όχι</translation>
+        <translation>Ό&amp;χι</translation>
     </message>
     <message id="2040">
         <source>Správa je pripravená vo vašom e-mailovom programe. Skontrolujte, či je k nej priložený súbor %1, a až potom ju odošlite.</source>
@@ -451,7 +451,7 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
     </message>
     <message id="2086">
         <source>Správa odovzdaná</source>
-        <translation>Έκθεση δόθηκε</translation>
+        <translation>Δόθηκε έκθεση</translation>
     </message>
     <message id="2087">
         <source>Spolu</source>
@@ -463,7 +463,7 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
     </message>
     <message id="2101">
         <source>Pripomienky za %1</source>
-        <translation>Υπενθυμίσεις για %1</translation>
+        <translation>Υπενθυμίσεις για τον μήνα %1</translation>
     </message>
     <message id="2102">
         <source>Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: %5, pomocní priekopníci: %6</source>
@@ -522,8 +522,8 @@ Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</sour
         <translation>Δεν στάλθηκαν:</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>Το μήνυμα για %1 παραλήπτες (σε κρυφή κοινοποίηση) είναι έτοιμο στο πρόγραμμα e-mail σας. Στείλτε το από εκεί.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>Το μήνυμα είναι έτοιμο στο πρόγραμμα e-mail σας. Παραλήπτες σε κρυφή κοινοποίηση: %1. Στείλτε το από εκεί.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
@@ -551,7 +551,7 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
     </message>
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
-        <translation>Το ενημερωμένο φύλλο στάλθηκε στη διεύθυνση %1.</translation>
+        <translation>Ο ενημερωμένος κατάλογος στάλθηκε στη διεύθυνση %1.</translation>
     </message>
     <message id="2130">
         <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
@@ -577,56 +577,108 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>Το κείμενο περιέχει χαρακτήρες που η κωδικοποίηση %1 δεν γνωρίζει (κωδικοί %2)· εμφανίζονται ως �. Αν αλλάξετε το κείμενο, αυτοί οι χαρακτήρες δεν θα αποθηκευτούν.</translation>
     </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>Ιανουαρίου</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>Φεβρουαρίου</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>Μαρτίου</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>Απριλίου</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>Μαΐου</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>Ιουνίου</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>Ιουλίου</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>Αυγούστου</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>Σεπτεμβρίου</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>Οκτωβρίου</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>Νοεμβρίου</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>Δεκεμβρίου</translation>
+    </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>Ορισμένα ονόματα στον κατάλογο %1 περιέχουν χαρακτήρες που η κωδικοσελίδα %2 δεν γνωρίζει (εμφανίζονται ως �). Ο κατάλογος είναι μάλλον σε άλλη κωδικοσελίδα: ορίστε την στο αρχείο fyn.ini, στην ενότητα [Interface], με το κλειδί CodePage, για παράδειγμα CodePage=windows-1250.</translation>
+    </message>
     <message id="2180">
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Επόμενος αριθμός τηλεφώνου του ευαγγελιζομένου</translation>
     </message>
     <message id="61700">
-        <source>Please enter a positive integer.</source>
+        <source>Zadajte kladné celé číslo.</source>
         <translation>Πληκτρολογήστε θετικό ακέραιο αριθμό.</translation>
     </message>
     <message id="61701">
-        <source>Please enter an integer between %1 and %2.</source>
+        <source>Zadajte celé číslo od %1 do %2.</source>
         <translation>Πληκτρολογήστε ακέραιο αριθμό από %1 έως %2.</translation>
     </message>
     <message id="61710">
-        <source>Low Memory</source>
+        <source>Nedostatok pamäte</source>
         <translation>Ανεπαρκής μνήμη</translation>
     </message>
     <message id="61711">
-        <source>No Printer</source>
+        <source>Nie je nastavená žiadna tlačiareň</source>
         <translation>Δεν υπάρχει εκτυπωτής</translation>
     </message>
     <message id="61712">
-        <source>no hdc</source>
-        <translation>no hdc</translation>
+        <source>Tlač zlyhala: tlačiareň sa nedá použiť.</source>
+        <translation>Η εκτύπωση απέτυχε: ο εκτυπωτής δεν μπορεί να χρησιμοποιηθεί.</translation>
     </message>
     <message id="61713">
-        <source>Telephone service not available</source>
+        <source>Telefónna služba nie je k dispozícii</source>
         <translation>Η τηλεφωνική υπηρεσία δεν είναι διαθέσιμη</translation>
     </message>
     <message id="61714">
-        <source>bad procaddress</source>
-        <translation>bad procaddress</translation>
+        <source>Telefónna služba sa nedá spustiť</source>
+        <translation>Η τηλεφωνική υπηρεσία δεν μπορεί να ξεκινήσει</translation>
     </message>
     <message id="61840">
-        <source>Unable to load mail system support.</source>
+        <source>Podporu poštového systému sa nepodarilo načítať.</source>
         <translation>Δεν είναι δυνατή η φόρτωση του συστήματος αλληλογραφίας.</translation>
     </message>
     <message id="61841">
-        <source>Mail system DLL is invalid.</source>
+        <source>Poštový systém je neplatný.</source>
         <translation>Το σύστημα αλληλογραφίας δεν είναι έγκυρο.</translation>
     </message>
     <message id="61842">
-        <source>Send Mail failed to send message.</source>
+        <source>Poštový systém správu neodoslal.</source>
         <translation>Το σύστημα αλληλογραφίας δεν έστειλε το μήνυμα.</translation>
     </message>
 </context>
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>Πληροφορίες για το Darid</translation>
+        <source>O programe Fyn</source>
+        <translation>Πληροφορίες για το Fyn</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>
@@ -637,8 +689,8 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <translation>© 2026 Fyn</translation>
     </message>
     <message id="100.#3">
-        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
-        <translation>Απαιτεί αρχεία Groupx.t09 από το Korbo έκδοση 10a ή νεότερη</translation>
+        <source>Vyžaduje súbory SkupinaX.t09 z programu Korbo verzie 10a alebo novšej</source>
+        <translation>Απαιτεί αρχεία ΌμιλοςX.t09 από το Korbo έκδοση 10a ή νεότερη</translation>
     </message>
     <message id="100.#4">
         <source>Slobodný softvér pod licenciou MIT</source>
@@ -766,8 +818,8 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <translation>&amp;Εκτύπωση</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
-        <translation>Ρύθμιση &amp;εκτυπωτή</translation>
+        <source>&amp;Nastavenie tlačiarne</source>
+        <translation>&amp;Ρύθμιση εκτυπωτή</translation>
     </message>
     <message id="115.1004">
         <source>&lt; &lt; &lt;</source>

@@ -263,7 +263,7 @@ Thank you..</translation>
     </message>
     <message id="1500">
         <source>v službe</source>
-        <translation>in service</translation>
+        <translation>shared</translation>
     </message>
     <message id="2000">
         <source>Súbor %1 nie je platný list od tajomníka.</source>
@@ -522,8 +522,8 @@ The program's installation is probably incomplete; install the fyn package again
         <translation>Could not be sent:</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>The message to %1 recipients (as blind copies) is ready in your e-mail program. Send it from there.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>The message is ready in your e-mail program. Recipients in blind copy: %1. Send it from there.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
@@ -577,56 +577,108 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>The text holds characters that the code page %1 does not know (codes %2); they show as �. If you change the text, these characters will not be saved.</translation>
     </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>January</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>February</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>March</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>April</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>May</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>June</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>July</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>August</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>September</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>October</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>November</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>December</translation>
+    </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>Some names in the sheet %1 hold characters that the code page %2 does not know (they show as �). The sheet is probably in another code page: set it in fyn.ini, section [Interface], key CodePage, for example CodePage=windows-1250.</translation>
+    </message>
     <message id="2180">
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>The publisher's next telephone number</translation>
     </message>
     <message id="61700">
-        <source>Please enter a positive integer.</source>
+        <source>Zadajte kladné celé číslo.</source>
         <translation>Please enter a positive integer.</translation>
     </message>
     <message id="61701">
-        <source>Please enter an integer between %1 and %2.</source>
+        <source>Zadajte celé číslo od %1 do %2.</source>
         <translation>Please enter an integer between %1 and %2.</translation>
     </message>
     <message id="61710">
-        <source>Low Memory</source>
+        <source>Nedostatok pamäte</source>
         <translation>Low Memory</translation>
     </message>
     <message id="61711">
-        <source>No Printer</source>
+        <source>Nie je nastavená žiadna tlačiareň</source>
         <translation>No Printer</translation>
     </message>
     <message id="61712">
-        <source>no hdc</source>
-        <translation>no hdc</translation>
+        <source>Tlač zlyhala: tlačiareň sa nedá použiť.</source>
+        <translation>Printing failed: the printer cannot be used.</translation>
     </message>
     <message id="61713">
-        <source>Telephone service not available</source>
+        <source>Telefónna služba nie je k dispozícii</source>
         <translation>Telephone service not available</translation>
     </message>
     <message id="61714">
-        <source>bad procaddress</source>
+        <source>Telefónna služba sa nedá spustiť</source>
         <translation>bad procaddress</translation>
     </message>
     <message id="61840">
-        <source>Unable to load mail system support.</source>
+        <source>Podporu poštového systému sa nepodarilo načítať.</source>
         <translation>Unable to load mail system support.</translation>
     </message>
     <message id="61841">
-        <source>Mail system DLL is invalid.</source>
+        <source>Poštový systém je neplatný.</source>
         <translation>Mail system DLL is invalid.</translation>
     </message>
     <message id="61842">
-        <source>Send Mail failed to send message.</source>
+        <source>Poštový systém správu neodoslal.</source>
         <translation>Send Mail failed to send message.</translation>
     </message>
 </context>
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>About Darid</translation>
+        <source>O programe Fyn</source>
+        <translation>About Fyn</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>
@@ -637,7 +689,7 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <translation>© 2026 Fyn</translation>
     </message>
     <message id="100.#3">
-        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
+        <source>Vyžaduje súbory SkupinaX.t09 z programu Korbo verzie 10a alebo novšej</source>
         <translation>Requires Groupx.t09 files from Korbo Version 10a or later</translation>
     </message>
     <message id="100.#4">
@@ -766,7 +818,7 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <translation>&amp;Print</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
+        <source>&amp;Nastavenie tlačiarne</source>
         <translation>Printer &amp;setup</translation>
     </message>
     <message id="115.1004">

@@ -9,51 +9,51 @@
     </message>
     <message id="102">
         <source>Január</source>
-        <translation>jaanuar</translation>
+        <translation>Jaanuar</translation>
     </message>
     <message id="103">
         <source>Február</source>
-        <translation>veebruar</translation>
+        <translation>Veebruar</translation>
     </message>
     <message id="104">
         <source>Marec</source>
-        <translation>märts</translation>
+        <translation>Märts</translation>
     </message>
     <message id="105">
         <source>Apríl</source>
-        <translation>aprill</translation>
+        <translation>Aprill</translation>
     </message>
     <message id="106">
         <source>Máj</source>
-        <translation>mai</translation>
+        <translation>Mai</translation>
     </message>
     <message id="107">
         <source>Jún</source>
-        <translation>juuni</translation>
+        <translation>Juuni</translation>
     </message>
     <message id="108">
         <source>Júl</source>
-        <translation>juuli</translation>
+        <translation>Juuli</translation>
     </message>
     <message id="109">
         <source>August</source>
-        <translation>august</translation>
+        <translation>August</translation>
     </message>
     <message id="110">
         <source>September</source>
-        <translation>september</translation>
+        <translation>September</translation>
     </message>
     <message id="111">
         <source>Október</source>
-        <translation>oktoober</translation>
+        <translation>Oktoober</translation>
     </message>
     <message id="112">
         <source>November</source>
-        <translation>november</translation>
+        <translation>November</translation>
     </message>
     <message id="113">
         <source>December</source>
-        <translation>detsember</translation>
+        <translation>Detsember</translation>
     </message>
     <message id="1000">
         <source>Zvest. - %1</source>
@@ -85,15 +85,15 @@
     </message>
     <message id="1030">
         <source>- VÝSTRAHA -   Už ste zaslali %1 správu za %2.</source>
-        <translation>- HOIATUS -   Olete aruande (%1) juba saatnud: %2.</translation>
+        <translation>- HOIATUS -   Olete %1 aruande juba saatnud: %2.</translation>
     </message>
     <message id="1031">
         <source>Zmeny NEBUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
-        <translation>Muudatusi EI LISATA harubüroole saadetavasse aruandesse (%1).</translation>
+        <translation>Muudatusi EI LISATA harubüroole saadetavasse %1 aruandesse.</translation>
     </message>
     <message id="1032">
         <source>Prípadné zmeny BUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
-        <translation>Võimalikud muudatused LISATAKSE harubüroole saadetavasse aruandesse (%1).</translation>
+        <translation>Võimalikud muudatused LISATAKSE harubüroole saadetavasse %1 aruandesse.</translation>
     </message>
     <message id="1033">
         <source>Mimo priestor pre poznámky</source>
@@ -151,7 +151,7 @@ Sekretär saatis teile faili RühmX.t09, kuhu sisestate aruanded ja millest koos
         <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
 
 </source>
-        <translation>Käivitage programm FYN-i ikoonil klõpsates ja avage fail nupuga "Laadi sekretäri uus nimekiri".
+        <translation>Käivitage programm FYN-i ikoonil klõpsates ja avage fail nupuga „Laadi sekretäri uus nimekiri“.
 
 </translation>
     </message>
@@ -237,7 +237,7 @@ Vastasel korral lisage loodud fail e-kirjale ise või andke see sekretärile mä
         <source>Ak sa nedá vytvoriť nový súbor: %1.
 Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
         <translation>Uut faili ei saa luua: %1.
-Eemaldage faililt atribuut "Kirjutuskaitstud" või hankige õigus selles kaustas faile luua.</translation>
+Eemaldage faililt atribuut „Kirjutuskaitstud“ või hankige õigus selles kaustas faile luua.</translation>
     </message>
     <message id="1232">
         <source>Skupina má menej ako 3 zvestovateľov</source>
@@ -258,12 +258,12 @@ Eemaldage faililt atribuut "Kirjutuskaitstud" või hankige õigus selles kaustas
     <message id="1422">
         <source>Odošlite svoj prehľad za %1. 
 Ďakujem..</source>
-        <translation>Palun saatke oma aruanne (%1). 
+        <translation>Palun saatke oma %1 aruanne. 
 Aitäh..</translation>
     </message>
     <message id="1500">
         <source>v službe</source>
-        <translation>teenistuses</translation>
+        <translation>kuulutas</translation>
     </message>
     <message id="2000">
         <source>Súbor %1 nie je platný list od tajomníka.</source>
@@ -463,7 +463,7 @@ Programmi paigaldus on ilmselt puudulik; paigaldage pakett fyn uuesti.</translat
     </message>
     <message id="2101">
         <source>Pripomienky za %1</source>
-        <translation>Meeldetuletused: %1</translation>
+        <translation>Meeldetuletused: %1 aruanne</translation>
     </message>
     <message id="2102">
         <source>Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: %5, pomocní priekopníci: %6</source>
@@ -522,8 +522,8 @@ Programmi paigaldus on ilmselt puudulik; paigaldage pakett fyn uuesti.</translat
         <translation>Saata ei õnnestunud:</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>Kiri %1 saajale (pimekoopiana) on teie e-posti programmis valmis. Saatke see sealt.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>Kiri on teie e-posti programmis valmis. Saajad pimekoopias: %1. Saatke see sealt.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
@@ -551,7 +551,7 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
     </message>
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
-        <translation>Uuendatud leht saadeti aadressile %1.</translation>
+        <translation>Uuendatud nimekiri saadeti aadressile %1.</translation>
     </message>
     <message id="2130">
         <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
@@ -577,56 +577,108 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>Tekstis on märke, mida kodeering %1 ei tunne (koodid %2); need kuvatakse kujul �. Kui teksti muudate, neid märke ei salvestata.</translation>
     </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>jaanuari</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>veebruari</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>märtsi</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>aprilli</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>mai</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>juuni</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>juuli</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>augusti</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>septembri</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>oktoobri</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>novembri</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>detsembri</translation>
+    </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>Nimekirja %1 mõnes nimes on märke, mida kooditabel %2 ei tunne (need paistavad kui �). Nimekiri on ilmselt teises kooditabelis: määrake see failis fyn.ini jaotises [Interface] võtmega CodePage, näiteks CodePage=windows-1250.</translation>
+    </message>
     <message id="2180">
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Kuulutaja järgmine telefoninumber</translation>
     </message>
     <message id="61700">
-        <source>Please enter a positive integer.</source>
+        <source>Zadajte kladné celé číslo.</source>
         <translation>Sisestage positiivne täisarv.</translation>
     </message>
     <message id="61701">
-        <source>Please enter an integer between %1 and %2.</source>
+        <source>Zadajte celé číslo od %1 do %2.</source>
         <translation>Sisestage täisarv vahemikus %1 kuni %2.</translation>
     </message>
     <message id="61710">
-        <source>Low Memory</source>
+        <source>Nedostatok pamäte</source>
         <translation>Mälu on vähe</translation>
     </message>
     <message id="61711">
-        <source>No Printer</source>
+        <source>Nie je nastavená žiadna tlačiareň</source>
         <translation>Printerit pole</translation>
     </message>
     <message id="61712">
-        <source>no hdc</source>
-        <translation>no hdc</translation>
+        <source>Tlač zlyhala: tlačiareň sa nedá použiť.</source>
+        <translation>Printimine ebaõnnestus: printerit ei saa kasutada.</translation>
     </message>
     <message id="61713">
-        <source>Telephone service not available</source>
+        <source>Telefónna služba nie je k dispozícii</source>
         <translation>Telefoniteenus pole saadaval</translation>
     </message>
     <message id="61714">
-        <source>bad procaddress</source>
-        <translation>bad procaddress</translation>
+        <source>Telefónna služba sa nedá spustiť</source>
+        <translation>Telefoniteenust ei saa käivitada</translation>
     </message>
     <message id="61840">
-        <source>Unable to load mail system support.</source>
+        <source>Podporu poštového systému sa nepodarilo načítať.</source>
         <translation>Postisüsteemi tuge ei saa laadida.</translation>
     </message>
     <message id="61841">
-        <source>Mail system DLL is invalid.</source>
+        <source>Poštový systém je neplatný.</source>
         <translation>Postisüsteem on vigane.</translation>
     </message>
     <message id="61842">
-        <source>Send Mail failed to send message.</source>
+        <source>Poštový systém správu neodoslal.</source>
         <translation>Postisüsteem ei saatnud kirja.</translation>
     </message>
 </context>
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>Programmist Darid</translation>
+        <source>O programe Fyn</source>
+        <translation>Programmist Fyn</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>
@@ -637,8 +689,8 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <translation>© 2026 Fyn</translation>
     </message>
     <message id="100.#3">
-        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
-        <translation>Vajab faile Groupx.t09 programmi Korbo versioonist 10a või uuemast</translation>
+        <source>Vyžaduje súbory SkupinaX.t09 z programu Korbo verzie 10a alebo novšej</source>
+        <translation>Vajab programmi Korbo versiooni 10a või uuema faile RühmX.t09</translation>
     </message>
     <message id="100.#4">
         <source>Slobodný softvér pod licenciou MIT</source>
@@ -766,7 +818,7 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <translation>&amp;Trüki</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
+        <source>&amp;Nastavenie tlačiarne</source>
         <translation>&amp;Printeri seaded</translation>
     </message>
     <message id="115.1004">

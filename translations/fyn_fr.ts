@@ -9,51 +9,51 @@
     </message>
     <message id="102">
         <source>Január</source>
-        <translation>janvier</translation>
+        <translation>Janvier</translation>
     </message>
     <message id="103">
         <source>Február</source>
-        <translation>février</translation>
+        <translation>Février</translation>
     </message>
     <message id="104">
         <source>Marec</source>
-        <translation>mars</translation>
+        <translation>Mars</translation>
     </message>
     <message id="105">
         <source>Apríl</source>
-        <translation>avril</translation>
+        <translation>Avril</translation>
     </message>
     <message id="106">
         <source>Máj</source>
-        <translation>mai</translation>
+        <translation>Mai</translation>
     </message>
     <message id="107">
         <source>Jún</source>
-        <translation>juin</translation>
+        <translation>Juin</translation>
     </message>
     <message id="108">
         <source>Júl</source>
-        <translation>juillet</translation>
+        <translation>Juillet</translation>
     </message>
     <message id="109">
         <source>August</source>
-        <translation>août</translation>
+        <translation>Août</translation>
     </message>
     <message id="110">
         <source>September</source>
-        <translation>septembre</translation>
+        <translation>Septembre</translation>
     </message>
     <message id="111">
         <source>Október</source>
-        <translation>octobre</translation>
+        <translation>Octobre</translation>
     </message>
     <message id="112">
         <source>November</source>
-        <translation>novembre</translation>
+        <translation>Novembre</translation>
     </message>
     <message id="113">
         <source>December</source>
-        <translation>décembre</translation>
+        <translation>Décembre</translation>
     </message>
     <message id="1000">
         <source>Zvest. - %1</source>
@@ -89,11 +89,11 @@
     </message>
     <message id="1031">
         <source>Zmeny NEBUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
-        <translation>Les changements NE SERONT PAS INCLUS dans le rapport %1 pour le Béthel.</translation>
+        <translation>Les changements NE SERONT PAS INCLUS dans le rapport %1 pour la filiale.</translation>
     </message>
     <message id="1032">
         <source>Prípadné zmeny BUDÚ ZAHRNUTÉ do %1 správy pre odbočku.</source>
-        <translation>Les changements éventuels SERONT INCLUS dans le rapport %1 pour le Béthel.</translation>
+        <translation>Les changements éventuels SERONT INCLUS dans le rapport %1 pour la filiale.</translation>
     </message>
     <message id="1033">
         <source>Mimo priestor pre poznámky</source>
@@ -151,7 +151,7 @@ Votre secrétaire vous a envoyé un fichier GroupeX.t09 pour saisir les rapports
         <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
 
 </source>
-        <translation>Lancez le programme par l'icône FYN et ouvrez le fichier avec le bouton "Charger une liste du secrétaire".
+        <translation>Lancez le programme par l'icône FYN et ouvrez le fichier avec le bouton « Charger une liste du secrétaire ».
 
 </translation>
     </message>
@@ -195,7 +195,7 @@ Pour changer le mois du rapport, appuyez sur Alt+M ou cliquez sur le bouton Chan
         <source>Akonáhle FYN zatvoríte, program automaticky uloží všetky zmeny.Pokiaľ máte modem, môžete použiť tlačítko Vytočiť. Použite '&gt;&gt;&gt;' pre zobrazenie ďalších telefónnych čísiel.
 
 </source>
-        <translation>Quand vous fermez FYN, le programme enregistre automatiquement toutes les modifications. Si vous avez un modem, vous pouvez utiliser le bouton Appeler. Utilisez '&gt;&gt;&gt;' pour voir les autres numéros de téléphone.
+        <translation>Quand vous fermez FYN, le programme enregistre automatiquement toutes les modifications. Si vous avez un modem, vous pouvez utiliser le bouton Appeler. Utilisez « &gt;&gt;&gt; » pour voir les autres numéros de téléphone.
 
 </translation>
     </message>
@@ -227,7 +227,7 @@ Sinon, joignez vous-même le fichier créé à un e-mail ou remettez-le au secr�
     </message>
     <message id="1194">
         <source>Zvláštni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku</source>
-        <translation>Les pionniers spéciaux NE SONT PAS INCLUS dans le rapport pour le Béthel</translation>
+        <translation>Les pionniers spéciaux NE SONT PAS INCLUS dans le rapport pour la filiale</translation>
     </message>
     <message id="1198">
         <source>sk</source>
@@ -236,8 +236,8 @@ Sinon, joignez vous-même le fichier créé à un e-mail ou remettez-le au secr�
     <message id="1231">
         <source>Ak sa nedá vytvoriť nový súbor: %1.
 Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
-        <translation>Impossible de créer le nouveau fichier : %1.
-Retirez l'attribut "Lecture seule" du fichier ou obtenez le droit de créer des fichiers dans ce dossier.</translation>
+        <translation>Impossible de créer le nouveau fichier : %1.
+Retirez l'attribut « Lecture seule » du fichier ou obtenez le droit de créer des fichiers dans ce dossier.</translation>
     </message>
     <message id="1232">
         <source>Skupina má menej ako 3 zvestovateľov</source>
@@ -258,12 +258,12 @@ Retirez l'attribut "Lecture seule" du fichier ou obtenez le droit de créer des 
     <message id="1422">
         <source>Odošlite svoj prehľad za %1. 
 Ďakujem..</source>
-        <translation>Veuillez envoyer votre rapport pour %1. 
+        <translation>Veuillez envoyer votre rapport %1. 
 Merci..</translation>
     </message>
     <message id="1500">
         <source>v službe</source>
-        <translation>a prêché</translation>
+        <translation>prêché</translation>
     </message>
     <message id="2000">
         <source>Súbor %1 nie je platný list od tajomníka.</source>
@@ -347,25 +347,25 @@ Cliquez sur Oui pour choisir une autre liste sans enregistrer ou sur Non pour re
     </message>
     <message id="2061">
         <source>V systéme chýbajú údaje ICU pre kódovanie %1 (balík libicu72). Fyn bez nich nemôže čítať ani zapisovať listy, preto sa ukončí.</source>
-        <translation>Les données ICU du codage %1 manquent sur le système (paquet libicu72). Sans elles, Fyn ne peut ni lire ni écrire les listes ; il va donc se fermer.</translation>
+        <translation>Les données ICU du codage %1 manquent sur le système (paquet libicu72). Sans elles, Fyn ne peut ni lire ni écrire les listes ; il va donc se fermer.</translation>
     </message>
     <message id="2062">
         <source>Záložnú kópiu listu sa nepodarilo vytvoriť v adresári %1: %2.
 
 Správy sa do listu napriek tomu uložia.</source>
-        <translation>La copie de sauvegarde de la liste n'a pas pu être créée dans le dossier %1 : %2.
+        <translation>La copie de sauvegarde de la liste n'a pas pu être créée dans le dossier %1 : %2.
 
 Les rapports seront tout de même enregistrés dans la liste.</translation>
     </message>
     <message id="2063">
         <source>Zoznam sa nepodarilo uložiť do súboru %1: %2.</source>
-        <translation>La liste n'a pas pu être enregistrée dans le fichier %1 : %2.</translation>
+        <translation>La liste n'a pas pu être enregistrée dans le fichier %1 : %2.</translation>
     </message>
     <message id="2064">
         <source>Nastavenie From v časti [Mail] súboru fyn.ini obsahuje neplatnú adresu odosielateľa: %1
 
 Opravte ju alebo nastavenie From vymažte.</source>
-        <translation>Le réglage From de la section [Mail] du fichier fyn.ini contient une adresse d'expéditeur non valable : %1
+        <translation>Le réglage From de la section [Mail] du fichier fyn.ini contient une adresse d'expéditeur non valable : %1
 
 Corrigez-la ou supprimez le réglage From.</translation>
     </message>
@@ -383,11 +383,11 @@ Corrigez-la ou supprimez le réglage From.</translation>
 %1
 
 Inštalácia programu je zrejme neúplná; nainštalujte balík fyn znova.</source>
-        <translation>Un composant de Fyn ne peut pas être chargé :
+        <translation>Un composant de Fyn ne peut pas être chargé :
 
 %1
 
-L'installation du programme est sans doute incomplète ; réinstallez le paquet fyn.</translation>
+L'installation du programme est sans doute incomplète ; réinstallez le paquet fyn.</translation>
     </message>
     <message id="2068">
         <source>Súbor %1 patrí k inej verzii programu Fyn. Ak ste Fyn práve aktualizovali, zatvorte ho a spustite znova.</source>
@@ -395,7 +395,7 @@ L'installation du programme est sans doute incomplète ; réinstallez le paquet 
     </message>
     <message id="2070">
         <source>Pripomienku ani hovor sa nepodarilo zaznamenať do súboru %1: %2.</source>
-        <translation>Le rappel ou l'appel n'a pas pu être noté dans le fichier %1 : %2.</translation>
+        <translation>Le rappel ou l'appel n'a pas pu être noté dans le fichier %1 : %2.</translation>
     </message>
     <message id="2071">
         <source>súbor práve používa iný program</source>
@@ -463,11 +463,11 @@ L'installation du programme est sans doute incomplète ; réinstallez le paquet 
     </message>
     <message id="2101">
         <source>Pripomienky za %1</source>
-        <translation>Rappels pour %1</translation>
+        <translation>Rappels du mois %1</translation>
     </message>
     <message id="2102">
         <source>Odovzdané: %1 z %2. V službe: %3, hodiny: %4, biblické štúdiá: %5, pomocní priekopníci: %6</source>
-        <translation>Remis : %1 sur %2. Ont prêché : %3, heures : %4, cours bibliques : %5, pionniers auxiliaires : %6</translation>
+        <translation>Remis : %1 sur %2. Ont prêché : %3, heures : %4, cours bibliques : %5, pionniers auxiliaires : %6</translation>
     </message>
     <message id="2103">
         <source>bez e-mailovej adresy</source>
@@ -515,23 +515,23 @@ L'installation du programme est sans doute incomplète ; réinstallez le paquet 
     </message>
     <message id="2114">
         <source>Odoslané pripomienky: %1 z %2.</source>
-        <translation>Rappels envoyés : %1 sur %2.</translation>
+        <translation>Rappels envoyés : %1 sur %2.</translation>
     </message>
     <message id="2115">
         <source>Nepodarilo sa odoslať:</source>
-        <translation>Échec de l'envoi :</translation>
+        <translation>Échec de l'envoi :</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>Le message pour %1 destinataires (en copie cachée) est prêt dans votre messagerie. Envoyez-le depuis celle-ci.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>Le message est prêt dans votre messagerie. Destinataires en copie cachée : %1. Envoyez-le depuis celle-ci.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
-        <translation>La commande de courrier ne s'est pas terminée en %1 secondes et a été arrêtée. Le message est peut-être parti ; vérifiez auprès du destinataire avant de le renvoyer.</translation>
+        <translation>La commande de courrier ne s'est pas terminée en %1 secondes et a été arrêtée. Le message est peut-être parti ; vérifiez auprès du destinataire avant de le renvoyer.</translation>
     </message>
     <message id="2118">
         <source>Možno odoslané (poštový príkaz bol zastavený), znova sa neponúkajú:</source>
-        <translation>Peut-être envoyés (la commande de courrier a été arrêtée), ils ne sont plus proposés :</translation>
+        <translation>Peut-être envoyés (la commande de courrier a été arrêtée), ils ne sont plus proposés :</translation>
     </message>
     <message id="2119">
         <source>pripomienka možno odišla %1</source>
@@ -539,19 +539,19 @@ L'installation du programme est sans doute incomplète ; réinstallez le paquet 
     </message>
     <message id="2120">
         <source>Záznam kontaktov %1 sa nedá prečítať: %2. Pripomienky z iných spustení programu nie sú známe, tie z tohto áno.</source>
-        <translation>Le journal des contacts %1 ne peut pas être lu : %2. Les rappels des autres lancements du programme sont inconnus, ceux de celui-ci sont connus.</translation>
+        <translation>Le journal des contacts %1 ne peut pas être lu : %2. Les rappels des autres lancements du programme sont inconnus, ceux de celui-ci sont connus.</translation>
     </message>
     <message id="2121">
         <source>%1: %2.
 
 Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</source>
-        <translation>%1 : %2.
+        <translation>%1 : %2.
 
-Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?</translation>
+Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?</translation>
     </message>
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
-        <translation>La feuille mise à jour a été envoyée à l'adresse %1.</translation>
+        <translation>La liste mise à jour a été envoyée à l'adresse %1.</translation>
     </message>
     <message id="2130">
         <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
@@ -577,56 +577,108 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?<
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>Le texte contient des caractères que l'encodage %1 ne connaît pas (codes %2) ; ils s'affichent comme �. Si vous modifiez le texte, ces caractères ne seront pas enregistrés.</translation>
     </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>janvier</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>février</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>mars</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>avril</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>mai</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>juin</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>juillet</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>août</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>septembre</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>octobre</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>novembre</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>décembre</translation>
+    </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>Certains noms de la liste %1 contiennent des caractères que le codage %2 ne connaît pas (ils s'affichent comme �). La liste est sans doute dans un autre codage : indiquez-le dans le fichier fyn.ini, section [Interface], clé CodePage, par exemple CodePage=windows-1250.</translation>
+    </message>
     <message id="2180">
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Numéro de téléphone suivant du proclamateur</translation>
     </message>
     <message id="61700">
-        <source>Please enter a positive integer.</source>
+        <source>Zadajte kladné celé číslo.</source>
         <translation>Entrez un nombre entier positif.</translation>
     </message>
     <message id="61701">
-        <source>Please enter an integer between %1 and %2.</source>
+        <source>Zadajte celé číslo od %1 do %2.</source>
         <translation>Entrez un nombre entier entre %1 et %2.</translation>
     </message>
     <message id="61710">
-        <source>Low Memory</source>
+        <source>Nedostatok pamäte</source>
         <translation>Mémoire insuffisante</translation>
     </message>
     <message id="61711">
-        <source>No Printer</source>
+        <source>Nie je nastavená žiadna tlačiareň</source>
         <translation>Aucune imprimante</translation>
     </message>
     <message id="61712">
-        <source>no hdc</source>
-        <translation>no hdc</translation>
+        <source>Tlač zlyhala: tlačiareň sa nedá použiť.</source>
+        <translation>L'impression a échoué : l'imprimante ne peut pas être utilisée.</translation>
     </message>
     <message id="61713">
-        <source>Telephone service not available</source>
+        <source>Telefónna služba nie je k dispozícii</source>
         <translation>Service téléphonique non disponible</translation>
     </message>
     <message id="61714">
-        <source>bad procaddress</source>
-        <translation>bad procaddress</translation>
+        <source>Telefónna služba sa nedá spustiť</source>
+        <translation>Le service téléphonique ne peut pas démarrer</translation>
     </message>
     <message id="61840">
-        <source>Unable to load mail system support.</source>
+        <source>Podporu poštového systému sa nepodarilo načítať.</source>
         <translation>Impossible de charger la messagerie.</translation>
     </message>
     <message id="61841">
-        <source>Mail system DLL is invalid.</source>
+        <source>Poštový systém je neplatný.</source>
         <translation>La messagerie n'est pas valable.</translation>
     </message>
     <message id="61842">
-        <source>Send Mail failed to send message.</source>
+        <source>Poštový systém správu neodoslal.</source>
         <translation>La messagerie n'a pas pu envoyer le message.</translation>
     </message>
 </context>
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>À propos de Darid</translation>
+        <source>O programe Fyn</source>
+        <translation>À propos de Fyn</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>
@@ -637,8 +689,8 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?<
         <translation>© 2026 Fyn</translation>
     </message>
     <message id="100.#3">
-        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
-        <translation>Nécessite des fichiers Groupx.t09 de Korbo version 10a ou plus récente</translation>
+        <source>Vyžaduje súbory SkupinaX.t09 z programu Korbo verzie 10a alebo novšej</source>
+        <translation>Nécessite des fichiers GroupeX.t09 de Korbo version 10a ou plus récente</translation>
     </message>
     <message id="100.#4">
         <source>Slobodný softvér pod licenciou MIT</source>
@@ -766,7 +818,7 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?<
         <translation>&amp;Imprimer</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
+        <source>&amp;Nastavenie tlačiarne</source>
         <translation>Im&amp;primante...</translation>
     </message>
     <message id="115.1004">

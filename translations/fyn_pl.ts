@@ -145,13 +145,13 @@ Kliknij Tak, aby wysłać plik .t19 na adres e-mail </translation>
 Od vášho tajomníka ste prijali súbor SkupinaX.t09 pre zadanie a vytvorenie mesačnej správy. </source>
         <translation>Wskazówki do programu FYN
 
-Od sekretarza otrzymałeś plik GrupaX.t09, w którym wpisuje się sprawozdania i tworzy miesięczne zestawienie. </translation>
+Sekretarz przekazuje Ci plik GrupaX.t09, w którym wpisuje się sprawozdania i tworzy miesięczne zestawienie. </translation>
     </message>
     <message id="1060">
         <source>Kliknutím na ikonu FYN spustite program a tlačítkom "Načítať nový list od tajomníka" otvorte súbor.
 
 </source>
-        <translation>Uruchom program, klikając ikonę FYN, i otwórz plik przyciskiem "Wczytaj nową listę od sekretarza".
+        <translation>Uruchom program, klikając ikonę FYN, i otwórz plik przyciskiem „Wczytaj nową listę od sekretarza”.
 
 </translation>
     </message>
@@ -237,7 +237,7 @@ W przeciwnym razie dołącz utworzony plik do e-maila ręcznie albo przekaż go 
         <source>Ak sa nedá vytvoriť nový súbor: %1.
 Zrušte atribút súboru "Len pre čítanie" alebo získajte oprávnenie k vytváraniu súborov v tomto adresári.</source>
         <translation>Nie można utworzyć nowego pliku: %1.
-Usuń atrybut pliku "Tylko do odczytu" albo uzyskaj uprawnienia do tworzenia plików w tym folderze.</translation>
+Usuń atrybut pliku „Tylko do odczytu” albo uzyskaj uprawnienia do tworzenia plików w tym folderze.</translation>
     </message>
     <message id="1232">
         <source>Skupina má menej ako 3 zvestovateľov</source>
@@ -249,7 +249,7 @@ Usuń atrybut pliku "Tylko do odczytu" albo uzyskaj uprawnienia do tworzenia pli
     </message>
     <message id="1417">
         <source>Hod</source>
-        <translation>Godz</translation>
+        <translation>Godz.</translation>
     </message>
     <message id="1419">
         <source>BŠ</source>
@@ -263,7 +263,7 @@ Dziękuję..</translation>
     </message>
     <message id="1500">
         <source>v službe</source>
-        <translation>w służbie</translation>
+        <translation>służba</translation>
     </message>
     <message id="2000">
         <source>Súbor %1 nie je platný list od tajomníka.</source>
@@ -311,7 +311,7 @@ Kliknij Tak, aby wybrać inną listę bez zapisywania, albo Nie, aby wrócić do
     </message>
     <message id="2013">
         <source>Pravidelný priekopník</source>
-        <translation>Pionier stały</translation>
+        <translation>Pionier pełnoczasowy</translation>
     </message>
     <message id="2014">
         <source>Zvláštny priekopník</source>
@@ -522,8 +522,8 @@ Instalacja programu jest prawdopodobnie niepełna; zainstaluj ponownie pakiet fy
         <translation>Nie udało się wysłać:</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>Wiadomość do %1 adresatów (w ukrytej kopii) czeka w Twoim programie pocztowym. Wyślij ją stamtąd.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>Wiadomość czeka w Twoim programie pocztowym. Adresaci w ukrytej kopii: %1. Wyślij ją stamtąd.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
@@ -551,7 +551,7 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
     </message>
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
-        <translation>Zaktualizowany arkusz wysłano na adres %1.</translation>
+        <translation>Zaktualizowaną listę wysłano na adres %1.</translation>
     </message>
     <message id="2130">
         <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
@@ -577,56 +577,108 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>Tekst zawiera znaki, których kodowanie %1 nie zna (kody %2); są wyświetlane jako �. Jeśli zmienisz tekst, te znaki nie zostaną zapisane.</translation>
     </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>styczeń</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>luty</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>marzec</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>kwiecień</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>maj</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>czerwiec</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>lipiec</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>sierpień</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>wrzesień</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>październik</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>listopad</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>grudzień</translation>
+    </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>Niektóre nazwiska na liście %1 zawierają znaki, których strona kodowa %2 nie zna (widać je jako �). Lista jest zapewne w innej stronie kodowej: ustaw ją w pliku fyn.ini w sekcji [Interface] kluczem CodePage, na przykład CodePage=windows-1250.</translation>
+    </message>
     <message id="2180">
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Następny numer telefonu głosiciela</translation>
     </message>
     <message id="61700">
-        <source>Please enter a positive integer.</source>
+        <source>Zadajte kladné celé číslo.</source>
         <translation>Wpisz dodatnią liczbę całkowitą.</translation>
     </message>
     <message id="61701">
-        <source>Please enter an integer between %1 and %2.</source>
+        <source>Zadajte celé číslo od %1 do %2.</source>
         <translation>Wpisz liczbę całkowitą od %1 do %2.</translation>
     </message>
     <message id="61710">
-        <source>Low Memory</source>
+        <source>Nedostatok pamäte</source>
         <translation>Za mało pamięci</translation>
     </message>
     <message id="61711">
-        <source>No Printer</source>
+        <source>Nie je nastavená žiadna tlačiareň</source>
         <translation>Brak drukarki</translation>
     </message>
     <message id="61712">
-        <source>no hdc</source>
-        <translation>no hdc</translation>
+        <source>Tlač zlyhala: tlačiareň sa nedá použiť.</source>
+        <translation>Drukowanie nie powiodło się: nie można użyć drukarki.</translation>
     </message>
     <message id="61713">
-        <source>Telephone service not available</source>
-        <translation>Usługa telefoniczna niedostępna</translation>
+        <source>Telefónna služba nie je k dispozícii</source>
+        <translation>Usługa telefoniczna jest niedostępna</translation>
     </message>
     <message id="61714">
-        <source>bad procaddress</source>
-        <translation>bad procaddress</translation>
+        <source>Telefónna služba sa nedá spustiť</source>
+        <translation>Nie można uruchomić usługi telefonicznej</translation>
     </message>
     <message id="61840">
-        <source>Unable to load mail system support.</source>
+        <source>Podporu poštového systému sa nepodarilo načítať.</source>
         <translation>Nie można załadować obsługi systemu pocztowego.</translation>
     </message>
     <message id="61841">
-        <source>Mail system DLL is invalid.</source>
+        <source>Poštový systém je neplatný.</source>
         <translation>System pocztowy jest nieprawidłowy.</translation>
     </message>
     <message id="61842">
-        <source>Send Mail failed to send message.</source>
+        <source>Poštový systém správu neodoslal.</source>
         <translation>System pocztowy nie wysłał wiadomości.</translation>
     </message>
 </context>
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>O programie Darid</translation>
+        <source>O programe Fyn</source>
+        <translation>O programie Fyn</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>
@@ -637,8 +689,8 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <translation>© 2026 Fyn</translation>
     </message>
     <message id="100.#3">
-        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
-        <translation>Wymaga plików Groupx.t09 z programu Korbo w wersji 10a lub nowszej</translation>
+        <source>Vyžaduje súbory SkupinaX.t09 z programu Korbo verzie 10a alebo novšej</source>
+        <translation>Wymaga plików GrupaX.t09 z programu Korbo w wersji 10a lub nowszej</translation>
     </message>
     <message id="100.#4">
         <source>Slobodný softvér pod licenciou MIT</source>
@@ -712,7 +764,7 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
     </message>
     <message id="107.149">
         <source>Hod</source>
-        <translation>Godz</translation>
+        <translation>Godz.</translation>
     </message>
     <message id="107.150">
         <source>ON</source>
@@ -724,7 +776,7 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
     </message>
     <message id="107.1126">
         <source>bol v danom službe</source>
-        <translation>głosił w miesiącu</translation>
+        <translation>był w służbie</translation>
     </message>
     <message id="107.1">
         <source>&amp;OK</source>
@@ -766,8 +818,8 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <translation>&amp;Drukuj</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
-        <translation>Ustawienia &amp;drukarki</translation>
+        <source>&amp;Nastavenie tlačiarne</source>
+        <translation>&amp;Ustawienia drukarki</translation>
     </message>
     <message id="115.1004">
         <source>&lt; &lt; &lt;</source>

@@ -215,7 +215,7 @@ Aksi halde oluşturulan dosyayı e-postaya kendiniz ekleyin ya da sekretere taş
     </message>
     <message id="1167">
         <source>Meno</source>
-        <translation>Ad</translation>
+        <translation>Ad Soyad</translation>
     </message>
     <message id="1168">
         <source>Telefón</source>
@@ -415,7 +415,7 @@ Program kurulumu büyük olasılıkla eksik; fyn paketini yeniden kurun.</transl
     </message>
     <message id="2075">
         <source>súbor pochádza z novšej verzie programu Fyn</source>
-        <translation>dosya Fyn'in daha yeni bir sürümünden</translation>
+        <translation>dosya Fyn'in daha yeni bir sürümünde oluşturulmuş</translation>
     </message>
     <message id="2076">
         <source>Súbor %1 bol poškodený. Bol premenovaný na %2 a vytvoril sa nový.</source>
@@ -427,7 +427,7 @@ Program kurulumu büyük olasılıkla eksik; fyn paketini yeniden kurun.</transl
     </message>
     <message id="2080">
         <source>Meno</source>
-        <translation>Ad</translation>
+        <translation>Ad Soyad</translation>
     </message>
     <message id="2081">
         <source>V službe</source>
@@ -522,8 +522,8 @@ Program kurulumu büyük olasılıkla eksik; fyn paketini yeniden kurun.</transl
         <translation>Gönderilemeyenler:</translation>
     </message>
     <message id="2116">
-        <source>Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom e-mailovom programe. Odošlite ju odtiaľ.</source>
-        <translation>%1 alıcıya (gizli kopya olarak) giden ileti e-posta programınızda hazır. Oradan gönderin.</translation>
+        <source>Správa je pripravená vo vašom e-mailovom programe. Adresáti v skrytej kópii: %1. Odošlite ju odtiaľ.</source>
+        <translation>İleti e-posta programınızda hazır. Gizli kopyadaki alıcılar: %1. Oradan gönderin.</translation>
     </message>
     <message id="2117">
         <source>Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.</source>
@@ -551,7 +551,7 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
     </message>
     <message id="2122">
         <source>Aktualizovaný list bol odoslaný na adresu %1.</source>
-        <translation>Güncellenen çizelge %1 adresine gönderildi.</translation>
+        <translation>Güncellenen liste %1 adresine gönderildi.</translation>
     </message>
     <message id="2130">
         <source>Správy sa nepodarilo uložiť do súboru %1: %2.</source>
@@ -577,56 +577,108 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <source>Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa neuložia.</source>
         <translation>Metin, %1 kodlamasının tanımadığı karakterler içeriyor (kodlar %2); bunlar � olarak görünüyor. Metni değiştirirseniz bu karakterler kaydedilmez.</translation>
     </message>
+    <message id="2150">
+        <source>január</source>
+        <translation>Ocak</translation>
+    </message>
+    <message id="2151">
+        <source>február</source>
+        <translation>Şubat</translation>
+    </message>
+    <message id="2152">
+        <source>marec</source>
+        <translation>Mart</translation>
+    </message>
+    <message id="2153">
+        <source>apríl</source>
+        <translation>Nisan</translation>
+    </message>
+    <message id="2154">
+        <source>máj</source>
+        <translation>Mayıs</translation>
+    </message>
+    <message id="2155">
+        <source>jún</source>
+        <translation>Haziran</translation>
+    </message>
+    <message id="2156">
+        <source>júl</source>
+        <translation>Temmuz</translation>
+    </message>
+    <message id="2157">
+        <source>august</source>
+        <translation>Ağustos</translation>
+    </message>
+    <message id="2158">
+        <source>september</source>
+        <translation>Eylül</translation>
+    </message>
+    <message id="2159">
+        <source>október</source>
+        <translation>Ekim</translation>
+    </message>
+    <message id="2160">
+        <source>november</source>
+        <translation>Kasım</translation>
+    </message>
+    <message id="2161">
+        <source>december</source>
+        <translation>Aralık</translation>
+    </message>
+    <message id="2162">
+        <source>Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 nepozná (ukazujú sa ako �). List je zrejme v inom kódovaní: nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, napríklad CodePage=windows-1250.</source>
+        <translation>%1 listesindeki bazı adlar %2 kod sayfasının tanımadığı karakterler içeriyor (� olarak görünüyorlar). Liste büyük olasılıkla başka bir kod sayfasında: bunu fyn.ini dosyasının [Interface] bölümünde CodePage anahtarıyla ayarlayın, örneğin CodePage=windows-1250.</translation>
+    </message>
     <message id="2180">
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Müjdecinin sonraki telefon numarası</translation>
     </message>
     <message id="61700">
-        <source>Please enter a positive integer.</source>
+        <source>Zadajte kladné celé číslo.</source>
         <translation>Pozitif bir tamsayı girin.</translation>
     </message>
     <message id="61701">
-        <source>Please enter an integer between %1 and %2.</source>
+        <source>Zadajte celé číslo od %1 do %2.</source>
         <translation>%1 ile %2 arasında bir tamsayı girin.</translation>
     </message>
     <message id="61710">
-        <source>Low Memory</source>
+        <source>Nedostatok pamäte</source>
         <translation>Bellek yetersiz</translation>
     </message>
     <message id="61711">
-        <source>No Printer</source>
+        <source>Nie je nastavená žiadna tlačiareň</source>
         <translation>Yazıcı yok</translation>
     </message>
     <message id="61712">
-        <source>no hdc</source>
-        <translation>no hdc</translation>
+        <source>Tlač zlyhala: tlačiareň sa nedá použiť.</source>
+        <translation>Yazdırılamadı: yazıcı kullanılamıyor.</translation>
     </message>
     <message id="61713">
-        <source>Telephone service not available</source>
+        <source>Telefónna služba nie je k dispozícii</source>
         <translation>Telefon hizmeti kullanılamıyor</translation>
     </message>
     <message id="61714">
-        <source>bad procaddress</source>
-        <translation>bad procaddress</translation>
+        <source>Telefónna služba sa nedá spustiť</source>
+        <translation>Telefon hizmeti başlatılamıyor</translation>
     </message>
     <message id="61840">
-        <source>Unable to load mail system support.</source>
+        <source>Podporu poštového systému sa nepodarilo načítať.</source>
         <translation>Posta sistemi desteği yüklenemiyor.</translation>
     </message>
     <message id="61841">
-        <source>Mail system DLL is invalid.</source>
+        <source>Poštový systém je neplatný.</source>
         <translation>Posta sistemi geçersiz.</translation>
     </message>
     <message id="61842">
-        <source>Send Mail failed to send message.</source>
+        <source>Poštový systém správu neodoslal.</source>
         <translation>Posta sistemi iletiyi gönderemedi.</translation>
     </message>
 </context>
 <context>
     <name>Dialog100</name>
     <message id="100.title">
-        <source>O programe Darid</source>
-        <translation>Darid hakkında</translation>
+        <source>O programe Fyn</source>
+        <translation>Fyn hakkında</translation>
     </message>
     <message id="100.#1">
         <source>Fyn verzia 5a</source>
@@ -637,8 +689,8 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <translation>© 2026 Fyn</translation>
     </message>
     <message id="100.#3">
-        <source>Requires Groupx.t09 files from Korbo Version 10a or later</source>
-        <translation>Korbo 10a ya da daha yeni sürümün Groupx.t09 dosyalarını gerektirir</translation>
+        <source>Vyžaduje súbory SkupinaX.t09 z programu Korbo verzie 10a alebo novšej</source>
+        <translation>Korbo 10a ya da daha yeni sürümün GrupX.t09 dosyalarını gerektirir</translation>
     </message>
     <message id="100.#4">
         <source>Slobodný softvér pod licenciou MIT</source>
@@ -766,8 +818,8 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <translation>&amp;Yazdır</translation>
     </message>
     <message id="115.129">
-        <source>Nastavenie &amp;tlačiarne</source>
-        <translation>Yazıcı a&amp;yarları</translation>
+        <source>&amp;Nastavenie tlačiarne</source>
+        <translation>Yazıcı &amp;ayarları</translation>
     </message>
     <message id="115.1004">
         <source>&lt; &lt; &lt;</source>

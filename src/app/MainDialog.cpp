@@ -306,7 +306,8 @@ void MainDialog::SendReminderEmail() {
         recordContact(done);
     };
     const ReminderSender::Outcome outcome = sender.SendReminderEmail(
-        address, model_.wording().MonthName(model_.sheet().reportMonth), !again, this, record);
+        address, model_.wording().MonthName(model_.sheet().reportMonth, true), !again, this,
+        record);
     record(outcome, sender.failureDetail());
 }
 

@@ -6,6 +6,7 @@
 #include "SheetBackup.h"
 #include "SheetMessages.h"
 #include "StringTable.h"
+#include "TextCodec.h"
 #include "TextIds.h"
 
 #include <QDateTime>
@@ -22,6 +23,18 @@ const QString kPostKey = QStringLiteral("Post");
 
 bool endsWithSheetExtension(const QString& path) {
     return path.right(4).compare(QStringLiteral(".t09"), Qt::CaseInsensitive) == 0;
+}
+
+// Bytes that the code page leaves undefined read as U+FFFD.
+bool namesOutsideCodePage(const GroupSheet& sheet) {
+    for (int index = 1; index <= sheet.publisherCount(); ++index) {
+        const PublisherView publisher = sheet.publisher(index);
+        if (publisher.firstName().contains(QChar::ReplacementCharacter) ||
+            publisher.surname().contains(QChar::ReplacementCharacter)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -141,8 +154,8 @@ void MainWindowModel::NextPhoneNumber() {
 }
 
 void MainWindowModel::ShowEmailSample() {
-    services_.messages.inform(
-        services_.strings.text(text::kReminderBody, {wording_.MonthName(sheet_.reportMonth)}));
+    services_.messages.inform(services_.strings.text(
+        text::kReminderBody, {wording_.MonthName(sheet_.reportMonth, true)}));
 }
 
 void MainWindowModel::ShowHelpTips() {
@@ -242,7 +255,16 @@ bool MainWindowModel::WriteBack() {
 }
 
 bool MainWindowModel::loadSheet(const QString& path) {
-    return SheetMessages::show(sheet_.Load(path), services_.messages, services_.strings);
+    if (!SheetMessages::show(sheet_.Load(path), services_.messages, services_.strings)) {
+        return false;
+    }
+    // A secretary who writes another code page shows as holes in the names, which only the
+    // settings can mend.
+    if (namesOutsideCodePage(sheet_)) {
+        services_.messages.inform(services_.strings.text(
+            text::kOtherCodePage, {sheet_.sheetPath(), TextCodec::codePage()}));
+    }
+    return true;
 }
 
 bool MainWindowModel::CloseProgram() {

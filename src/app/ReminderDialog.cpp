@@ -26,7 +26,7 @@ ReminderDialog::ReminderDialog(const Context& context, QWidget* parent)
     DialogBuilder::build(*this, DialogTemplates::reminders());
     const StringTable& strings = context_.strings;
     setWindowTitle(strings.text(text::kRemindMissingTitle,
-                                {context_.wording.MonthName(context_.sheet.reportMonth)}));
+                                {context_.wording.MonthName(context_.sheet.reportMonth, true)}));
     auto* totals = DialogBuilder::control<QLabel>(*this, ReminderControl::Totals);
     totals->setWordWrap(true);
     DialogBuilder::control<QPushButton>(*this, ReminderControl::Send)
@@ -176,7 +176,7 @@ void ReminderDialog::SendToTicked() {
     if (!recipients.isEmpty()) {
         BulkReminder({context_.mailers, context_.messages, context_.strings})
             .Send(
-                recipients, context_.wording.MonthName(context_.sheet.reportMonth),
+                recipients, context_.wording.MonthName(context_.sheet.reportMonth, true),
                 [this](int done, int total) { return showProgress(done, total); },
                 recorder(recipients), context_.owner);
         progress_.reset();

@@ -63,8 +63,8 @@ QString ReminderList::lastContactText(const MonthContacts* contacts, int index) 
 }
 
 QString ReminderList::ContactText(const StringTable& strings, const Contact& contact) {
-    const QString when =
-        QLocale(QLocale::Slovak).toString(contact.when.toLocalTime(), QLocale::ShortFormat);
+    // The interface language's way, which the installed language makes the default.
+    const QString when = QLocale().toString(contact.when.toLocalTime(), QLocale::ShortFormat);
     int id = text::kRemindLastEmail;
     if (contact.result == Contact::Result::Failed) {
         id = text::kRemindLastFailed;

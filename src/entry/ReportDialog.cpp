@@ -67,14 +67,19 @@ ReportDialog::ReportDialog(const Context& context, int publisherIndex, QWidget* 
             &ReportDialog::OpenMonthList);
     connect(control<QPushButton>(ReportControl::CloseMonthList), &QPushButton::clicked, this,
             &ReportDialog::CloseMonthList);
-    // The help tips name Alt+R for the remarks, beside the button's own Alt+P.
-    auto* remarksShortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), this);
-    connect(remarksShortcut, &QShortcut::activated, this, [this] {
-        if (QPushButton* remarks = control<QPushButton>(ReportControl::RemarksButton);
-            remarks->isVisible()) {
-            remarks->click();
-        }
-    });
+    // The help tips name Alt+R for the remarks in every language, beside the button's own key.
+    // Where that key is R already, a second shortcut would make Alt+R ambiguous to Qt, which
+    // then only moves the focus.
+    auto* remarks = control<QPushButton>(ReportControl::RemarksButton);
+    const QKeySequence altR(Qt::ALT | Qt::Key_R);
+    if (QKeySequence::mnemonic(remarks->text()) != altR) {
+        auto* remarksShortcut = new QShortcut(altR, this);
+        connect(remarksShortcut, &QShortcut::activated, this, [remarks] {
+            if (remarks->isVisible()) {
+                remarks->click();
+            }
+        });
+    }
     connect(inServiceBox_, &QCheckBox::clicked, this, [this](bool ticked) {
         model_.InServiceClicked(ticked);
         showModel();

@@ -8,6 +8,7 @@
 namespace fyn {
 
 InstalledLanguage::InstalledLanguage(const Language& language) {
+    QLocale::setDefault(language.formats());
     if (language.hasQtTranslation &&
         qt_.load(QLocale(language.locale), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -17,6 +18,10 @@ InstalledLanguage::InstalledLanguage(const Language& language) {
     if (!language.isSlovak() && own_.load(resourcePath(language.setting))) {
         QCoreApplication::installTranslator(&own_);
     }
+}
+
+InstalledLanguage::~InstalledLanguage() {
+    QLocale::setDefault(previousFormats_);
 }
 
 QString InstalledLanguage::resourcePath(const QString& setting) {

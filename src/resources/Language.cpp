@@ -17,6 +17,11 @@ const std::vector<Language>& Language::all() {
     return languages;
 }
 
+QLocale Language::formats() const {
+    return locale == QLocale::English ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                      : QLocale(locale);
+}
+
 const Language* Language::bySetting(const QString& setting) {
     const QString wanted = setting.trimmed().toLower();
     for (const Language& language : all()) {

@@ -15,6 +15,8 @@ struct Language {
     bool hasQtTranslation;
 
     bool isSlovak() const { return setting == QLatin1String("sk"); }
+    // How the language writes dates and numbers; English as in Britain, like its translation.
+    QLocale formats() const;
 
     // Slovak first: the original's language and the fallback.
     static const std::vector<Language>& all();

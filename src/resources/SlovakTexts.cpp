@@ -178,8 +178,9 @@ std::map<int, QString> slovakTexts() {
         {2113, QStringLiteral("Odosiela sa pripomienka %1 z %2...")},
         {2114, QStringLiteral("Odoslané pripomienky: %1 z %2.")},
         {2115, QStringLiteral("Nepodarilo sa odoslať:")},
-        {2116, QStringLiteral("Správa pre %1 adresátov (v skrytej kópii) je pripravená vo vašom "
-                              "e-mailovom programe. Odošlite ju odtiaľ.")},
+        // The count stands apart, which no plural form of "adresát" has to follow.
+        {2116, QStringLiteral("Správa je pripravená vo vašom e-mailovom programe. Adresáti v "
+                              "skrytej kópii: %1. Odošlite ju odtiaľ.")},
         {2117, QStringLiteral("Poštový príkaz neskončil do %1 sekúnd a bol zastavený. Správa "
                               "mohla odísť; skôr ako ju pošlete znova, overte to u adresáta.")},
         {2118, QStringLiteral("Možno odoslané (poštový príkaz bol zastavený), znova sa "
@@ -201,18 +202,35 @@ std::map<int, QString> slovakTexts() {
         {2135, QStringLiteral("Text obsahuje znaky, ktoré kódovanie %1 nepozná (kódy %2); "
                               "zobrazujú sa ako �. Ak text zmeníte, tieto znaky sa "
                               "neuložia.")},
-        // The program's fixed English texts, kept beside the table.
-        {61700, QStringLiteral("Please enter a positive integer.")},
-        {61701, QStringLiteral("Please enter an integer between %1 and %2.")},
-        {61710, QStringLiteral("Low Memory")},
-        {61711, QStringLiteral("No Printer")},
-        {61712, QStringLiteral("no hdc")},
-        {61713, QStringLiteral("Telephone service not available")},
-        {61714, QStringLiteral("bad procaddress")},
-        // The framework's English texts for mail failures.
-        {61840, QStringLiteral("Unable to load mail system support.")},
-        {61841, QStringLiteral("Mail system DLL is invalid.")},
-        {61842, QStringLiteral("Send Mail failed to send message.")},
+        // The months as a sentence takes them, after "za".
+        {2150, QStringLiteral("január")},
+        {2151, QStringLiteral("február")},
+        {2152, QStringLiteral("marec")},
+        {2153, QStringLiteral("apríl")},
+        {2154, QStringLiteral("máj")},
+        {2155, QStringLiteral("jún")},
+        {2156, QStringLiteral("júl")},
+        {2157, QStringLiteral("august")},
+        {2158, QStringLiteral("september")},
+        {2159, QStringLiteral("október")},
+        {2160, QStringLiteral("november")},
+        {2161, QStringLiteral("december")},
+        // Names of a sheet that the code page cannot show.
+        {2162, QStringLiteral("Niektoré mená v liste %1 obsahujú znaky, ktoré kódovanie %2 "
+                              "nepozná (ukazujú sa ako \uFFFD). List je zrejme v inom kódovaní: "
+                              "nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, "
+                              "napríklad CodePage=windows-1250.")},
+        // Texts that the Windows design kept in English outside the table, under their ids.
+        {61700, QStringLiteral("Zadajte kladné celé číslo.")},
+        {61701, QStringLiteral("Zadajte celé číslo od %1 do %2.")},
+        {61710, QStringLiteral("Nedostatok pamäte")},
+        {61711, QStringLiteral("Nie je nastavená žiadna tlačiareň")},
+        {61712, QStringLiteral("Tlač zlyhala: tlačiareň sa nedá použiť.")},
+        {61713, QStringLiteral("Telefónna služba nie je k dispozícii")},
+        {61714, QStringLiteral("Telefónna služba sa nedá spustiť")},
+        {61840, QStringLiteral("Podporu poštového systému sa nepodarilo načítať.")},
+        {61841, QStringLiteral("Poštový systém je neplatný.")},
+        {61842, QStringLiteral("Poštový systém správu neodoslal.")},
     };
 }
 

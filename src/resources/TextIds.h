@@ -1,6 +1,8 @@
 #pragma once
 
-// Ids of the string table that the code names. Month m's name is kMonthNames + m.
+// Ids of the string table that the code names. Month m's name is kMonthNames + m as a heading
+// writes it, kMonthNamesInSentence + m as a sentence of the language takes it: lower case after
+// the Slovak "za", the genitive after the Greek "of the month".
 namespace fyn::text {
 
 inline constexpr int kAboutEntry = 101;
@@ -123,8 +125,11 @@ inline constexpr int kNoPermission = 2133;
 inline constexpr int kIsAFolder = 2134;
 // A text holding bytes that its code page leaves undefined (code page, the bytes).
 inline constexpr int kUnshownCharacters = 2135;
+inline constexpr int kMonthNamesInSentence = 2150;
+// Names that the code page cannot show (sheet, code page).
+inline constexpr int kOtherCodePage = 2162;
 
-// The program's fixed English texts, kept beside the table.
+// Texts that the Windows design kept in English outside the table; they keep its ids.
 inline constexpr int kPositiveInteger = 61700;
 inline constexpr int kIntegerBetween = 61701;
 inline constexpr int kLowMemory = 61710;

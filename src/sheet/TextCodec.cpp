@@ -41,8 +41,12 @@ DecodingTable buildTable(const QByteArray& codePage) {
     for (int byte = 0; byte < 256; ++byte) {
         const char c = static_cast<char>(byte);
         const QString decoded = decoder.decode(QByteArrayView(&c, 1));
+        // ICU gives an undefined byte either nothing or the C1 control of the same number,
+        // which shows as nothing and would vanish from an export.
+        const bool defined = decoded.size() == 1 &&
+                             (decoded.front().unicode() < 0x80 || decoded.front().unicode() > 0x9F);
         built.characters[static_cast<std::size_t>(byte)] =
-            decoded.size() == 1 ? decoded.front().unicode() : char16_t(0xFFFD);
+            defined ? decoded.front().unicode() : char16_t(QChar::ReplacementCharacter);
     }
     // Bytes that the code page leaves undefined decode to U+FFFD and stay as they are in the
     // sheet; only a converter that is missing altogether makes the code page unusable.

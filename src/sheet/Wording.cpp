@@ -16,8 +16,11 @@ QString Wording::LoadText(int id, int argId) const {
 }
 
 QString Wording::MonthName(int month, bool elided) const {
-    const QString name = strings_.text(text::kMonthNames + month);
-    if (!elided || languageCode_ != QStringLiteral("french")) {
+    if (!elided) {
+        return strings_.text(text::kMonthNames + month);
+    }
+    const QString name = strings_.text(text::kMonthNamesInSentence + month);
+    if (languageCode_ != QStringLiteral("french")) {
         return name;
     }
     const bool vowel = name.startsWith(QLatin1Char('a')) || name.startsWith(QLatin1Char('o'));

@@ -14,6 +14,8 @@ public:
     Wording(const StringTable& strings, const GroupSheet& sheet);
 
     QString LoadText(int id, int argId = 0) const;
+    // The heading form, or with elided the form a sentence takes (lower case after the Slovak
+    // "za", a genitive in Greek), which French writes with "d'" or "de " before it.
     QString MonthName(int month, bool elided = false) const;
     QString PublisherName(int index, bool listForm) const;
 

@@ -226,7 +226,7 @@ private Q_SLOTS:
         QCOMPARE(control<QLabel>(1002)->text(), QString());
         QTest::mouseClick(control<QPushButton>(1007), Qt::LeftButton);
         QCOMPARE(messages_->texts(),
-                 QStringList{QStringLiteral("Odošlite svoj prehľad za Január. \nĎakujem..")});
+                 QStringList{QStringLiteral("Odošlite svoj prehľad za január. \nĎakujem..")});
     }
 
     void closingWritesTheSheetBackAndBothSettings() {

@@ -7,6 +7,7 @@
 #include "StringTable.h"
 #include "TestFiles.h"
 #include "TextCodec.h"
+#include "TextIds.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -172,6 +173,27 @@ private Q_SLOTS:
         QCOMPARE(model_->sheet().startMonth, 0); // from the clock, not the machine
         QCOMPARE(messages_->texts().join(QString()),
                  told.replace(QStringLiteral("%1"), dir_->path()));
+    }
+
+    // A Slovak sheet read as Greek showed holes in the names and nothing said why: one box,
+    // however many names; read in its own code page, none.
+    void namesOutsideTheCodePageAreToldOnce() {
+        SheetBuilder sheet;
+        sheet.addPublisher("Zuzana", "\x8A\x9D"
+                                     "astn\xE1");
+        sheet.addPublisher("Jana", "\x8A\x9D"
+                                   "astn\xE1");
+        setSetting("LoadPath", writeSheet(QStringLiteral("g.t09"), sheet));
+        const QString greek = QStringLiteral("windows-1253");
+        TextCodec::useCodePage(greek);
+        open();
+        TextCodec::useCodePage(QLatin1String(TextCodec::kDefaultCodePage));
+        QCOMPARE(messages_->texts(),
+                 QStringList{StringTable::slovak().text(text::kOtherCodePage,
+                                                        {path(QStringLiteral("g.t09")), greek})});
+        messages_->clear();
+        open();
+        QVERIFY(messages_->texts().isEmpty());
     }
 
     void listAndSelectionFollowTheFilter_data() {
@@ -363,7 +385,7 @@ private Q_SLOTS:
         QVERIFY(tips.endsWith(QStringLiteral("na prenosnom médiu.\n\n")));
         QCOMPARE(messages_->shown().first().icon, MessageBoxes::Icon::Information);
         QCOMPARE(messages_->texts().last(),
-                 QStringLiteral("Odošlite svoj prehľad za Január. \nĎakujem.."));
+                 QStringLiteral("Odošlite svoj prehľad za január. \nĎakujem.."));
     }
 
     // The sheet goes back into a .t09 of any case when it holds a group; closing stores both

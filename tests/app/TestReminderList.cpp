@@ -1,5 +1,7 @@
 #include "ContactLog.h"
 #include "GroupSheet.h"
+#include "InstalledLanguage.h"
+#include "Language.h"
 #include "MonthContacts.h"
 #include "ReminderList.h"
 #include "SheetBuilder.h"
@@ -17,6 +19,18 @@ class TestReminderList : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // A contact's time was written the Slovak way in every language.
+    void datesInTheInterfaceLanguage() {
+        Contact contact;
+        contact.when = QDateTime(QDate(2026, 12, 9), QTime(13, 5));
+        for (const auto& [language, when] :
+             {std::pair{"sk", "9. 12. 2026 13:05"}, {"en", "09/12/2026 13:05"}}) {
+            const InstalledLanguage installed(*Language::bySetting(QLatin1String(language)));
+            const QString shown = ReminderList::ContactText(StringTable::translated(), contact);
+            QVERIFY2(shown.endsWith(QLatin1String(when)), qPrintable(shown));
+        }
+    }
+
     // Everyone still missing beside one who reported: what each row says, whether it is ticked,
     // and whether Space can change that. The contacts go through the log and are read back.
     void rows() {

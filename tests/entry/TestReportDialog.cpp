@@ -2,7 +2,9 @@
 #include "DialogBuilder.h"
 #include "FakeSeams.h"
 #include "GroupSheet.h"
+#include "InstalledLanguage.h"
 #include "KeyboardUser.h"
+#include "Language.h"
 #include "MailSeams.h"
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
@@ -110,7 +112,7 @@ private Q_SLOTS:
         KeyboardUser::type(QStringLiteral("64"));
         KeyboardUser::press(Qt::Key_Return);
         QCOMPARE(boxes_.texts(),
-                 QStringList{QStringLiteral("Please enter an integer between 0 and 63.")});
+                 QStringList{StringTable::slovak().text(text::kIntegerBetween, {u"0"_s, u"63"_s})});
         QCOMPARE(KeyboardUser::focusName(), QStringLiteral("ctl143"));
         QCOMPARE(edit(ReportControl::StudiesField)->selectedText(), QStringLiteral("64"));
         KeyboardUser::type(QStringLiteral("2"));
@@ -214,6 +216,17 @@ private Q_SLOTS:
         QCOMPARE(sheet_.publisher(1).month(kMay, kSlot).remarkNumber(), entry);
         QCOMPARE(boxes_.texts(), QStringList{StringTable::slovak().text(
                                      text::kUnshownCharacters, {u"windows-1253"_s, u"D2"_s})});
+    }
+
+    // Where the remarks button's own key is R too (fr, et, en), a second Alt+R made the key
+    // ambiguous, and it only moved the focus.
+    void altROpensTheRemarksInEveryLanguage() {
+        for (const Language& language : Language::all()) {
+            const InstalledLanguage installed(language);
+            QVERIFY(load(group()) && open());
+            KeyboardUser::press(Qt::Key_R, Qt::AltModifier);
+            QTRY_COMPARE(KeyboardUser::focusName(), QStringLiteral("ctl163"));
+        }
     }
 
     void okWhileRemarksAreOpenNeedsASecondClick() {

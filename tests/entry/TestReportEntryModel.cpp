@@ -1,5 +1,7 @@
 #include "LittleEndian.h"
 #include "ReportSheets.h"
+#include "StringTable.h"
+#include "TextIds.h"
 
 #include <QTest>
 #include <memory>
@@ -27,7 +29,7 @@ void poke(QByteArray& record, const Cells& cells) {
 }
 
 QString between(int upper) {
-    return QStringLiteral("Please enter an integer between 0 and %1.").arg(upper);
+    return StringTable::slovak().text(text::kIntegerBetween, {u"0"_s, QString::number(upper)});
 }
 
 // What a case sets up besides May's figures, and what it expects besides the changed bytes,
@@ -67,9 +69,9 @@ private Q_SLOTS:
         const int H = kHours, C = kCreditHours, R = kRemarkEntry;
         const int late = kLateMarksFirstHalf + kMay, june = kMay + 1;
         // The lines of the warnings panel, for May shown while June is the report month.
-        const QString sent = u"- VÝSTRAHA -   Už ste zaslali Máj správu za Ján Novák."_s;
-        const QString included = u"\nPrípadné zmeny BUDÚ ZAHRNUTÉ do Jún správy pre odbočku."_s;
-        const QString notIncluded = u"\nZmeny NEBUDÚ ZAHRNUTÉ do Jún správy pre odbočku."_s;
+        const QString sent = u"- VÝSTRAHA -   Už ste zaslali máj správu za Ján Novák."_s;
+        const QString included = u"\nPrípadné zmeny BUDÚ ZAHRNUTÉ do jún správy pre odbočku."_s;
+        const QString notIncluded = u"\nZmeny NEBUDÚ ZAHRNUTÉ do jún správy pre odbočku."_s;
         const QString special = u"\nZvláštni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku"_s;
         row("publisher, elder, not in service", {{P, 0xFE}}, "", {},
             {.texts = "Máj||Starší|Skupina 4", .shown = "a"});
@@ -108,7 +110,7 @@ private Q_SLOTS:
         row("special pioneer as well", {{S, 0xB7}, {F, 0x0801}}, "aux:1", {}, {.panel = special});
 
         // The values are checked in this order, and only the first refusal is shown.
-        const QString positive = QStringLiteral("Please enter a positive integer.");
+        const QString positive = StringTable::slovak().text(text::kPositiveInteger);
         row("videos before publications", {{kPublications, 4096}, {kVideos, 4096}},
             "hours:1|studies:1", {}, {"invalid videos", {between(4095)}});
         row("publications before return visits", {{kPublications, 4096}, {kReturnVisits, 512}},

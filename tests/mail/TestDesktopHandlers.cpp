@@ -11,6 +11,7 @@
 #include "SheetBuilder.h"
 #include "StringTable.h"
 #include "TextCodec.h"
+#include "TextIds.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -301,7 +302,8 @@ private Q_SLOTS:
             QVERIFY(!button(1003)->isVisible());
             window_->DialPhoneNumber();
             const QStringList expected =
-                handler ? QStringList() : QStringList{u"Telephone service not available"_s};
+                handler ? QStringList()
+                        : QStringList{StringTable::slovak().text(text::kNoTelephone)};
             QCOMPARE(messages_->texts(), expected);
             QCOMPARE(recordedContacts(), QStringList());
         }

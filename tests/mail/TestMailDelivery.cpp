@@ -304,7 +304,7 @@ private Q_SLOTS:
         QCOMPARE(mail[u"subject"_s].toString(), u"Report"_s);
         // Quoted-printable ends the single part with a line break.
         QCOMPARE(mail[u"body"_s].toString(),
-                 StringTable::slovak().text(1422, {u"Janu\u00e1r"_s}) + u"\n"_s);
+                 StringTable::slovak().text(1422, {u"janu\u00e1r"_s}) + u"\n"_s);
         QCOMPARE(mail[u"attachments"_s].toArray().size(), 0);
         click(1006);
         QCOMPARE(messages_->shown().size(), 2);
@@ -365,10 +365,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::newRow("exit 1")
             << u"sh -c \"echo 'msmtp: server refused' >&2; echo second >&2; exit 1\""_s << kFrom
-            << u"Send Mail failed to send message.\n\nmsmtp: server refused\nsecond"_s;
-        QTest::newRow("not found")
-            << u"fyn-no-such-mailer -t"_s << kFrom << u"Mail system DLL is invalid."_s;
-        QTest::newRow("empty") << QString() << kFrom << u"Mail system DLL is invalid."_s;
+            << StringTable::slovak().text(text::kSendMailFailed) +
+                   u"\n\nmsmtp: server refused\nsecond"_s;
+        QTest::newRow("not found") << u"fyn-no-such-mailer -t"_s << kFrom
+                                   << StringTable::slovak().text(text::kInvalidMailSystem);
+        QTest::newRow("empty") << QString() << kFrom
+                               << StringTable::slovak().text(text::kInvalidMailSystem);
         // The command is fine: the user is sent to the address.
         for (const QString& from : {u"zber@example"_s, u"J\u00e1n <jan@x.sk>"_s}) {
             QTest::addRow("unusable From %s", qPrintable(from))
@@ -423,7 +425,7 @@ private Q_SLOTS:
         QVERIFY(!mailer->AddAttachment(path));
         QVERIFY(!mailer->Send());
         QCOMPARE(messages_->texts(),
-                 QStringList{u"Send Mail failed to send message.\n\n"_s + path});
+                 QStringList{StringTable::slovak().text(text::kSendMailFailed) + u"\n\n"_s + path});
         QCOMPARE(sink_.messages().size(), 0);
     }
 

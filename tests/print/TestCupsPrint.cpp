@@ -207,7 +207,7 @@ private Q_SLOTS:
         run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), chosen}, &status);
         QCOMPARE(status, 0);
         preview.click(PreviewControl::Print);
-        QCOMPARE(preview.messages.texts(), QStringList{QStringLiteral("no hdc")});
+        QCOMPARE(preview.messages.texts(), QStringList{StringTable::slovak().text(text::kNoHdc)});
     }
 
 private:

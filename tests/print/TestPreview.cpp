@@ -19,6 +19,7 @@
 #include "SheetPage.h"
 #include "SheetPrinter.h"
 #include "StringTable.h"
+#include "TextIds.h"
 
 #include <QApplication>
 #include <QFile>
@@ -298,7 +299,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("printed");
 
         QTest::newRow("no printer")
-            << QStringLiteral("none") << QStringLiteral("No Printer") << false;
+            << QStringLiteral("none") << StringTable::slovak().text(text::kNoPrinter) << false;
         QTest::newRow("file cannot be written")
             << QStringLiteral("unwritable")
             << QStringLiteral(

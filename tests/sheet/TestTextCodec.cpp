@@ -64,8 +64,16 @@ private Q_SLOTS:
         for (int byte = 0; byte < 256; ++byte) {
             everyByte[byte] = static_cast<char>(byte);
         }
-        QCOMPARE(TextCodec::toUnicode(everyByte),
-                 QString(QStringDecoder(name.constData()).decode(everyByte)));
+        // A byte that ICU leaves undefined (nothing, or the C1 control of its number, which
+        // would vanish from an export) reads as U+FFFD.
+        QString expected;
+        for (const char byte : everyByte) {
+            const QString icu = QStringDecoder(name.constData()).decode(QByteArrayView(&byte, 1));
+            const bool defined =
+                icu.size() == 1 && (icu.front().unicode() < 0x80 || icu.front().unicode() > 0x9F);
+            expected += defined ? icu.front() : QChar(QChar::ReplacementCharacter);
+        }
+        QCOMPARE(TextCodec::toUnicode(everyByte), expected);
 
         // Every character on its own, then all that the code page holds as one text.
         QStringList differing;

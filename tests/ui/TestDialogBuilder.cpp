@@ -1,3 +1,4 @@
+#include "ControlIds.h"
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "InstalledLanguage.h"
@@ -15,10 +16,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -110,6 +113,8 @@ private Q_SLOTS:
     void everyControlOnceAsItsTemplateSays();
     void templateTextsFitTheirControls_data();
     void templateTextsFitTheirControls();
+    void keysInEveryLanguage_data();
+    void keysInEveryLanguage();
     void tabWalksVisibleControlsInTemplateOrder_data();
     void tabWalksVisibleControlsInTemplateOrder();
     void keysPressTheRightButton_data();
@@ -250,6 +255,70 @@ void TestDialogBuilder::templateTextsFitTheirControls() {
     }
     for (const auto& [controlId, caption] : tableCaptions)
         QVERIFY2(fits(built.control(controlId), caption), qPrintable(caption));
+}
+
+void TestDialogBuilder::keysInEveryLanguage_data() {
+    QTest::addColumn<QString>("language");
+    for (const fyn::Language& language : fyn::Language::all())
+        QTest::newRow(qPrintable(language.setting)) << language.setting;
+}
+
+// Two preview buttons shared a key in five languages, Greek put No on a letter that no key types
+// with Alt, and the Turkish help named Alt+P, which is Cancel there. No two controls of a dialog
+// share a key, and each key the help names presses the button its paragraph names.
+void TestDialogBuilder::keysInEveryLanguage() {
+    QFETCH(QString, language);
+    const fyn::InstalledLanguage installed(*fyn::Language::bySetting(language));
+    const fyn::StringTable strings = fyn::StringTable::translated();
+    using namespace fyn::text;
+    const int report = DialogTemplates::kReportId;
+    // The captions that the windows take from the table; 0 stands for the question box.
+    std::map<int, std::map<int, int>> fromTable{
+        {report, {{129, kChangeMonthCaption}}},
+        {DialogTemplates::kRemindersId, {{1, kRemindSendButton}, {2, kRemindCloseButton}}},
+        {0, {{1, kYesButton}, {2, kNoButton}}}};
+    for (const int dialogId : {100, 102, report, 115, 120, 0}) {
+        std::map<int, QString> captions;
+        if (const DialogTemplate* dialog = DialogTemplates::byId(dialogId))
+            for (const ControlTemplate& control : dialog->translated().controls)
+                captions[control.id] = control.text;
+        for (const auto& [controlId, textId] : fromTable[dialogId])
+            captions[controlId] = strings.text(textId);
+        // The second OK stands in for the first while the month list hides it.
+        captions.erase(fyn::ReportControl::CloseMonthList);
+        std::map<QKeySequence, int> keys;
+        if (dialogId == report)
+            keys[QKeySequence(Qt::ALT | Qt::Key_R)] = fyn::ReportControl::RemarksButton;
+        for (const auto& [controlId, caption] : captions) {
+            const QKeySequence key = QKeySequence::mnemonic(caption);
+            const auto [found, added] = keys.emplace(key, controlId);
+            QVERIFY2(key.isEmpty() || added || found->second == controlId, qPrintable(caption));
+            // Polish and Greek keyboards reach accented letters only through AltGr or a dead key.
+            const QChar letter(char16_t(key.isEmpty() ? 0 : key[0].key()));
+            QVERIFY2((language != u"pl"_s && language != u"el"_s) ||
+                         letter.decomposition().isEmpty(),
+                     qPrintable(caption));
+        }
+        if (dialogId != report)
+            continue;
+        QString help;
+        for (int id = kHelpFirst; id <= kHelpLast; ++id)
+            help += strings.text(id);
+        static const QRegularExpression altKey(u"Alt[+-](\\S)"_s);
+        int named = 0;
+        for (const QString& paragraph : help.split(u"\n\n"_s)) {
+            for (const QRegularExpressionMatch& match : altKey.globalMatch(paragraph)) {
+                const auto found = keys.find(QKeySequence::mnemonic(u"&"_s + match.captured(1)));
+                QVERIFY2(found != keys.end(), qPrintable(match.captured()));
+                // The button's caption as far as its explanation in brackets.
+                const QString button =
+                    withoutMnemonic(captions[found->second]).section(u" ("_s, 0, 0);
+                QVERIFY2(paragraph.contains(button), qPrintable(button + u": "_s + paragraph));
+                ++named;
+            }
+        }
+        QVERIFY(named > 0);
+    }
 }
 
 void TestDialogBuilder::tabWalksVisibleControlsInTemplateOrder_data() {

@@ -6,7 +6,7 @@ const DialogTemplate& DialogTemplates::aboutBox() {
     using enum ControlKind;
     static const DialogTemplate dialog{
         kAboutBoxId,
-        QStringLiteral("O programe Darid"),
+        QStringLiteral("O programe Fyn"),
         184,
         76,
         QStringLiteral("MS Sans Serif"),
@@ -17,8 +17,9 @@ const DialogTemplate& DialogTemplates::aboutBox() {
             {kNoControlId, StaticText, QStringLiteral("Fyn verzia 5a"), 40, 10, 84, 8, 0},
             {kNoControlId, StaticText, QStringLiteral("© 2026 Fyn"), 40, 24, 84, 8, 0},
             {kNoControlId, StaticText,
-             QStringLiteral("Requires Groupx.t09 files from Korbo Version 10a or later"), 10, 39,
-             167, 18, 0},
+             QStringLiteral(
+                 "Vyžaduje súbory SkupinaX.t09 z programu Korbo verzie 10a alebo novšej"),
+             10, 39, 167, 18, 0},
             {kNoControlId, StaticText, QStringLiteral("Slobodný softvér pod licenciou MIT"), 10, 64,
              167, 8, 0},
             {1, DefaultPushButton, QStringLiteral("OK"), 143, 15, 34, 14, 0},

@@ -16,7 +16,7 @@ const DialogTemplate& DialogTemplates::preview() {
         {
             {2, PushButton, QStringLiteral("&Zatvoriť"), 320, 184, 66, 14, 0},
             {3, PushButton, QStringLiteral("&Tlačiť"), 219, 184, 66, 14, 0},
-            {129, PushButton, QStringLiteral("Nastavenie &tlačiarne"), 113, 184, 73, 14, 0},
+            {129, PushButton, QStringLiteral("&Nastavenie tlačiarne"), 113, 184, 73, 14, 0},
             {130, OwnerDrawnButton, QString(), 6, 4, 383, 173, NoTabStop},
             {kNoControlId, EtchedFrame, QString(), 5, 3, 386, 178, 0},
             {1004, PushButton, QStringLiteral("< < <"), 5, 184, 26, 14, 0},
