@@ -73,7 +73,7 @@ public:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     template <class Control> Control* control(int id) const;
@@ -93,6 +93,7 @@ private:
     MainWindowModel model_;
     int shownListRevision_ = -1;
     bool closing_ = false;
+    bool dialingAsked_ = false;
 
     QListWidget* list_ = nullptr;
 };
