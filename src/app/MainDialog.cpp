@@ -23,8 +23,10 @@
 #include "WindowIcon.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -139,7 +141,9 @@ void MainDialog::addReminderEntry() {
 }
 
 void MainDialog::OpenWindow() {
-    setWindowIcon(WindowIcon::load());
+    // The program has set the application's icon already; a test's window reads its own.
+    const QIcon shared = QApplication::windowIcon();
+    setWindowIcon(shared.isNull() ? WindowIcon::load() : shared);
     model_.OpenWindow(commandLine_);
     showState();
     focusList();
@@ -156,13 +160,15 @@ void MainDialog::ShowSelectedPublisher() {
     showState();
 }
 
-void MainDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (event->spontaneous()) {
+void MainDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (dialingAsked_) {
         return;
     }
-    // Whether a tel: handler exists is asked once, only after the window shows: the query is a
-    // shell script.
+    dialingAsked_ = true;
+    // Whether a tel: handler exists is asked once, when the window has been drawn: the query is a
+    // shell script that holds the program for tens of milliseconds, and asked when the window was
+    // merely told to show, it could run before the window was mapped and painted.
     QTimer::singleShot(0, this, [this] {
         model_.setDialingAvailable(services_.dialer.HandlerAvailable());
         model_.ShowSelectedPublisher(list_->currentRow());

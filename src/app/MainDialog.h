@@ -74,7 +74,7 @@ public:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     template <class Control> Control* control(int id) const;
@@ -100,6 +100,7 @@ private:
     RunContacts contacts_;
     int shownListRevision_ = -1;
     bool closing_ = false;
+    bool dialingAsked_ = false;
 
     QListWidget* list_ = nullptr;
 };

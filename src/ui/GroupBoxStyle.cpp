@@ -19,13 +19,7 @@ constexpr QMargins kBorder(6, 6, 6, 6);
 
 } // namespace
 
-GroupBoxStyle::GroupBoxStyle() : QProxyStyle(QString(kFusion)) {
-    QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/"
-                                       "fusion_groupbox.png"),
-                        QByteArrayLiteral("png"));
-    reader.setAutoDetectImageFormat(false);
-    frame_ = QPixmap::fromImage(reader.read());
-}
+GroupBoxStyle::GroupBoxStyle() : QProxyStyle(QString(kFusion)) {}
 
 QStyle* GroupBoxStyle::forGroupBoxes() {
     static QPointer<GroupBoxStyle> style;
@@ -52,6 +46,14 @@ void GroupBoxStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
     if (box == nullptr || box->isCheckable() || !box->title().isEmpty()) {
         topMargin += qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
                           option->fontMetrics.height());
+    }
+    // Read at the first paint, after the window has been mapped.
+    if (frame_.isNull()) {
+        QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/"
+                                           "fusion_groupbox.png"),
+                            QByteArrayLiteral("png"));
+        reader.setAutoDetectImageFormat(false);
+        frame_ = QPixmap::fromImage(reader.read());
     }
     qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), kBorder, frame_);
 }

@@ -22,7 +22,7 @@ public:
 private:
     GroupBoxStyle();
 
-    QPixmap frame_;
+    mutable QPixmap frame_;
 };
 
 } // namespace fyn
