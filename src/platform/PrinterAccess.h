@@ -33,7 +33,7 @@ public:
     // orientation and other settings chosen, the current one; cancelling changes nothing.
     virtual bool setUp(QWidget* parent) = 0;
     // The file the setup offers for printing to a PDF file until the user has chosen one.
-    virtual void proposeOutputFile(const QString& /*path*/) {}
+    virtual void proposeOutputFile(const QString& path) = 0;
 };
 
 } // namespace fyn

@@ -29,4 +29,10 @@ bool DeferredPrinterAccess::setUp(QWidget* parent) {
     return printers != nullptr && printers->setUp(parent);
 }
 
+void DeferredPrinterAccess::proposeOutputFile(const QString& path) {
+    if (PrinterAccess* printers = loaded()) {
+        printers->proposeOutputFile(path);
+    }
+}
+
 } // namespace fyn

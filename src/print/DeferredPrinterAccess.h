@@ -17,6 +17,7 @@ public:
 
     Current currentPrinter() override;
     bool setUp(QWidget* parent) override;
+    void proposeOutputFile(const QString& path) override;
 
 private:
     PrinterAccess* loaded();

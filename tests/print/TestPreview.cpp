@@ -1,5 +1,6 @@
 #include "Clock.h"
 #include "ControlIds.h"
+#include "DeferredPrinterAccess.h"
 #include "DialogBuilder.h"
 #include "FilePicker.h"
 #include "MailSeams.h"
@@ -10,7 +11,6 @@
 #include "PreviewPage.h"
 #include "PreviewPaging.h"
 #include "PrintTestSheet.h"
-#include "QtPrinterAccess.h"
 #include "RecordingMessageBoxes.h"
 #include "RecordingSurface.h"
 #include "ScriptedPrinterAccess.h"
@@ -410,10 +410,11 @@ private Q_SLOTS:
         QCOMPARE(fileAfter, fileBefore);
     }
 
-    // Printing to a file proposes a name beside the sheet that says which list it holds.
+    // Printing to a file proposes a name beside the sheet that says which list it holds, through
+    // the printers the window uses.
     void setupProposesAFileBesideTheSheet() {
         PrintTestSheet sheet(PrintTestSheet::numbered(3));
-        QtPrinterAccess printers;
+        DeferredPrinterAccess printers;
         RecordingMessageBoxes messages;
         SheetPrinter printer(printers, messages, StringTable::slovak());
         QString proposed;

@@ -18,6 +18,7 @@ public:
         ++setups;
         return false;
     }
+    void proposeOutputFile(const QString& /*path*/) override {}
 
     QPrinter* printer = nullptr;
     int lookups = 0;
