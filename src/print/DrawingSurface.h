@@ -25,6 +25,8 @@ public:
     virtual int printableHeight() const { return 0; }
     // The character-cell height of the selected font.
     virtual int textHeight() const = 0;
+    // The width text takes in the selected font.
+    virtual int textWidth(const QString& text) const = 0;
 
     virtual void drawText(int x, int y, const QString& text) = 0;
     // The clip rectangle applies to this one text only.

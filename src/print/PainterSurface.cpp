@@ -63,7 +63,11 @@ QString PainterSurface::installedFace(const QString& face) {
 
 QFont PainterSurface::fontFor(const FontSpec& wanted, int dpiY) {
     if (wanted.stock == FontSpec::Stock::VariablePitch) {
-        return DialogFont::variablePitch();
+        QFont font = DialogFont::variablePitch();
+        if (wanted.height != 0) {
+            font.setPixelSize(std::abs(wanted.height));
+        }
+        return font;
     }
     const QString face =
         wanted.stock == FontSpec::Stock::DeviceDefault ? QStringLiteral("Arial") : wanted.face;
@@ -91,6 +95,10 @@ int PainterSurface::printableHeight() const {
 int PainterSurface::textHeight() const {
     const QFontMetrics metrics(painter_.font(), painter_.device());
     return metrics.ascent() + metrics.descent();
+}
+
+int PainterSurface::textWidth(const QString& text) const {
+    return QFontMetrics(painter_.font(), painter_.device()).horizontalAdvance(text);
 }
 
 void PainterSurface::drawText(int x, int y, const QString& text) {

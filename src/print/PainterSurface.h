@@ -28,6 +28,7 @@ public:
     int dpiY() const override;
     int printableHeight() const override;
     int textHeight() const override;
+    int textWidth(const QString& text) const override;
 
     void drawText(int x, int y, const QString& text) override;
     void drawClippedText(int x, int y, const QRect& clip, const QString& text) override;

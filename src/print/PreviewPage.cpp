@@ -20,6 +20,25 @@ constexpr int kValueHeadings[] = {text::kInServiceHeading, text::kStudiesHeading
 constexpr int kCheckBoxDivisor = 9;
 constexpr int kAuxiliaryPioneer = 1;
 
+// A heading wider than its column, as some languages' are, is drawn smaller rather than over
+// the column's lines.
+void drawHeadingWithin(DrawingSurface& surface, int right, int y, int room, const QString& text) {
+    const int width = surface.textWidth(text);
+    if (width <= room) {
+        surface.drawText(right, y, text);
+        return;
+    }
+    FontSpec smaller = FontSpec::stockFont(FontSpec::Stock::VariablePitch);
+    smaller.height = -std::max(1, surface.textHeight() * room / width);
+    const FontSpec previous = surface.selectFont(smaller);
+    while (surface.textWidth(text) > room && smaller.height < -1) {
+        ++smaller.height;
+        surface.selectFont(smaller);
+    }
+    surface.drawText(right, y, text);
+    surface.selectFont(previous);
+}
+
 } // namespace
 
 void PreviewPage::DrawPreview(DrawingSurface& surface, int width, int height,
@@ -56,7 +75,8 @@ void PreviewPage::DrawPreview(DrawingSurface& surface, int width, int height,
     surface.drawText(2 * bx, by, wording.LoadText(text::kNameHeading));
     surface.setTextAlign(TextAlign::RightTop);
     for (int j = 0; j < 4; ++j) {
-        surface.drawText(nw + (j + 1) * cw - 8 * bx, by, wording.LoadText(kValueHeadings[j]));
+        drawHeadingWithin(surface, nw + (j + 1) * cw - 8 * bx, by, cw - 11 * bx,
+                          wording.LoadText(kValueHeadings[j]));
     }
     const bool greek = wording.languageCode() == QStringLiteral("greek");
     surface.drawText(greek ? width - width / 20 : width - width / 6, by,

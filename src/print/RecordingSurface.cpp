@@ -10,6 +10,10 @@ int RecordingSurface::textHeight() const {
     return requested * 1117 / 1000;
 }
 
+int RecordingSurface::textWidth(const QString& text) const {
+    return static_cast<int>(text.size()) * textHeight() / 2;
+}
+
 RecordingSurface::Operation& RecordingSurface::record(Kind kind) {
     Operation& operation = operations_.emplace_back();
     operation.kind = kind;

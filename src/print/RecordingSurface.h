@@ -44,6 +44,8 @@ public:
     void setPrintableHeight(int height) { printableHeight_ = height; }
     // Liberation Sans's cell: ascent and descent make 1.117 of the requested height.
     int textHeight() const override;
+    // Half the cell height a character, as a sans-serif averages.
+    int textWidth(const QString& text) const override;
 
     void drawText(int x, int y, const QString& text) override;
     void drawClippedText(int x, int y, const QRect& clip, const QString& text) override;

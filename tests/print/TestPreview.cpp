@@ -3,8 +3,11 @@
 #include "DeferredPrinterAccess.h"
 #include "DialogBuilder.h"
 #include "FilePicker.h"
+#include "InstalledLanguage.h"
+#include "Language.h"
 #include "MailSeams.h"
 #include "MainDialog.h"
+#include "PainterSurface.h"
 #include "PdfWords.h"
 #include "PreviewArea.h"
 #include "PreviewDialog.h"
@@ -20,6 +23,7 @@
 #include "SheetPrinter.h"
 #include "StringTable.h"
 #include "TextIds.h"
+#include "Wording.h"
 
 #include <QApplication>
 #include <QFile>
@@ -27,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -291,6 +296,44 @@ private Q_SLOTS:
             }
         }
         QVERIFY(remarkInk);
+    }
+
+    void headingsStayInTheirColumns_data() {
+        QTest::addColumn<QString>("language");
+        for (const Language& language : Language::all()) {
+            QTest::newRow(qPrintable(language.setting)) << language.setting;
+        }
+    }
+
+    // Greek's "in service" heading was wider than its column and ran over both its lines.
+    void headingsStayInTheirColumns() {
+        QFETCH(QString, language);
+        const InstalledLanguage installed(*Language::bySetting(language));
+        PrintTestSheet sheet(remarkSheet());
+        const StringTable strings = StringTable::translated();
+        const Wording wording(strings, sheet.sheet());
+        QImage image(577, 257, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            PainterSurface surface(painter, nullptr);
+            PreviewPage::DrawPreview(surface, image.width(), image.height(),
+                                     {sheet.sheet(), wording, PrintTestSheet::kOctober}, 0, 2);
+        }
+        // Each value heading keeps two pixels clear of its column's lines, as the name does.
+        const int rh = image.height() / 19;
+        const int nw = image.width() / 4;
+        const int cw = image.width() / 11;
+        for (int column = 0; column < 4; ++column) {
+            const int left = nw + column * cw;
+            for (int x = left + 1; x < left + cw; ++x) {
+                for (int y = 1; y < rh; ++y) {
+                    const bool clear = x > left + 2 && x < left + cw - 2;
+                    QVERIFY2(clear || qGray(image.pixel(x, y)) > 100,
+                             qPrintable(QStringLiteral("column %1, x %2").arg(column).arg(x)));
+                }
+            }
+        }
     }
 
     void printing_data() {
