@@ -10,6 +10,7 @@ packages=(
     msmtp python3-aiosmtpd xdg-utils
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool x11-apps imagemagick poppler-utils
+    at-spi2-core dbus-daemon python3-pyatspi
     cups cups-client cups-filters
     dpkg-dev lintian appstream desktop-file-utils shared-mime-info xdg-utils
     libfile-mimeinfo-perl file man-db binutils gzip

@@ -633,6 +633,30 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Další telefonní číslo zvěstovatele</translation>
     </message>
+    <message id="2300">
+        <source>Zvestovatelia</source>
+        <translation>Zvěstovatelé</translation>
+    </message>
+    <message id="2301">
+        <source>%1, správa chýba</source>
+        <translation>%1, zpráva chybí</translation>
+    </message>
+    <message id="2302">
+        <source>Komu pripomenúť</source>
+        <translation>Komu připomenout</translation>
+    </message>
+    <message id="2303">
+        <source>%1, strana %2 z %3</source>
+        <translation>%1, strana %2 z %3</translation>
+    </message>
+    <message id="2304">
+        <source>Ďalšia strana</source>
+        <translation>Další strana</translation>
+    </message>
+    <message id="2305">
+        <source>Predchádzajúca strana</source>
+        <translation>Předchozí strana</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Zadejte kladné celé číslo.</translation>

@@ -633,6 +633,30 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Επόμενος αριθμός τηλεφώνου του ευαγγελιζομένου</translation>
     </message>
+    <message id="2300">
+        <source>Zvestovatelia</source>
+        <translation>Ευαγγελιζόμενοι</translation>
+    </message>
+    <message id="2301">
+        <source>%1, správa chýba</source>
+        <translation>%1, λείπει η έκθεση</translation>
+    </message>
+    <message id="2302">
+        <source>Komu pripomenúť</source>
+        <translation>Σε ποιους να γίνει υπενθύμιση</translation>
+    </message>
+    <message id="2303">
+        <source>%1, strana %2 z %3</source>
+        <translation>%1, σελίδα %2 από %3</translation>
+    </message>
+    <message id="2304">
+        <source>Ďalšia strana</source>
+        <translation>Επόμενη σελίδα</translation>
+    </message>
+    <message id="2305">
+        <source>Predchádzajúca strana</source>
+        <translation>Προηγούμενη σελίδα</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Πληκτρολογήστε θετικό ακέραιο αριθμό.</translation>

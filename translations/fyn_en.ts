@@ -633,6 +633,30 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>The publisher's next telephone number</translation>
     </message>
+    <message id="2300">
+        <source>Zvestovatelia</source>
+        <translation>Publishers</translation>
+    </message>
+    <message id="2301">
+        <source>%1, správa chýba</source>
+        <translation>%1, report missing</translation>
+    </message>
+    <message id="2302">
+        <source>Komu pripomenúť</source>
+        <translation>Whom to remind</translation>
+    </message>
+    <message id="2303">
+        <source>%1, strana %2 z %3</source>
+        <translation>%1, page %2 of %3</translation>
+    </message>
+    <message id="2304">
+        <source>Ďalšia strana</source>
+        <translation>Next page</translation>
+    </message>
+    <message id="2305">
+        <source>Predchádzajúca strana</source>
+        <translation>Previous page</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Please enter a positive integer.</translation>

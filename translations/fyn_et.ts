@@ -633,6 +633,30 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Kuulutaja järgmine telefoninumber</translation>
     </message>
+    <message id="2300">
+        <source>Zvestovatelia</source>
+        <translation>Kuulutajad</translation>
+    </message>
+    <message id="2301">
+        <source>%1, správa chýba</source>
+        <translation>%1, aruanne puudub</translation>
+    </message>
+    <message id="2302">
+        <source>Komu pripomenúť</source>
+        <translation>Keda meenutada</translation>
+    </message>
+    <message id="2303">
+        <source>%1, strana %2 z %3</source>
+        <translation>%1, lehekülg %2/%3</translation>
+    </message>
+    <message id="2304">
+        <source>Ďalšia strana</source>
+        <translation>Järgmine lehekülg</translation>
+    </message>
+    <message id="2305">
+        <source>Predchádzajúca strana</source>
+        <translation>Eelmine lehekülg</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Sisestage positiivne täisarv.</translation>

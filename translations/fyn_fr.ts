@@ -633,6 +633,30 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Numéro de téléphone suivant du proclamateur</translation>
     </message>
+    <message id="2300">
+        <source>Zvestovatelia</source>
+        <translation>Proclamateurs</translation>
+    </message>
+    <message id="2301">
+        <source>%1, správa chýba</source>
+        <translation>%1, rapport manquant</translation>
+    </message>
+    <message id="2302">
+        <source>Komu pripomenúť</source>
+        <translation>À qui rappeler</translation>
+    </message>
+    <message id="2303">
+        <source>%1, strana %2 z %3</source>
+        <translation>%1, page %2 sur %3</translation>
+    </message>
+    <message id="2304">
+        <source>Ďalšia strana</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message id="2305">
+        <source>Predchádzajúca strana</source>
+        <translation>Page précédente</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Entrez un nombre entier positif.</translation>

@@ -633,6 +633,30 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Następny numer telefonu głosiciela</translation>
     </message>
+    <message id="2300">
+        <source>Zvestovatelia</source>
+        <translation>Głosiciele</translation>
+    </message>
+    <message id="2301">
+        <source>%1, správa chýba</source>
+        <translation>%1, brak sprawozdania</translation>
+    </message>
+    <message id="2302">
+        <source>Komu pripomenúť</source>
+        <translation>Komu przypomnieć</translation>
+    </message>
+    <message id="2303">
+        <source>%1, strana %2 z %3</source>
+        <translation>%1, strona %2 z %3</translation>
+    </message>
+    <message id="2304">
+        <source>Ďalšia strana</source>
+        <translation>Następna strona</translation>
+    </message>
+    <message id="2305">
+        <source>Predchádzajúca strana</source>
+        <translation>Poprzednia strona</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Wpisz dodatnią liczbę całkowitą.</translation>

@@ -633,6 +633,30 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Müjdecinin sonraki telefon numarası</translation>
     </message>
+    <message id="2300">
+        <source>Zvestovatelia</source>
+        <translation>Müjdeciler</translation>
+    </message>
+    <message id="2301">
+        <source>%1, správa chýba</source>
+        <translation>%1, rapor eksik</translation>
+    </message>
+    <message id="2302">
+        <source>Komu pripomenúť</source>
+        <translation>Kime hatırlatılacak</translation>
+    </message>
+    <message id="2303">
+        <source>%1, strana %2 z %3</source>
+        <translation>%1, sayfa %2 / %3</translation>
+    </message>
+    <message id="2304">
+        <source>Ďalšia strana</source>
+        <translation>Sonraki sayfa</translation>
+    </message>
+    <message id="2305">
+        <source>Predchádzajúca strana</source>
+        <translation>Önceki sayfa</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Pozitif bir tamsayı girin.</translation>

@@ -83,9 +83,11 @@ void MainDialog::connectControls() {
         DialPhoneNumber();
         focusList();
     });
-    // "> > >" says nothing by itself.
-    control<QPushButton>(MainWindowControl::NextPhone)
-        ->setToolTip(services_.strings.text(text::kNextPhoneTip));
+    // "> > >" says nothing by itself, neither to the eye nor read aloud.
+    auto* nextPhone = control<QPushButton>(MainWindowControl::NextPhone);
+    nextPhone->setToolTip(services_.strings.text(text::kNextPhoneTip));
+    nextPhone->setAccessibleName(nextPhone->toolTip());
+    list_->setAccessibleName(services_.strings.text(text::kPublisherListName));
     connect(control<QPushButton>(MainWindowControl::NextPhone), &QPushButton::clicked, this,
             [this] {
                 NextPhoneNumber();
@@ -190,10 +192,17 @@ void MainDialog::showList() {
     shownListRevision_ = model_.listRevision();
 }
 
+void MainDialog::showRowsInWords() {
+    for (int row = 0; row < list_->count(); ++row) {
+        list_->item(row)->setData(Qt::AccessibleTextRole, model_.RowInWords(row));
+    }
+}
+
 void MainDialog::showState() {
     if (shownListRevision_ != model_.listRevision()) {
         showList();
     }
+    showRowsInWords();
     if (list_->currentRow() != model_.selectedRow()) {
         const QSignalBlocker blocker(list_);
         list_->setCurrentRow(model_.selectedRow());

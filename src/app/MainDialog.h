@@ -81,6 +81,8 @@ private:
     // Shows the model's state; the list is rebuilt only when its entries changed.
     void showState();
     void showList();
+    // What a screen reader reads for each row, which changes as reports come in.
+    void showRowsInWords();
     void focusList();
     void connectControls();
     void addAboutEntry();

@@ -173,6 +173,13 @@ int MainWindowModel::selectedRecord() const {
                : entries_[static_cast<std::size_t>(row)].record;
 }
 
+QString MainWindowModel::RowInWords(int row) const {
+    const ListEntry& entry = entries_.at(static_cast<std::size_t>(row));
+    return sheet_.IsReportMissing(entry.record, sheet_.reportMonth, sheet_.yearSlot)
+               ? services_.strings.text(text::kReportMissingRow, {entry.text})
+               : entry.text;
+}
+
 int MainWindowModel::StartReport(int row) {
     if (row < 0 || row >= static_cast<int>(entries_.size())) {
         return 0;

@@ -107,6 +107,8 @@ public:
     // The selected list position, -1 while the list is empty.
     int selectedRow() const { return entries_.empty() ? -1 : currentSelection_; }
     int selectedRecord() const;
+    // A row as a screen reader reads it: the name, and that the report is missing.
+    QString RowInWords(int row) const;
     const PublisherPanel& panel() const { return panel_; }
     const Status& status() const { return status_; }
     const PublisherContacts& contacts() const { return contacts_; }

@@ -34,6 +34,7 @@ ReminderDialog::ReminderDialog(const Context& context, QWidget* parent)
     DialogBuilder::control<QPushButton>(*this, ReminderControl::Close)
         ->setText(strings.text(text::kRemindCloseButton));
     rows_ = DialogBuilder::control<QListWidget>(*this, ReminderControl::List);
+    rows_->setAccessibleName(strings.text(text::kReminderListName));
 
     DialogBuilder::control<QLabel>(*this, ReminderControl::LogProblem)->setWordWrap(true);
     readContacts();

@@ -46,6 +46,9 @@ ReportDialog::ReportDialog(const Context& context, int publisherIndex, QWidget* 
     remarksField_ = control<QLineEdit>(ReportControl::RemarksField);
     monthList_ = control<QListWidget>(ReportControl::MonthList);
 
+    // The field opens beside the credit line; its name is the button's that opens it.
+    remarksField_->setAccessibleName(
+        control<QPushButton>(ReportControl::RemarksButton)->text().remove(QLatin1Char('&')));
     remarksField_->setValidator(new RemarkValidator(remarksField_));
     remarksField_->setMaxLength(layout::kRemarkTextLimit);
     remarksField_->installEventFilter(this);

@@ -1,6 +1,7 @@
 #include "PreviewArea.h"
 
 #include "PainterSurface.h"
+#include "PreviewAreaAccessible.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -10,6 +11,12 @@ namespace fyn {
 PreviewArea::PreviewArea(QWidget* parent) : QPushButton(parent) {
     setFlat(true);
     setAutoDefault(false);
+    // Qt keeps factories for the run; one is enough however many previews open.
+    static const bool accessible = [] {
+        QAccessible::installFactory(&PreviewAreaAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessible);
 }
 
 void PreviewArea::render(QPaintDevice& device) {

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QSize>
+#include <QStringList>
 #include <functional>
 
 namespace fyn {
@@ -15,10 +16,14 @@ class PreviewArea : public QPushButton {
 
 public:
     using Painter = std::function<void(DrawingSurface& surface, QSize area)>;
+    using RowsInWords = std::function<QStringList()>;
 
     explicit PreviewArea(QWidget* parent = nullptr);
 
     void setPainter(Painter painter) { painter_ = std::move(painter); }
+    // What a screen reader reads as the page's rows.
+    void setRowsInWords(RowsInWords rows) { rows_ = std::move(rows); }
+    QStringList rowsInWords() const { return rows_ ? rows_() : QStringList(); }
     bool areaKnown() const { return areaKnown_; }
     QSize areaSize() const { return areaSize_; }
     // Draws the page into any paint device, as a paint of the area would.
@@ -29,6 +34,7 @@ protected:
 
 private:
     Painter painter_;
+    RowsInWords rows_;
     bool areaKnown_ = false;
     QSize areaSize_;
 };

@@ -7,11 +7,13 @@
 #include "PreviewArea.h"
 #include "PreviewPage.h"
 #include "SheetPrinting.h"
+#include "StringTable.h"
 #include "TextIds.h"
 #include "Wording.h"
 
 #include <QPushButton>
 #include <QShortcut>
+#include <algorithm>
 
 namespace fyn {
 
@@ -28,6 +30,13 @@ PreviewDialog::PreviewDialog(const PrintSource& source, SheetPrinting& printer, 
     });
     setWindowTitle(
         source_.wording.LoadText(text::kSubmittedReports, text::kMonthNames + source_.month));
+    area_->setRowsInWords([this] {
+        QStringList rows;
+        for (int row = paging_.firstRow(); row < paging_.endRow(); ++row) {
+            rows << PreviewPage::RowInWords(source_, row);
+        }
+        return rows;
+    });
 
     connect(button(PreviewControl::Close), &QPushButton::clicked, this, &QDialog::reject);
     connect(button(PreviewControl::Print), &QPushButton::clicked, this, &PreviewDialog::PrintSheet);
@@ -68,6 +77,21 @@ void PreviewDialog::UpdatePageButtons() {
         left->setText(buttons.leftCaption);
     }
     right->setVisible(buttons.rightVisible);
+    // The captions are arrows; a screen reader reads where they go, and the page shown.
+    const StringTable& strings = source_.wording.strings();
+    for (QPushButton* turn : {left, right}) {
+        turn->setAccessibleName(strings.text(turn->text().startsWith(QLatin1Char('<'))
+                                                 ? text::kPreviousPageName
+                                                 : text::kNextPageName));
+    }
+    // The last page is a whole page too, ending with the last publisher.
+    const auto pageOf = [](int endRow) {
+        return (endRow + PreviewPaging::kRowsPerPage - 1) / PreviewPaging::kRowsPerPage;
+    };
+    const int pages = pageOf(paging_.publisherCount());
+    area_->setAccessibleName(strings.text(text::kPreviewPageName,
+                                          {windowTitle(), QString::number(pageOf(paging_.endRow())),
+                                           QString::number(std::max(pages, 1))}));
 }
 
 void PreviewDialog::NextPage() {

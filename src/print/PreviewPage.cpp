@@ -114,4 +114,33 @@ void PreviewPage::DrawPreview(DrawingSurface& surface, int width, int height,
     }
 }
 
+QString PreviewPage::RowInWords(const PrintSource& source, int row) {
+    const Wording& wording = source.wording;
+    const int index = row + 1;
+    const MonthEntryView entry =
+        source.sheet.publisher(index).month(source.month, source.sheet.yearSlot);
+    const auto word = [&](int id) { return wording.LoadText(id).remove(QLatin1Char('&')); };
+    const auto column = [&](int heading, const QString& value) {
+        return QStringLiteral("; %1: %2").arg(wording.LoadText(heading), value);
+    };
+    QString words = wording.PublisherName(index, false);
+    words += column(text::kInServiceHeading,
+                    word(entry.inService() ? text::kYesButton : text::kNoButton));
+    if (entry.studies() != 0) {
+        words += column(text::kStudiesHeading, QString::number(entry.studies()));
+    }
+    if (entry.pioneerStatus() == kAuxiliaryPioneer) {
+        words += column(text::kAuxiliaryHeading, word(text::kYesButton));
+    }
+    if (entry.hours() != 0) {
+        words += column(text::kHoursHeading, QString::number(entry.hours()));
+    }
+    const QByteArray remark =
+        LookUpRemark(source.sheet, index, source.month, source.sheet.yearSlot);
+    if (!remark.isEmpty()) {
+        words += column(text::kRemarksHeading, TextCodec::toUnicode(remark));
+    }
+    return words;
+}
+
 } // namespace fyn

@@ -2,6 +2,8 @@
 
 #include "PrintSource.h"
 
+#include <QString>
+
 namespace fyn {
 
 class DrawingSurface;
@@ -13,6 +15,9 @@ public:
     // width and height are the area's as its first paint found them.
     static void DrawPreview(DrawingSurface& surface, int width, int height,
                             const PrintSource& source, int firstRow, int endRow);
+    // What a row shows, in words, for a screen reader: the name, then each column that holds
+    // something, headed as on the page.
+    static QString RowInWords(const PrintSource& source, int row);
 };
 
 } // namespace fyn

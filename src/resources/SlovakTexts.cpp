@@ -192,6 +192,13 @@ std::map<int, QString> slovakTexts() {
                               "Poslať ďalšiu?")},
         {2122, QStringLiteral("Aktualizovaný list bol odoslaný na adresu %1.")},
         {2180, QStringLiteral("Ďalšie telefónne číslo zvestovateľa")},
+        // Names a screen reader reads for controls without a caption.
+        {2300, QStringLiteral("Zvestovatelia")},
+        {2301, QStringLiteral("%1, správa chýba")},
+        {2302, QStringLiteral("Komu pripomenúť")},
+        {2303, QStringLiteral("%1, strana %2 z %3")},
+        {2304, QStringLiteral("Ďalšia strana")},
+        {2305, QStringLiteral("Predchádzajúca strana")},
         // A sheet that could not be written or read, and why.
         {2130, QStringLiteral("Správy sa nepodarilo uložiť do súboru %1: %2.")},
         {2131, QStringLiteral("Súbor %1 sa nedá otvoriť: %2.")},

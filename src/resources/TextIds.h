@@ -128,6 +128,15 @@ inline constexpr int kUnshownCharacters = 2135;
 inline constexpr int kMonthNamesInSentence = 2150;
 // Names that the code page cannot show (sheet, code page).
 inline constexpr int kOtherCodePage = 2162;
+// What a screen reader reads for controls without a caption of their own: the main list and a
+// row whose report is missing (name), the reminder list, the preview's page (title, page,
+// pages) and its page buttons.
+inline constexpr int kPublisherListName = 2300;
+inline constexpr int kReportMissingRow = 2301;
+inline constexpr int kReminderListName = 2302;
+inline constexpr int kPreviewPageName = 2303;
+inline constexpr int kNextPageName = 2304;
+inline constexpr int kPreviousPageName = 2305;
 
 // Texts that the Windows design kept in English outside the table; they keep its ids.
 inline constexpr int kPositiveInteger = 61700;

@@ -19,6 +19,7 @@ public:
     QString MonthName(int month, bool elided = false) const;
     QString PublisherName(int index, bool listForm) const;
 
+    const StringTable& strings() const { return strings_; }
     const QString& languageCode() const { return languageCode_; }
     void setLanguageCode(const QString& code) { languageCode_ = code; }
 

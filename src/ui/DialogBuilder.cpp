@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 namespace fyn {
@@ -137,6 +138,31 @@ void applyFocusPolicy(const ControlTemplate& control, QWidget* widget) {
         widget->setFocusPolicy(Qt::ClickFocus);
 }
 
+// The static text that names an edit field: one just before it on its line, or a heading just
+// above it that spans at least half of it. Templates place a field's label apart from it, so a
+// screen reader has to be told which one it is.
+const ControlTemplate* labelOf(const ControlTemplate& field,
+                               const std::vector<ControlTemplate>& all) {
+    constexpr int kBesideGap = 10;
+    constexpr int kAboveGap = 5;
+    const QRect f = field.rect();
+    for (const ControlTemplate& label : all) {
+        if (label.kind != ControlKind::StaticText) {
+            continue;
+        }
+        const QRect l = label.rect();
+        const bool sameLine = l.top() <= f.bottom() && f.top() <= l.bottom();
+        const int gapBefore = f.left() - l.right();
+        const int gapAbove = f.top() - l.bottom();
+        const int overlap = std::min(l.right(), f.right()) - std::max(l.left(), f.left()) + 1;
+        if ((sameLine && gapBefore > 0 && gapBefore <= kBesideGap) ||
+            (gapAbove > 0 && gapAbove <= kAboveGap && 2 * overlap >= f.width())) {
+            return &label;
+        }
+    }
+    return nullptr;
+}
+
 void applyWindowStyle(const DialogTemplate& dialogTemplate, QWidget* dialog) {
     if (!dialog->isWindow() || !(dialogTemplate.style & DialogStyle::NoCloseButton))
         return;
@@ -196,8 +222,9 @@ void DialogBuilder::build(QWidget* dialog) const {
     QWidget* previousTabStop = nullptr;
     std::vector<QWidget*> frames;
     std::vector<QWidget*> overlays;
+    std::vector<QWidget*> widgets;
     for (const ControlTemplate& control : template_.controls) {
-        QWidget* widget = createWidget(control, dialog);
+        QWidget* widget = widgets.emplace_back(createWidget(control, dialog));
         if (widget->parentWidget() != dialog)
             widget->setParent(dialog);
         if (control.id != kNoControlId) {
@@ -222,6 +249,17 @@ void DialogBuilder::build(QWidget* dialog) const {
             frames.push_back(widget);
         if (control.has(ControlFlag::Overlay))
             overlays.push_back(widget);
+    }
+    const std::vector<ControlTemplate>& controls = template_.controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].kind != ControlKind::Edit) {
+            continue;
+        }
+        if (const ControlTemplate* label = labelOf(controls[i], controls)) {
+            if (auto* labelWidget = qobject_cast<QLabel*>(widgets[label - controls.data()])) {
+                labelWidget->setBuddy(widgets[i]);
+            }
+        }
     }
     // Lowering the last frame first keeps the frames' own order beneath everything else.
     for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame)

@@ -25,6 +25,7 @@
 #include "TextIds.h"
 #include "Wording.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QImage>
@@ -296,6 +297,29 @@ private Q_SLOTS:
             }
         }
         QVERIFY(remarkInk);
+    }
+
+    // A screen reader reads the page shown as a list of its rows, and follows the page turns.
+    void pageReadAsRows() {
+        PrintTestSheet sheet(PrintTestSheet::numbered(20));
+        Preview preview(sheet);
+        auto& [printers, messages, printer, dialog] = preview;
+        dialog.show();
+        QAccessibleInterface* page = QAccessible::queryAccessibleInterface(dialog.area());
+        QCOMPARE(page->role(), QAccessible::List);
+        const QString title = dialog.windowTitle();
+        for (const auto& [rows, first, name] :
+             {std::tuple{18, 0, QStringLiteral("%1, strana 1 z 2")},
+              std::tuple{18, 2, QStringLiteral("%1, strana 2 z 2")}}) {
+            QCOMPARE(page->text(QAccessible::Name), name.arg(title));
+            QCOMPARE(page->childCount(), rows);
+            QCOMPARE(page->child(0)->text(QAccessible::Name),
+                     PreviewPage::RowInWords(sheet.source(), first));
+            QCOMPARE(page->child(0)->parent(), page);
+            button(dialog, PreviewControl::NextPage)->click();
+        }
+        QVERIFY(PreviewPage::RowInWords(sheet.source(), 19)
+                    .startsWith(QStringLiteral("Meno20 Test; v")));
     }
 
     void headingsStayInTheirColumns_data() {

@@ -1,6 +1,7 @@
 # Sourced by the tests that work the real program on a virtual X server through xdotool.
 # Needs $test (the test's name for its messages). Sets $work (a temporary folder, removed at
-# the end), starts Xvfb and exports DISPLAY; run_fyn starts Fyn there with its own settings and
+# the end), starts Xvfb and exports DISPLAY (processes added to $helper_pids end with it);
+# run_fyn starts Fyn there with its own settings and
 # data folders and keeps its process in $fyn_pid. Without Xvfb or xdotool the test is skipped
 # (exit 77), except in CI ($CI set), where it fails.
 
@@ -20,9 +21,11 @@ done
 work=$(mktemp -d)
 xvfb_pid=
 fyn_pid=
+helper_pids=
 finish() {
     status=$?
     if [ -n "$fyn_pid" ]; then kill -9 "$fyn_pid" 2>/dev/null || true; fi
+    for pid in $helper_pids; do kill "$pid" 2>/dev/null || true; done
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true

@@ -1,0 +1,230 @@
+#!/usr/bin/python3
+"""What a screen reader is told about Fyn, read through the real AT-SPI bus.
+
+Starts Fyn in one language on the display and the accessibility bus of the environment, opens
+every window the way a user does, and fails on any object a user can reach (focusable, not
+hidden) without a name, or whose name still holds an accelerator's '&'. Then enters one report
+with the keyboard alone and compares what has the focus at each step with the table below.
+
+    screen_reader.py FYN SHEET LANGUAGE WORK-FOLDER [--counts]
+
+--counts prints, for every window, how many reachable objects are named and unnamed.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+# Captions that open windows, and what has the focus at each step of a report entered with the
+# keyboard alone, in each language tested: (xdotool command, its argument, role, name).
+LANGUAGES = {
+    'sk': {
+        'preview': 'Náhľad a tlač listu so správami',
+        'help': 'Pomoc',
+        'report': [
+            ('type', 'Dur', 'list item', 'Ďurica, Peter, správa chýba'),
+            ('key', 'Return', 'check box', 'bol v danom službe'),
+            ('key', 'space', 'check box', 'bol v danom službe'),
+            ('key', 'Return', 'text', 'Hod'),
+            ('type', '12', 'text', 'Hod'),
+            ('key', 'Return', 'text', 'BŠ'),
+            ('key', 'Return', 'list item', 'Ďurica, Peter'),
+        ],
+        'previewRow': 'Ján Novák; v službe: Áno; Hod: 64; Poznámky: 5 +H',
+    },
+    'en': {
+        'preview': 'Preview and print the report list',
+        'help': 'Help',
+        'report': [
+            ('type', 'Dur', 'list item', 'Ďurica, Peter, report missing'),
+            ('key', 'Return', 'check box', 'shared in the ministry'),
+            ('key', 'space', 'check box', 'shared in the ministry'),
+            ('key', 'Return', 'text', 'Hrs'),
+            ('type', '12', 'text', 'Hrs'),
+            ('key', 'Return', 'text', 'BS'),
+            ('key', 'Return', 'list item', 'Ďurica, Peter'),
+        ],
+        'previewRow': 'Ján Novák; shared: Yes; Hrs: 64; Remarks: 5 +H',
+    },
+}
+
+
+def fail(message):
+    print('screen_reader: ' + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def waitFor(what, find, seconds=15):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    fail(what + ' did not appear')
+
+
+def descendants(node):
+    """The node and what it holds, leaving out what a hidden container holds: Qt keeps the
+    states of a hidden list's items as if it were shown."""
+    yield node
+    if not node.getState().contains(pyatspi.STATE_VISIBLE):
+        return
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from descendants(child)
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == 'Fyn':
+            return app
+    return None
+
+
+def windows(app):
+    return [app.getChildAtIndex(i) for i in range(app.childCount)]
+
+
+def activeWindow(app):
+    for window in windows(app):
+        if window is not None and window.getState().contains(pyatspi.STATE_ACTIVE):
+            return window
+    return None
+
+
+def reachable(node):
+    state = node.getState()
+    return state.contains(pyatspi.STATE_FOCUSABLE) and state.contains(pyatspi.STATE_VISIBLE)
+
+
+def check(window, counts, problems):
+    named = unnamed = 0
+    for node in descendants(window):
+        if not reachable(node):
+            continue
+        name = node.name or ''
+        if name.strip() and '&' not in name:
+            named += 1
+        else:
+            unnamed += 1
+            problems.append('%s: %s %r' % (window.name, node.getRoleName(), name))
+    counts.append((window.name, named, unnamed))
+
+
+def key(*keys):
+    subprocess.run(['xdotool', 'key', '--delay', '80', *keys], check=True)
+    time.sleep(0.6)
+
+
+def newWindow(app, before, what):
+    return waitFor(what, lambda: next(
+        (w for w in windows(app) if w is not None and w not in before and
+         w.getState().contains(pyatspi.STATE_ACTIVE)), None))
+
+
+def refocus(pid):
+    """Gives the focus back to the one window left, as a window manager would."""
+    found = subprocess.run(['xdotool', 'search', '--sync', '--onlyvisible', '--pid', str(pid)],
+                           capture_output=True, text=True, timeout=30).stdout.split()
+    subprocess.run(['xdotool', 'windowfocus', '--sync', found[0]], check=True, timeout=10)
+    time.sleep(0.3)
+
+
+def press(window, name):
+    for node in descendants(window):
+        if node.getRoleName() == 'push button' and node.name == name:
+            node.queryAction().doAction(0)
+            return
+    fail('no button %r in %s' % (name, window.name))
+
+
+def focused(app):
+    window = activeWindow(app)
+    if window is None:
+        return None
+    hits = [n for n in descendants(window) if n.getState().contains(pyatspi.STATE_FOCUSED)]
+    return hits[-1] if hits else None
+
+
+def main():
+    fyn, sheet, language, work = sys.argv[1:5]
+    wanted = LANGUAGES[language]
+    config = os.path.join(work, 'config-' + language)
+    os.makedirs(os.path.join(config, 'fyn'), exist_ok=True)
+    with open(os.path.join(config, 'fyn', 'fyn.ini'), 'w') as ini:
+        ini.write('[Interface]\nLanguage=%s\n' % language)
+    copy = os.path.join(work, language + '.t09')
+    shutil.copy(sheet, copy)
+    os.chmod(copy, 0o644)
+    env = dict(os.environ, QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
+               XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(work, 'data'))
+    log = open(os.path.join(work, 'fyn-%s.log' % language), 'w')
+    process = subprocess.Popen([fyn, copy], env=env, stdout=log, stderr=log)
+    try:
+        app = waitFor('Fyn on the accessibility bus', application, 30)
+        refocus(process.pid)
+        main = waitFor('the main window', lambda: activeWindow(app))
+        counts, problems = [], []
+        check(main, counts, problems)
+        opened = [main]
+
+        # Each window a user opens from the main one, checked and closed with Esc.
+        previewRows = []
+
+        def visit(what, opener):
+            before = windows(app)
+            opener()
+            window = newWindow(app, before, what)
+            check(window, counts, problems)
+            # The painted page is read as a list of its rows.
+            previewRows.extend(node.getChildAtIndex(0).name for node in descendants(window)
+                               if node.getRoleName() == 'list' and node.childCount > 0
+                               and what == 'the preview')
+            key('Escape')
+            waitFor(what + ' to close', lambda: windows(app) == [main])
+            refocus(process.pid)
+
+        visit('the report dialog', lambda: key('Return'))
+        visit('the reminder dialog', lambda: key('ctrl+e'))
+        visit('the preview', lambda: press(main, wanted['preview']))
+        visit('the help', lambda: press(main, wanted['help']))
+        visit('the about box', lambda: key('shift+F10', 'Down', 'Return'))
+
+        seen = []
+        for command, argument, _, _ in wanted['report']:
+            subprocess.run(['xdotool', command, '--delay', '80', argument], check=True)
+            time.sleep(0.6)
+            if windows(app) == [main] and activeWindow(app) is None:
+                refocus(process.pid)
+            node = focused(app)
+            seen.append((command, argument, node.getRoleName() if node else None,
+                         node.name if node else None))
+        if '--counts' in sys.argv:
+            for window, named, unnamed in counts:
+                print('%-60s named %3d  unnamed %3d' % (window, named, unnamed))
+            for step in seen:
+                print('focus after %s %-6s: %s %r' % step)
+            print('first row of the preview: %r' % previewRows)
+            print('\n'.join(problems))
+            return
+        if problems:
+            fail('objects without a usable name:\n  ' + '\n  '.join(problems))
+        if previewRows != [wanted['previewRow']]:
+            fail('the preview read as %r, expected its first row %r' %
+                 (previewRows, wanted['previewRow']))
+        if seen != wanted['report']:
+            fail('focus while entering a report:\n  ' + '\n  '.join(
+                '%s %-6s: %s %r, expected %s %r' % (got + expected[2:])
+                for got, expected in zip(seen, wanted['report'])))
+    finally:
+        process.kill()
+        process.wait()
+
+
+if __name__ == '__main__':
+    main()
