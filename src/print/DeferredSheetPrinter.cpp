@@ -33,6 +33,11 @@ bool DeferredSheetPrinter::PrintSheet(const PrintSource& source) {
     return printer != nullptr && printer->PrintSheet(source);
 }
 
+bool DeferredSheetPrinter::PrintDocument(const PagedDocument& document) {
+    SheetPrinting* printer = loaded();
+    return printer != nullptr && printer->PrintDocument(document);
+}
+
 bool DeferredSheetPrinter::PrinterSetup(QWidget* parent, const PrintSource& source) {
     SheetPrinting* printer = loaded();
     return printer != nullptr && printer->PrinterSetup(parent, source);
