@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's pictures under a virtual X server, from a copy of the example sheet:
 # the main window, the report dialog with the late-report warning, the preview, the group's year,
-# the main window in Czech, a printed page and a printed year. Run it again after a change to the interface:
+# the main window in Czech, a printed page and a printed year. Run it again after a change to
+# the interface:
 #   tools/take-screenshots.sh [FYN_BINARY]   (default: build/release/src/fyn, built if missing)
 # Needs Xvfb, xdotool, ImageMagick's import and poppler's pdftoppm (tools/install-dependencies.sh).
 set -euo pipefail
