@@ -1,4 +1,5 @@
 #include "Clock.h"
+#include "DeferredSheetPrinter.h"
 #include "GroupSheet.h"
 #include "GroupYear.h"
 #include "InstalledLanguage.h"
@@ -8,7 +9,6 @@
 #include "RecordingMessageBoxes.h"
 #include "ScriptedPrinterAccess.h"
 #include "SheetBuilder.h"
-#include "SheetPrinter.h"
 #include "StringTable.h"
 #include "TextCodec.h"
 #include "TextIds.h"
@@ -120,12 +120,19 @@ private Q_SLOTS:
             ScriptedPrinterAccess printers;
             printers.printer = &printer;
             RecordingMessageBoxes messages;
-            QVERIFY(SheetPrinter(printers, messages, strings).PrintDocument(YearDocument(words)));
+            // The program's way: the printing module, loaded at the first print.
+            DeferredSheetPrinter printing(printers, messages, strings);
+            QVERIFY(printing.PrintDocument(YearDocument(words)));
             QCOMPARE(messages.texts(), QStringList());
-            // The landscape page was this job's only.
+            // The landscape page was this job's only, and the list prints the names in the
+            // language's code page too.
             QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+            const QString list = dir_.filePath(u"list.pdf"_s);
+            printer.setOutputFileName(list);
+            QVERIFY(printing.PrintSheet({sheet, wording, sheet.reportMonth}));
+            QVERIFY2(PdfWords::find(PdfWords::read(list), surname), qPrintable(surname));
             printers.printer = nullptr;
-            QVERIFY(!SheetPrinter(printers, messages, strings).PrintDocument(YearDocument(words)));
+            QVERIFY(!printing.PrintDocument(YearDocument(words)));
             QCOMPARE(messages.texts(), QStringList{strings.text(text::kNoPrinter)});
             TextCodec::useCodePage(QString::fromLatin1(TextCodec::kDefaultCodePage));
         }
