@@ -56,9 +56,9 @@ int main(int argc, char** argv) {
                 std::exit(1);
             }
             window->repaint();
-            times.push_back(std::chrono::duration<double, std::milli>(
-                                std::chrono::steady_clock::now() - start)
-                                .count());
+            times.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
             static_cast<QDialog*>(window)->reject();
         });
         DeferredGroupYear::Show(context, nullptr);
