@@ -15,16 +15,12 @@ namespace fyn {
 
 namespace {
 
-const QString kFace = QStringLiteral("Arial");
-
 constexpr int kTextTenths = 80;
 constexpr int kTitleTenths = 120;
 
 FontSpec layoutFont(const DrawingSurface& surface, int tenths, bool bold,
                     const YearWording& wording) {
-    FontSpec font = FontSpec::ofPointSize(surface.dpiY(), tenths, kFace);
-    SurfaceRoutines::ApplyFontLanguage(font, bold, wording.wording().languageCode());
-    return font;
+    return SurfaceRoutines::LayoutFont(surface, tenths, bold, wording.wording().languageCode());
 }
 
 int rowHeight(const DrawingSurface& surface) {
@@ -197,19 +193,11 @@ void YearPage::Render(DrawingSurface& surface, const YearWording& wording) {
     const int bottom = pageBottom(surface) - 2 * height;
     int index = 1;
     for (bool firstPage = true;; firstPage = false) {
-        if (!firstPage) {
-            // A page starts with the font selected before it, whatever the device does.
-            const FontSpec carried =
-                surface.selectFont(FontSpec::stockFont(FontSpec::Stock::DeviceDefault));
-            surface.endPage();
-            surface.startPage();
-            surface.selectFont(carried);
-        } else {
-            surface.startPage();
-        }
+        SurfaceRoutines::StartPageKeepingFont(surface, !firstPage);
         const int firstRow = drawPageHead(surface, wording, columns);
         int y = firstRow;
-        while (index <= count && y + height <= bottom) {
+        // Every page takes one publisher at least, however small the device's page.
+        while (index <= count && (y + height <= bottom || y == firstRow)) {
             drawRow(surface, wording, columns, index, y, height);
             y += height;
             ++index;
