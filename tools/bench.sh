@@ -11,8 +11,11 @@
 #   - loading and writing that sheet (tests/bench/BenchLoadWrite.cpp);
 #   - fyn --pdf of that sheet, the whole process (skipped while the build has no --pdf);
 #   - fyn --csv of that sheet, the whole process (skipped while the build has no --csv);
+#   - fyn --year-pdf of that sheet, the whole process;
 #   - drawing that sheet's printed list into a PDF in memory, and one repaint of the preview
-#     (tests/bench/BenchPrint.cpp).
+#     (tests/bench/BenchPrint.cpp);
+#   - the group's year window opened on that sheet, to its first paint on the virtual display
+#     (tests/bench/BenchYear.cpp), the first time with the loading of its module.
 # Usage: tools/bench.sh [RUNS]   (default 11; the load and write figures take RUNS/2 runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,7 +25,8 @@ runs=${1:-11}
 echo "== release build with the benchmarks (build/bench)" >&2
 cmake --preset bench >/dev/null
 cmake --build --preset bench -j "$(nproc)" \
-    --target fyn fyn-bench-bare-dialog fyn-bench-load-write fyn-bench-print fyn-make-largest \
+    --target fyn fyn-bench-bare-dialog fyn-bench-load-write fyn-bench-print fyn-bench-year \
+    fyn-make-largest \
     >/dev/null
 bin=$PWD/build/bench
 
@@ -102,6 +106,14 @@ exportRow() {
 }
 pdfRow=$(exportRow pdf "< 300")
 csvRow=$(exportRow csv "< 100")
+yearPdfRow=$(exportRow year-pdf "< 300")
+
+echo "== the group's year window, $runs rounds" >&2
+FYN_MODULE_DIR=$(dirname "$(find "$bin/lib" -name year.so | head -n 1)") QT_QPA_PLATFORM=xcb \
+    "$bin/tests/bench/fyn-bench-year" "$runs" >"$work/year" 2>/dev/null
+firstYear=$(sed -n 's#^year window, first opening (module load) *\([0-9.]*\) ms$#\1#p' "$work/year")
+yearOpened=$(sed -n "s#^year window, opening *median *\([0-9.]*\) ms *slowest *\([0-9.]*\) ms\$#\1 | \2#p" \
+    "$work/year")
 
 echo "== printed list and preview, $runs rounds" >&2
 QT_QPA_PLATFORM=offscreen "$bin/tests/bench/fyn-bench-print" "$runs" >"$work/print" 2>/dev/null
@@ -131,6 +143,9 @@ load average (1 min) $load during the start-up rounds.
 | Load + Write to disk, with fsync (µs) | $(measured 'Load + Write, disk (fsync)' | spread 1 0) | |
 $pdfRow
 $csvRow
+$yearPdfRow
 | printed list of that sheet drawn into a PDF in memory (ms) | $(printed 'PDF of 127 publishers, in memory') | < 300 |
 | one repaint of the preview (ms) | $(printed 'preview repaint on screen') | < 5 |
+| the group's year window opened, the first time with its module (ms) | $firstYear | | < 100 |
+| the group's year window opened again (ms) | $yearOpened | < 100 |
 TABLE

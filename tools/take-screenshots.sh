@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's pictures under a virtual X server, from a copy of the example sheet:
-# the main window, the report dialog with the late-report warning, the preview, the main window
-# in Czech and a printed page. Run it again after a change to the interface:
+# the main window, the report dialog with the late-report warning, the preview, the group's year,
+# the main window in Czech, a printed page and a printed year. Run it again after a change to
+# the interface:
 #   tools/take-screenshots.sh [FYN_BINARY]   (default: build/release/src/fyn, built if missing)
 # Needs Xvfb, xdotool, ImageMagick's import and poppler's pdftoppm (tools/install-dependencies.sh).
 set -euo pipefail
@@ -79,6 +80,16 @@ else
     echo "skipped: the preview button opens no window in this build"
 fi
 
+# The group's year, Ctrl+R, on the report month of the first publisher.
+xdotool windowfocus --sync "$main"
+xdotool key ctrl+r
+if year=$(new_window "$main"); then
+    shoot "$year" year-window.png
+    xdotool key Escape
+else
+    echo "skipped: Ctrl+R opens no year window in this build"
+fi
+
 # The main window once more, in Czech, chosen in the settings of a second scratch user.
 kill "$program" 2>/dev/null || true
 wait "$program" 2>/dev/null || true
@@ -96,4 +107,11 @@ if "$fyn" --help | grep -q -- '--pdf'; then
     echo "$out/printed-page.png"
 else
     echo "skipped: this build has no fyn --pdf for the printed page"
+fi
+
+if "$fyn" --help | grep -q -- '--year-pdf'; then
+    "$fyn" --year-pdf "$work/year.pdf" "$work/Skupina3.t09"
+    pdftoppm -r 60 -png -f 1 -l 1 -singlefile "$work/year.pdf" "$work/year"
+    /usr/bin/convert "$work/year.png" -strip -colors 16 "PNG8:$out/printed-year.png"
+    echo "$out/printed-year.png"
 fi

@@ -633,6 +633,122 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Další telefonní číslo zvěstovatele</translation>
     </message>
+    <message id="2200">
+        <source>Rok skupiny na jeden pohľad...	Ctrl+R</source>
+        <translation>Rok skupiny na jeden pohled...	Ctrl+R</translation>
+    </message>
+    <message id="2201">
+        <source>Skupina %1 - posledných 12 mesiacov: %2 - %3</source>
+        <translation>Skupina %1 - posledních 12 měsíců: %2 - %3</translation>
+    </message>
+    <message id="2202">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Tisknout</translation>
+    </message>
+    <message id="2203">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Zavřít</translation>
+    </message>
+    <message id="2204">
+        <source>Zvestovateľ</source>
+        <translation>Zvěstovatel</translation>
+    </message>
+    <message id="2205">
+        <source>Stav</source>
+        <translation>Stav</translation>
+    </message>
+    <message id="2206">
+        <source>nepravidelný</source>
+        <translation>nepravidelný</translation>
+    </message>
+    <message id="2207">
+        <source>neaktívny</source>
+        <translation>neaktivní</translation>
+    </message>
+    <message id="2208">
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message id="2209">
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message id="2210">
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message id="2211">
+        <source>o</source>
+        <translation>o</translation>
+    </message>
+    <message id="2212">
+        <source>PoP</source>
+        <translation>PoP</translation>
+    </message>
+    <message id="2213">
+        <source>PP</source>
+        <translation>PrP</translation>
+    </message>
+    <message id="2214">
+        <source>ZP</source>
+        <translation>ZP</translation>
+    </message>
+    <message id="2215">
+        <source>+ v službe bez hodín   0 nulová správa   - chýba   o oneskorená   PoP pomocný, PP pravidelný, ZP zvláštny priekopník   Stav podľa posledných 6 mesiacov</source>
+        <translation>+ ve službě bez hodin   0 nulová zpráva   - chybí   o opožděná   PoP pomocný, PrP pravidelný, ZP zvláštní průkopník   Stav podle posledních 6 měsíců</translation>
+    </message>
+    <message id="2216">
+        <source>chýba</source>
+        <translation>chybí</translation>
+    </message>
+    <message id="2217">
+        <source>nulová správa</source>
+        <translation>nulová zpráva</translation>
+    </message>
+    <message id="2218">
+        <source>oneskorená</source>
+        <translation>opožděná</translation>
+    </message>
+    <message id="2219">
+        <source>%1 hod.</source>
+        <translation>%1 hod.</translation>
+    </message>
+    <message id="2220">
+        <source>Odovzdané</source>
+        <translation>Odevzdané</translation>
+    </message>
+    <message id="2221">
+        <source>V službe</source>
+        <translation>Ve službě</translation>
+    </message>
+    <message id="2222">
+        <source>Hodiny</source>
+        <translation>Hodiny</translation>
+    </message>
+    <message id="2223">
+        <source>Biblické štúdiá</source>
+        <translation>Biblická studia</translation>
+    </message>
+    <message id="2224">
+        <source>Pomocní priekopníci</source>
+        <translation>Pomocní průkopníci</translation>
+    </message>
+    <message id="2225">
+        <source>Správu za %1 tu už zadať nemožno: list od tajomníka prijíma oneskorené správy len za mesiace roka %2.</source>
+        <translation>Zprávu za %1 zde již zadat nelze: list od tajemníka přijímá opožděné zprávy jen za měsíce roku %2.</translation>
+    </message>
+    <message id="2226">
+        <source>Klávesy Ctrl+R ukážu rok skupiny: kto za posledných 12 mesiacov odovzdal správu, kto je nepravidelný alebo neaktívny, a súčty skupiny po mesiacoch. Šípkami prejdete na mesiac, Enter otvorí správu zvestovateľa za ten mesiac.</source>
+        <translation>Klávesy Ctrl+R ukážou rok skupiny: kdo za posledních 12 měsíců odevzdal zprávu, kdo je nepravidelný nebo neaktivní, a součty skupiny po měsících. Šipkami přejdete na měsíc, Enter otevře zprávu zvěstovatele za ten měsíc.</translation>
+    </message>
+    <message id="2227">
+        <source>Odovzdané správy po mesiacoch</source>
+        <translation>Odevzdané zprávy po měsících</translation>
+    </message>
+    <message id="2228">
+        <source>Správy zvestovateľov po mesiacoch</source>
+        <translation>Zprávy zvěstovatelů po měsících</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Zvěstovatelé</translation>

@@ -633,6 +633,122 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Επόμενος αριθμός τηλεφώνου του ευαγγελιζομένου</translation>
     </message>
+    <message id="2200">
+        <source>Rok skupiny na jeden pohľad...	Ctrl+R</source>
+        <translation>Η χρονιά του ομίλου με μια ματιά...	Ctrl+R</translation>
+    </message>
+    <message id="2201">
+        <source>Skupina %1 - posledných 12 mesiacov: %2 - %3</source>
+        <translation>Όμιλος %1 - τελευταίοι 12 μήνες: %2 - %3</translation>
+    </message>
+    <message id="2202">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Εκτύπωση</translation>
+    </message>
+    <message id="2203">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Κλείσιμο</translation>
+    </message>
+    <message id="2204">
+        <source>Zvestovateľ</source>
+        <translation>Ευαγγελιζόμενος</translation>
+    </message>
+    <message id="2205">
+        <source>Stav</source>
+        <translation>Κατάσταση</translation>
+    </message>
+    <message id="2206">
+        <source>nepravidelný</source>
+        <translation>άτακτος</translation>
+    </message>
+    <message id="2207">
+        <source>neaktívny</source>
+        <translation>αδρανής</translation>
+    </message>
+    <message id="2208">
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message id="2209">
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message id="2210">
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message id="2211">
+        <source>o</source>
+        <translation>Κ</translation>
+    </message>
+    <message id="2212">
+        <source>PoP</source>
+        <translation>ΒΣ</translation>
+    </message>
+    <message id="2213">
+        <source>PP</source>
+        <translation>ΤΣ</translation>
+    </message>
+    <message id="2214">
+        <source>ZP</source>
+        <translation>ΕΣ</translation>
+    </message>
+    <message id="2215">
+        <source>+ v službe bez hodín   0 nulová správa   - chýba   o oneskorená   PoP pomocný, PP pravidelný, ZP zvláštny priekopník   Stav podľa posledných 6 mesiacov</source>
+        <translation>+ στη διακονία χωρίς ώρες   0 μηδενική έκθεση   - λείπει   Κ καθυστερημένη   ΒΣ βοηθητικός, ΤΣ τακτικός, ΕΣ ειδικός σκαπανέας   Κατάσταση από τους τελευταίους 6 μήνες</translation>
+    </message>
+    <message id="2216">
+        <source>chýba</source>
+        <translation>λείπει</translation>
+    </message>
+    <message id="2217">
+        <source>nulová správa</source>
+        <translation>μηδενική έκθεση</translation>
+    </message>
+    <message id="2218">
+        <source>oneskorená</source>
+        <translation>καθυστερημένη</translation>
+    </message>
+    <message id="2219">
+        <source>%1 hod.</source>
+        <translation>%1 ώρ.</translation>
+    </message>
+    <message id="2220">
+        <source>Odovzdané</source>
+        <translation>Εκθέσεις</translation>
+    </message>
+    <message id="2221">
+        <source>V službe</source>
+        <translation>Στη διακονία</translation>
+    </message>
+    <message id="2222">
+        <source>Hodiny</source>
+        <translation>Ώρες</translation>
+    </message>
+    <message id="2223">
+        <source>Biblické štúdiá</source>
+        <translation>Γραφικές μελέτες</translation>
+    </message>
+    <message id="2224">
+        <source>Pomocní priekopníci</source>
+        <translation>Βοηθητικοί σκαπανείς</translation>
+    </message>
+    <message id="2225">
+        <source>Správu za %1 tu už zadať nemožno: list od tajomníka prijíma oneskorené správy len za mesiace roka %2.</source>
+        <translation>Η έκθεση του μήνα %1 δεν μπορεί πια να καταχωριστεί εδώ: το φύλλο του γραμματέα δέχεται καθυστερημένες εκθέσεις μόνο για μήνες του %2.</translation>
+    </message>
+    <message id="2226">
+        <source>Klávesy Ctrl+R ukážu rok skupiny: kto za posledných 12 mesiacov odovzdal správu, kto je nepravidelný alebo neaktívny, a súčty skupiny po mesiacoch. Šípkami prejdete na mesiac, Enter otvorí správu zvestovateľa za ten mesiac.</source>
+        <translation>Τα πλήκτρα Ctrl+R δείχνουν τη χρονιά του ομίλου: ποιος έδωσε έκθεση τους τελευταίους 12 μήνες, ποιος είναι άτακτος ή αδρανής, και τα σύνολα του ομίλου ανά μήνα. Με τα βέλη πηγαίνετε σε έναν μήνα· το Enter ανοίγει την έκθεση του ευαγγελιζομένου για εκείνον τον μήνα.</translation>
+    </message>
+    <message id="2227">
+        <source>Odovzdané správy po mesiacoch</source>
+        <translation>Εκθέσεις που δόθηκαν ανά μήνα</translation>
+    </message>
+    <message id="2228">
+        <source>Správy zvestovateľov po mesiacoch</source>
+        <translation>Εκθέσεις ευαγγελιζομένων ανά μήνα</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Ευαγγελιζόμενοι</translation>

@@ -633,6 +633,122 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>The publisher's next telephone number</translation>
     </message>
+    <message id="2200">
+        <source>Rok skupiny na jeden pohľad...	Ctrl+R</source>
+        <translation>The group's year at a glance...	Ctrl+R</translation>
+    </message>
+    <message id="2201">
+        <source>Skupina %1 - posledných 12 mesiacov: %2 - %3</source>
+        <translation>Group %1 - last 12 months: %2 - %3</translation>
+    </message>
+    <message id="2202">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message id="2203">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message id="2204">
+        <source>Zvestovateľ</source>
+        <translation>Publisher</translation>
+    </message>
+    <message id="2205">
+        <source>Stav</source>
+        <translation>Status</translation>
+    </message>
+    <message id="2206">
+        <source>nepravidelný</source>
+        <translation>irregular</translation>
+    </message>
+    <message id="2207">
+        <source>neaktívny</source>
+        <translation>inactive</translation>
+    </message>
+    <message id="2208">
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message id="2209">
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message id="2210">
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message id="2211">
+        <source>o</source>
+        <translation>L</translation>
+    </message>
+    <message id="2212">
+        <source>PoP</source>
+        <translation>AP</translation>
+    </message>
+    <message id="2213">
+        <source>PP</source>
+        <translation>RP</translation>
+    </message>
+    <message id="2214">
+        <source>ZP</source>
+        <translation>SP</translation>
+    </message>
+    <message id="2215">
+        <source>+ v službe bez hodín   0 nulová správa   - chýba   o oneskorená   PoP pomocný, PP pravidelný, ZP zvláštny priekopník   Stav podľa posledných 6 mesiacov</source>
+        <translation>+ in service without hours   0 zero report   - missing   L late   AP auxiliary, RP regular, SP special pioneer   Status from the last 6 months</translation>
+    </message>
+    <message id="2216">
+        <source>chýba</source>
+        <translation>missing</translation>
+    </message>
+    <message id="2217">
+        <source>nulová správa</source>
+        <translation>zero report</translation>
+    </message>
+    <message id="2218">
+        <source>oneskorená</source>
+        <translation>late</translation>
+    </message>
+    <message id="2219">
+        <source>%1 hod.</source>
+        <translation>%1 hrs</translation>
+    </message>
+    <message id="2220">
+        <source>Odovzdané</source>
+        <translation>Reported</translation>
+    </message>
+    <message id="2221">
+        <source>V službe</source>
+        <translation>In service</translation>
+    </message>
+    <message id="2222">
+        <source>Hodiny</source>
+        <translation>Hours</translation>
+    </message>
+    <message id="2223">
+        <source>Biblické štúdiá</source>
+        <translation>Bible studies</translation>
+    </message>
+    <message id="2224">
+        <source>Pomocní priekopníci</source>
+        <translation>Auxiliary pioneers</translation>
+    </message>
+    <message id="2225">
+        <source>Správu za %1 tu už zadať nemožno: list od tajomníka prijíma oneskorené správy len za mesiace roka %2.</source>
+        <translation>The report for %1 can no longer be entered here: the secretary's sheet takes late reports only for months of %2.</translation>
+    </message>
+    <message id="2226">
+        <source>Klávesy Ctrl+R ukážu rok skupiny: kto za posledných 12 mesiacov odovzdal správu, kto je nepravidelný alebo neaktívny, a súčty skupiny po mesiacoch. Šípkami prejdete na mesiac, Enter otvorí správu zvestovateľa za ten mesiac.</source>
+        <translation>Ctrl+R shows the group's year: who reported in each of the last 12 months, who is irregular or inactive, and the group's totals by month. The arrow keys go to a month; Enter opens the publisher's report for that month.</translation>
+    </message>
+    <message id="2227">
+        <source>Odovzdané správy po mesiacoch</source>
+        <translation>Reports received by month</translation>
+    </message>
+    <message id="2228">
+        <source>Správy zvestovateľov po mesiacoch</source>
+        <translation>Publishers' reports by month</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Publishers</translation>

@@ -633,6 +633,122 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Kuulutaja järgmine telefoninumber</translation>
     </message>
+    <message id="2200">
+        <source>Rok skupiny na jeden pohľad...	Ctrl+R</source>
+        <translation>Grupi aasta ühe pilguga...	Ctrl+R</translation>
+    </message>
+    <message id="2201">
+        <source>Skupina %1 - posledných 12 mesiacov: %2 - %3</source>
+        <translation>Grupp %1 - viimased 12 kuud: %2 - %3</translation>
+    </message>
+    <message id="2202">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Trüki</translation>
+    </message>
+    <message id="2203">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Sulge</translation>
+    </message>
+    <message id="2204">
+        <source>Zvestovateľ</source>
+        <translation>Kuulutaja</translation>
+    </message>
+    <message id="2205">
+        <source>Stav</source>
+        <translation>Olek</translation>
+    </message>
+    <message id="2206">
+        <source>nepravidelný</source>
+        <translation>ebaregulaarne</translation>
+    </message>
+    <message id="2207">
+        <source>neaktívny</source>
+        <translation>mitteaktiivne</translation>
+    </message>
+    <message id="2208">
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message id="2209">
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message id="2210">
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message id="2211">
+        <source>o</source>
+        <translation>h</translation>
+    </message>
+    <message id="2212">
+        <source>PoP</source>
+        <translation>AP</translation>
+    </message>
+    <message id="2213">
+        <source>PP</source>
+        <translation>ÜP</translation>
+    </message>
+    <message id="2214">
+        <source>ZP</source>
+        <translation>EP</translation>
+    </message>
+    <message id="2215">
+        <source>+ v službe bez hodín   0 nulová správa   - chýba   o oneskorená   PoP pomocný, PP pravidelný, ZP zvláštny priekopník   Stav podľa posledných 6 mesiacov</source>
+        <translation>+ teenistuses tundideta   0 nullaruanne   - puudub   h hilinenud   AP abipioneer, ÜP üldpioneer, EP eripioneer   Olek viimase 6 kuu järgi</translation>
+    </message>
+    <message id="2216">
+        <source>chýba</source>
+        <translation>puudub</translation>
+    </message>
+    <message id="2217">
+        <source>nulová správa</source>
+        <translation>nullaruanne</translation>
+    </message>
+    <message id="2218">
+        <source>oneskorená</source>
+        <translation>hilinenud</translation>
+    </message>
+    <message id="2219">
+        <source>%1 hod.</source>
+        <translation>%1 t</translation>
+    </message>
+    <message id="2220">
+        <source>Odovzdané</source>
+        <translation>Esitatud</translation>
+    </message>
+    <message id="2221">
+        <source>V službe</source>
+        <translation>Teenistuses</translation>
+    </message>
+    <message id="2222">
+        <source>Hodiny</source>
+        <translation>Tunnid</translation>
+    </message>
+    <message id="2223">
+        <source>Biblické štúdiá</source>
+        <translation>Piibliuurimised</translation>
+    </message>
+    <message id="2224">
+        <source>Pomocní priekopníci</source>
+        <translation>Abipioneerid</translation>
+    </message>
+    <message id="2225">
+        <source>Správu za %1 tu už zadať nemožno: list od tajomníka prijíma oneskorené správy len za mesiace roka %2.</source>
+        <translation>%1 aruannet ei saa siin enam sisestada: sekretäri leht võtab hilinenud aruandeid vastu ainult %2. aasta kuude kohta.</translation>
+    </message>
+    <message id="2226">
+        <source>Klávesy Ctrl+R ukážu rok skupiny: kto za posledných 12 mesiacov odovzdal správu, kto je nepravidelný alebo neaktívny, a súčty skupiny po mesiacoch. Šípkami prejdete na mesiac, Enter otvorí správu zvestovateľa za ten mesiac.</source>
+        <translation>Ctrl+R näitab grupi aastat: kes on viimase 12 kuu jooksul aruande esitanud, kes on ebaregulaarne või mitteaktiivne, ning grupi kuusummasid. Nooleklahvidega liigute kuule; Enter avab kuulutaja selle kuu aruande.</translation>
+    </message>
+    <message id="2227">
+        <source>Odovzdané správy po mesiacoch</source>
+        <translation>Esitatud aruanded kuude kaupa</translation>
+    </message>
+    <message id="2228">
+        <source>Správy zvestovateľov po mesiacoch</source>
+        <translation>Kuulutajate aruanded kuude kaupa</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Kuulutajad</translation>

@@ -633,6 +633,122 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Numéro de téléphone suivant du proclamateur</translation>
     </message>
+    <message id="2200">
+        <source>Rok skupiny na jeden pohľad...	Ctrl+R</source>
+        <translation>L'année du groupe d'un coup d'œil...	Ctrl+R</translation>
+    </message>
+    <message id="2201">
+        <source>Skupina %1 - posledných 12 mesiacov: %2 - %3</source>
+        <translation>Groupe %1 - 12 derniers mois : %2 - %3</translation>
+    </message>
+    <message id="2202">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message id="2203">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message id="2204">
+        <source>Zvestovateľ</source>
+        <translation>Proclamateur</translation>
+    </message>
+    <message id="2205">
+        <source>Stav</source>
+        <translation>Statut</translation>
+    </message>
+    <message id="2206">
+        <source>nepravidelný</source>
+        <translation>irrégulier</translation>
+    </message>
+    <message id="2207">
+        <source>neaktívny</source>
+        <translation>inactif</translation>
+    </message>
+    <message id="2208">
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message id="2209">
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message id="2210">
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message id="2211">
+        <source>o</source>
+        <translation>R</translation>
+    </message>
+    <message id="2212">
+        <source>PoP</source>
+        <translation>PA</translation>
+    </message>
+    <message id="2213">
+        <source>PP</source>
+        <translation>PP</translation>
+    </message>
+    <message id="2214">
+        <source>ZP</source>
+        <translation>PS</translation>
+    </message>
+    <message id="2215">
+        <source>+ v službe bez hodín   0 nulová správa   - chýba   o oneskorená   PoP pomocný, PP pravidelný, ZP zvláštny priekopník   Stav podľa posledných 6 mesiacov</source>
+        <translation>+ en service sans heures   0 rapport à zéro   - manquant   R en retard   PA auxiliaire, PP permanent, PS pionnier spécial   Statut sur les 6 derniers mois</translation>
+    </message>
+    <message id="2216">
+        <source>chýba</source>
+        <translation>manquant</translation>
+    </message>
+    <message id="2217">
+        <source>nulová správa</source>
+        <translation>rapport à zéro</translation>
+    </message>
+    <message id="2218">
+        <source>oneskorená</source>
+        <translation>en retard</translation>
+    </message>
+    <message id="2219">
+        <source>%1 hod.</source>
+        <translation>%1 h</translation>
+    </message>
+    <message id="2220">
+        <source>Odovzdané</source>
+        <translation>Rapports reçus</translation>
+    </message>
+    <message id="2221">
+        <source>V službe</source>
+        <translation>En service</translation>
+    </message>
+    <message id="2222">
+        <source>Hodiny</source>
+        <translation>Heures</translation>
+    </message>
+    <message id="2223">
+        <source>Biblické štúdiá</source>
+        <translation>Cours bibliques</translation>
+    </message>
+    <message id="2224">
+        <source>Pomocní priekopníci</source>
+        <translation>Pionniers auxiliaires</translation>
+    </message>
+    <message id="2225">
+        <source>Správu za %1 tu už zadať nemožno: list od tajomníka prijíma oneskorené správy len za mesiace roka %2.</source>
+        <translation>Le rapport %1 ne peut plus être saisi ici : la feuille du secrétaire n'accepte les rapports en retard que pour les mois de %2.</translation>
+    </message>
+    <message id="2226">
+        <source>Klávesy Ctrl+R ukážu rok skupiny: kto za posledných 12 mesiacov odovzdal správu, kto je nepravidelný alebo neaktívny, a súčty skupiny po mesiacoch. Šípkami prejdete na mesiac, Enter otvorí správu zvestovateľa za ten mesiac.</source>
+        <translation>Ctrl+R affiche l'année du groupe : qui a remis son rapport ces 12 derniers mois, qui est irrégulier ou inactif, et les totaux du groupe par mois. Les flèches mènent à un mois ; Entrée ouvre le rapport du proclamateur pour ce mois.</translation>
+    </message>
+    <message id="2227">
+        <source>Odovzdané správy po mesiacoch</source>
+        <translation>Rapports reçus par mois</translation>
+    </message>
+    <message id="2228">
+        <source>Správy zvestovateľov po mesiacoch</source>
+        <translation>Rapports des proclamateurs par mois</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Proclamateurs</translation>

@@ -633,6 +633,122 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Następny numer telefonu głosiciela</translation>
     </message>
+    <message id="2200">
+        <source>Rok skupiny na jeden pohľad...	Ctrl+R</source>
+        <translation>Rok grupy w skrócie...	Ctrl+R</translation>
+    </message>
+    <message id="2201">
+        <source>Skupina %1 - posledných 12 mesiacov: %2 - %3</source>
+        <translation>Grupa %1 - ostatnie 12 miesięcy: %2 - %3</translation>
+    </message>
+    <message id="2202">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Drukuj</translation>
+    </message>
+    <message id="2203">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message id="2204">
+        <source>Zvestovateľ</source>
+        <translation>Głosiciel</translation>
+    </message>
+    <message id="2205">
+        <source>Stav</source>
+        <translation>Status</translation>
+    </message>
+    <message id="2206">
+        <source>nepravidelný</source>
+        <translation>nieregularny</translation>
+    </message>
+    <message id="2207">
+        <source>neaktívny</source>
+        <translation>nieczynny</translation>
+    </message>
+    <message id="2208">
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message id="2209">
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message id="2210">
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message id="2211">
+        <source>o</source>
+        <translation>s</translation>
+    </message>
+    <message id="2212">
+        <source>PoP</source>
+        <translation>PP</translation>
+    </message>
+    <message id="2213">
+        <source>PP</source>
+        <translation>PS</translation>
+    </message>
+    <message id="2214">
+        <source>ZP</source>
+        <translation>PSp</translation>
+    </message>
+    <message id="2215">
+        <source>+ v službe bez hodín   0 nulová správa   - chýba   o oneskorená   PoP pomocný, PP pravidelný, ZP zvláštny priekopník   Stav podľa posledných 6 mesiacov</source>
+        <translation>+ w służbie bez godzin   0 sprawozdanie zerowe   - brak   s spóźnione   PP pomocniczy, PS stały, PSp specjalny pionier   Status z ostatnich 6 miesięcy</translation>
+    </message>
+    <message id="2216">
+        <source>chýba</source>
+        <translation>brak</translation>
+    </message>
+    <message id="2217">
+        <source>nulová správa</source>
+        <translation>sprawozdanie zerowe</translation>
+    </message>
+    <message id="2218">
+        <source>oneskorená</source>
+        <translation>spóźnione</translation>
+    </message>
+    <message id="2219">
+        <source>%1 hod.</source>
+        <translation>%1 godz.</translation>
+    </message>
+    <message id="2220">
+        <source>Odovzdané</source>
+        <translation>Oddane</translation>
+    </message>
+    <message id="2221">
+        <source>V službe</source>
+        <translation>W służbie</translation>
+    </message>
+    <message id="2222">
+        <source>Hodiny</source>
+        <translation>Godziny</translation>
+    </message>
+    <message id="2223">
+        <source>Biblické štúdiá</source>
+        <translation>Studia biblijne</translation>
+    </message>
+    <message id="2224">
+        <source>Pomocní priekopníci</source>
+        <translation>Pionierzy pomocniczy</translation>
+    </message>
+    <message id="2225">
+        <source>Správu za %1 tu už zadať nemožno: list od tajomníka prijíma oneskorené správy len za mesiace roka %2.</source>
+        <translation>Sprawozdania za %1 nie można już tu wpisać: arkusz od sekretarza przyjmuje spóźnione sprawozdania tylko za miesiące roku %2.</translation>
+    </message>
+    <message id="2226">
+        <source>Klávesy Ctrl+R ukážu rok skupiny: kto za posledných 12 mesiacov odovzdal správu, kto je nepravidelný alebo neaktívny, a súčty skupiny po mesiacoch. Šípkami prejdete na mesiac, Enter otvorí správu zvestovateľa za ten mesiac.</source>
+        <translation>Klawisze Ctrl+R pokazują rok grupy: kto w ostatnich 12 miesiącach oddał sprawozdanie, kto jest nieregularny lub nieczynny, oraz sumy grupy według miesięcy. Strzałkami przejdziesz do miesiąca, Enter otworzy sprawozdanie głosiciela za ten miesiąc.</translation>
+    </message>
+    <message id="2227">
+        <source>Odovzdané správy po mesiacoch</source>
+        <translation>Oddane sprawozdania według miesięcy</translation>
+    </message>
+    <message id="2228">
+        <source>Správy zvestovateľov po mesiacoch</source>
+        <translation>Sprawozdania głosicieli według miesięcy</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Głosiciele</translation>

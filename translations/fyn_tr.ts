@@ -633,6 +633,122 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <source>Ďalšie telefónne číslo zvestovateľa</source>
         <translation>Müjdecinin sonraki telefon numarası</translation>
     </message>
+    <message id="2200">
+        <source>Rok skupiny na jeden pohľad...	Ctrl+R</source>
+        <translation>Grubun yılı bir bakışta...	Ctrl+R</translation>
+    </message>
+    <message id="2201">
+        <source>Skupina %1 - posledných 12 mesiacov: %2 - %3</source>
+        <translation>Grup %1 - son 12 ay: %2 - %3</translation>
+    </message>
+    <message id="2202">
+        <source>&amp;Tlačiť</source>
+        <translation>&amp;Yazdır</translation>
+    </message>
+    <message id="2203">
+        <source>&amp;Zatvoriť</source>
+        <translation>&amp;Kapat</translation>
+    </message>
+    <message id="2204">
+        <source>Zvestovateľ</source>
+        <translation>Müjdeci</translation>
+    </message>
+    <message id="2205">
+        <source>Stav</source>
+        <translation>Durum</translation>
+    </message>
+    <message id="2206">
+        <source>nepravidelný</source>
+        <translation>düzensiz</translation>
+    </message>
+    <message id="2207">
+        <source>neaktívny</source>
+        <translation>faaliyetsiz</translation>
+    </message>
+    <message id="2208">
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message id="2209">
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message id="2210">
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message id="2211">
+        <source>o</source>
+        <translation>G</translation>
+    </message>
+    <message id="2212">
+        <source>PoP</source>
+        <translation>YÖ</translation>
+    </message>
+    <message id="2213">
+        <source>PP</source>
+        <translation>DÖ</translation>
+    </message>
+    <message id="2214">
+        <source>ZP</source>
+        <translation>ÖÖ</translation>
+    </message>
+    <message id="2215">
+        <source>+ v službe bez hodín   0 nulová správa   - chýba   o oneskorená   PoP pomocný, PP pravidelný, ZP zvláštny priekopník   Stav podľa posledných 6 mesiacov</source>
+        <translation>+ hizmette, saatsiz   0 sıfır rapor   - eksik   G geç   YÖ yardımcı, DÖ daimi, ÖÖ özel öncü   Durum son 6 aya göre</translation>
+    </message>
+    <message id="2216">
+        <source>chýba</source>
+        <translation>eksik</translation>
+    </message>
+    <message id="2217">
+        <source>nulová správa</source>
+        <translation>sıfır rapor</translation>
+    </message>
+    <message id="2218">
+        <source>oneskorená</source>
+        <translation>geç</translation>
+    </message>
+    <message id="2219">
+        <source>%1 hod.</source>
+        <translation>%1 saat</translation>
+    </message>
+    <message id="2220">
+        <source>Odovzdané</source>
+        <translation>Verilen raporlar</translation>
+    </message>
+    <message id="2221">
+        <source>V službe</source>
+        <translation>Hizmette</translation>
+    </message>
+    <message id="2222">
+        <source>Hodiny</source>
+        <translation>Saat</translation>
+    </message>
+    <message id="2223">
+        <source>Biblické štúdiá</source>
+        <translation>Kutsal Kitap tetkikleri</translation>
+    </message>
+    <message id="2224">
+        <source>Pomocní priekopníci</source>
+        <translation>Yardımcı öncüler</translation>
+    </message>
+    <message id="2225">
+        <source>Správu za %1 tu už zadať nemožno: list od tajomníka prijíma oneskorené správy len za mesiace roka %2.</source>
+        <translation>%1 raporu artık buraya girilemez: sekreterin listesi geç raporları yalnızca %2 yılının ayları için kabul eder.</translation>
+    </message>
+    <message id="2226">
+        <source>Klávesy Ctrl+R ukážu rok skupiny: kto za posledných 12 mesiacov odovzdal správu, kto je nepravidelný alebo neaktívny, a súčty skupiny po mesiacoch. Šípkami prejdete na mesiac, Enter otvorí správu zvestovateľa za ten mesiac.</source>
+        <translation>Ctrl+R grubun yılını gösterir: son 12 ayda kimin rapor verdiği, kimin düzensiz ya da faaliyetsiz olduğu ve grubun aylık toplamları. Ok tuşlarıyla bir aya gidin; Enter o ay için müjdecinin raporunu açar.</translation>
+    </message>
+    <message id="2227">
+        <source>Odovzdané správy po mesiacoch</source>
+        <translation>Aylara göre verilen raporlar</translation>
+    </message>
+    <message id="2228">
+        <source>Správy zvestovateľov po mesiacoch</source>
+        <translation>Müjdecilerin aylık raporları</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Müjdeciler</translation>

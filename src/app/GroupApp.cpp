@@ -3,6 +3,7 @@
 #include "CommandLineTool.h"
 #include "CsvExport.h"
 #include "DeferredContactLog.h"
+#include "DeferredGroupYear.h"
 #include "DeferredPrinterAccess.h"
 #include "Dialer.h"
 #include "InstalledLanguage.h"
@@ -42,6 +43,7 @@ constexpr const char* kUsage =
     "Usage: fyn [SHEET.t09]\n"
     "       fyn --pdf OUT.pdf SHEET.t09\n"
     "       fyn --csv OUT.csv SHEET.t09\n"
+    "       fyn --year-pdf OUT.pdf SHEET.t09\n"
     "\n"
     "Fyn collects the monthly field-service reports of a preaching group in the sheet file\n"
     "that the congregation secretary's program sends, and writes the updated sheet back.\n"
@@ -54,6 +56,10 @@ constexpr const char* kUsage =
     "              write the report month's table (one row per publisher and a totals row;\n"
     "              UTF-8, commas) to OUT.csv for spreadsheet programs and exit; no window,\n"
     "              no change to the settings or the sheet; OUT - is stdout\n"
+    "  --year-pdf OUT.pdf SHEET.t09\n"
+    "              write the group's last twelve months (who reported, who became irregular\n"
+    "              or inactive, the group's monthly totals; A4 landscape) to OUT.pdf and exit;\n"
+    "              no window, no change to the settings or the sheet; OUT - is stdout\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
@@ -68,7 +74,7 @@ constexpr const char* kUsage =
 
 // The options Fyn knows; any other argument that begins with "--" is a typing error, which must
 // not be taken for part of a sheet's path.
-constexpr const char* kOptions[] = {"--help", "--version", "--pdf", "--csv"};
+constexpr const char* kOptions[] = {"--help", "--version", "--pdf", "--csv", "--year-pdf"};
 
 const char* unknownOption(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
@@ -112,7 +118,9 @@ using Export = QString (*)(const QString& output, const QString& sheet, const Cl
 int runExport(int argc, char** argv, const char* option, CommandLineTool::Needs needs,
               Export exporter) {
     if (argc != 4 || std::strcmp(argv[1], option) != 0) {
-        std::fprintf(stderr, "Usage: fyn %s OUT.%s SHEET.t09\n", option, option + 2);
+        // The file type is the option's last word: --pdf and --year-pdf both write a PDF.
+        std::fprintf(stderr, "Usage: fyn %s OUT.%s SHEET.t09\n", option,
+                     std::strrchr(option, '-') + 1);
         return kUsageError;
     }
     // The paths are taken before Qt sees the arguments, as it removes those it knows.
@@ -160,6 +168,10 @@ int GroupApp::run(int argc, char** argv) {
     }
     if (hasArgument(argc, argv, "--pdf")) {
         return runExport(argc, argv, "--pdf", CommandLineTool::Needs::Fonts, &PdfExport::Run);
+    }
+    if (hasArgument(argc, argv, "--year-pdf")) {
+        return runExport(argc, argv, "--year-pdf", CommandLineTool::Needs::Fonts,
+                         &DeferredGroupYear::WritePdf);
     }
     if (hasArgument(argc, argv, "--csv")) {
         return runExport(argc, argv, "--csv", CommandLineTool::Needs::Nothing, &CsvExport::Run);

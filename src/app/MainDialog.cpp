@@ -4,6 +4,7 @@
 #include "Clock.h"
 #include "ContactStore.h"
 #include "ControlIds.h"
+#include "DeferredGroupYear.h"
 #include "DeferredSheetPrinter.h"
 #include "Dialer.h"
 #include "DialogBuilder.h"
@@ -21,6 +22,7 @@
 #include "StringTable.h"
 #include "TextIds.h"
 #include "WindowIcon.h"
+#include "YearContext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,6 +57,7 @@ MainDialog::MainDialog(const Services& services, QString commandLine, QWidget* p
     connectControls();
     addAboutEntry();
     addReminderEntry();
+    addYearEntry();
 }
 
 MainDialog::~MainDialog() = default;
@@ -139,6 +142,16 @@ void MainDialog::addReminderEntry() {
     for (QWidget* widget : {static_cast<QWidget*>(this), static_cast<QWidget*>(list_)}) {
         widget->addAction(remind);
         widget->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+}
+
+void MainDialog::addYearEntry() {
+    auto* year = new QAction(services_.strings.text(text::kYearEntry), this);
+    year->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    year->setShortcutContext(Qt::WindowShortcut);
+    connect(year, &QAction::triggered, this, &MainDialog::ShowGroupYear);
+    for (QWidget* widget : {static_cast<QWidget*>(this), static_cast<QWidget*>(list_)}) {
+        widget->addAction(year);
     }
 }
 
@@ -361,6 +374,18 @@ void MainDialog::RemindMissing() {
     focusList();
 }
 
+void MainDialog::ShowGroupYear() {
+    if (model_.sheet().publisherCount() == 0) {
+        return;
+    }
+    DeferredSheetPrinter printer(services_.printers, services_.messages, services_.strings);
+    DeferredGroupYear::Show({model_.sheet(), model_.wording(), services_.strings,
+                             services_.messages, printer,
+                             [this](int index, int month) { openReportDialog(index, month); }},
+                            this);
+    focusList();
+}
+
 void MainDialog::SendUpdatedSheet() {
     SheetSender({model_.sheet(), model_.wording(), services_.messages, services_.strings,
                  services_.mailers,
@@ -371,13 +396,16 @@ void MainDialog::SendUpdatedSheet() {
         .SendUpdatedSheet();
 }
 
-void MainDialog::openReportDialog(int index) {
+void MainDialog::openReportDialog(int index, int month) {
     const ReportDialog::Context context{model_.sheet(), model_.wording(), services_.strings,
                                         services_.messages, [this](const QString& publisherName) {
                                             model_.ReportAccepted(publisherName);
                                             showState();
                                         }};
     ReportDialog dialog(context, index, this);
+    if (month >= 0 && month != model_.sheet().reportMonth) {
+        dialog.ChangeMonth(month);
+    }
     dialog.exec();
 }
 

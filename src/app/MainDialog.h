@@ -57,6 +57,8 @@ public:
     void ShowAbout();
     // Ctrl+E: the reminder dialog for everyone still missing.
     void RemindMissing();
+    // Ctrl+R: the group's last twelve months.
+    void ShowGroupYear();
     // Writes the sheet back and stores the settings; false when the user chose to stay.
     bool CloseProgram();
 
@@ -87,13 +89,15 @@ private:
     void connectControls();
     void addAboutEntry();
     void addReminderEntry();
+    void addYearEntry();
     // Records what became of a contact with the publisher described; a box tells the log's
     // first failure in this run.
     void recordContact(const Contact& contact);
     Contact describeContact(int index, Contact::Channel channel, const QString& address);
     // True when the publisher was reminded within a day; lastReminder then says when and how.
     bool remindedRecently(int index, QString& lastReminder);
-    void openReportDialog(int index);
+    // On month, an earlier month of the report month's year, when it is not -1.
+    void openReportDialog(int index, int month = -1);
 
     Services services_;
     QString commandLine_;

@@ -163,6 +163,7 @@ void MainWindowModel::ShowHelpTips() {
     for (int id = text::kHelpFirst; id <= text::kHelpLast; ++id) {
         tips += services_.strings.text(id);
     }
+    tips += services_.strings.text(text::kYearHelp);
     services_.messages.inform(tips, MessageBoxes::Icon::Information);
 }
 

@@ -251,6 +251,12 @@ void ReportDialog::CloseMonthList() {
     }
 }
 
+void ReportDialog::ChangeMonth(int month) {
+    OpenMonthList();
+    monthList_->setCurrentRow(month);
+    CloseMonthList();
+}
+
 void ReportDialog::OpenRemarks() {
     model_.OpenRemarks();
     remarksField_->setText(model_.remarkText());

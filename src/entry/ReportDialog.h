@@ -24,6 +24,9 @@ public:
 
     ReportDialog(const Context& context, int publisherIndex, QWidget* parent = nullptr);
 
+    // Shows another month as choosing it in the month list does, with the list's warnings.
+    void ChangeMonth(int month);
+
     const ReportEntryModel& model() const { return model_; }
 
 protected:

@@ -9,7 +9,7 @@ namespace fyn {
 // late, so each module says which set of entries it was built for, and PrivateModule refuses
 // one that says another. Raise the number whenever an entry is added, removed or changes its
 // signature, or a type that crosses it changes its layout.
-inline constexpr int kModuleInterfaceVersion = 1;
+inline constexpr int kModuleInterfaceVersion = 2;
 
 } // namespace fyn
 

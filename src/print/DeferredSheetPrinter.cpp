@@ -4,6 +4,7 @@
 #include "PrintingModule.h"
 #include "PrivateModule.h"
 #include "StringTable.h"
+#include "TextCodec.h"
 #include "TextIds.h"
 
 namespace fyn {
@@ -18,11 +19,14 @@ SheetPrinting* DeferredSheetPrinter::loaded() {
     if (!printer_) {
         PrivateModule module(QStringLiteral("printing"));
         auto* create = module.function<decltype(fynCreateSheetPrinter)>("fynCreateSheetPrinter");
-        if (create == nullptr) {
+        auto* useCodePage =
+            module.function<decltype(fynUsePrintingCodePage)>("fynUsePrintingCodePage");
+        if (create == nullptr || useCodePage == nullptr) {
             messages_.inform(strings_.text(text::kModuleMissing, {module.errorString()}),
                              MessageBoxes::Icon::Warning);
             return nullptr;
         }
+        useCodePage(TextCodec::codePage());
         printer_.reset(create(printers_, messages_, strings_));
     }
     return printer_.get();
@@ -31,6 +35,11 @@ SheetPrinting* DeferredSheetPrinter::loaded() {
 bool DeferredSheetPrinter::PrintSheet(const PrintSource& source) {
     SheetPrinting* printer = loaded();
     return printer != nullptr && printer->PrintSheet(source);
+}
+
+bool DeferredSheetPrinter::PrintDocument(const PagedDocument& document) {
+    SheetPrinting* printer = loaded();
+    return printer != nullptr && printer->PrintDocument(document);
 }
 
 bool DeferredSheetPrinter::PrinterSetup(QWidget* parent, const PrintSource& source) {

@@ -20,6 +20,7 @@ public:
     ~DeferredSheetPrinter() override;
 
     bool PrintSheet(const PrintSource& source) override;
+    bool PrintDocument(const PagedDocument& document) override;
     bool PrinterSetup(QWidget* parent, const PrintSource& source) override;
 
 private:

@@ -2,6 +2,11 @@
 
 #include "QtPrinterAccess.h"
 #include "SheetPrinter.h"
+#include "TextCodec.h"
+
+void fynUsePrintingCodePage(const QString& codePage) {
+    fyn::TextCodec::useCodePage(codePage);
+}
 
 fyn::PrinterAccess* fynCreatePrinterAccess() {
     return new fyn::QtPrinterAccess;

@@ -18,8 +18,6 @@ namespace {
 constexpr int kAuxiliaryPioneer = 1;
 constexpr int kCheckBoxDivisor = 7;
 
-const QString kFace = QStringLiteral("Arial");
-
 // The positions of the table, fixed for the whole run once the left margin is final.
 struct Columns {
     int left = 0;       // L
@@ -53,20 +51,7 @@ Columns computeColumns(const PageMetrics& metrics) {
 
 FontSpec layoutFont(const DrawingSurface& surface, int tenths, bool bold,
                     const PrintSource& source) {
-    FontSpec font = FontSpec::ofPointSize(surface.dpiY(), tenths, kFace);
-    SurfaceRoutines::ApplyFontLanguage(font, bold, source.wording.languageCode());
-    return font;
-}
-
-// A page starts with the font selected before it, whatever the device does at a page start.
-void carryFontAcrossPage(DrawingSurface& surface, bool pageBreak) {
-    const FontSpec carried =
-        surface.selectFont(FontSpec::stockFont(FontSpec::Stock::DeviceDefault));
-    if (pageBreak) {
-        surface.endPage();
-    }
-    surface.startPage();
-    surface.selectFont(carried);
+    return SurfaceRoutines::LayoutFont(surface, tenths, bold, source.wording.languageCode());
 }
 
 void drawColumnHeadings(DrawingSurface& surface, const PageMetrics& metrics, const Columns& columns,
@@ -167,7 +152,7 @@ bool rowPassesPrintableHeight(const DrawingSurface& surface, const Columns& colu
 
 void startPage(DrawingSurface& surface, PageMetrics& metrics, const Columns& columns,
                const PrintSource& source, std::uint16_t headingLineHeight, bool firstPage) {
-    carryFontAcrossPage(surface, !firstPage);
+    SurfaceRoutines::StartPageKeepingFont(surface, !firstPage);
     metrics.lineHeight = headingLineHeight;
     SheetPage::DrawPageHeader(surface, metrics, source);
     drawColumnHeadings(surface, metrics, columns, source, firstPage);

@@ -2,7 +2,7 @@
 
 #include "PainterSurface.h"
 #include "SavedFile.h"
-#include "SheetPage.h"
+#include "SheetDocument.h"
 #include "SheetPrinter.h"
 
 #include <QBuffer>
@@ -13,18 +13,15 @@
 
 namespace fyn {
 
-QPageLayout SheetPdf::A4WithoutMargins() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+QPageLayout SheetPdf::A4WithoutMargins(QPageLayout::Orientation orientation) {
+    return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(0, 0, 0, 0));
 }
 
-bool SheetPdf::Render(QIODevice& device, const PrintSource& source, const QPageLayout& page) {
-    PageMetrics metrics;
-    metrics.title = SheetPage::Title(source);
-
+bool SheetPdf::Render(QIODevice& device, const PagedDocument& document, const QPageLayout& page) {
     QPdfWriter writer(&device);
     writer.setResolution(SheetPrinter::kResolution);
     writer.setPageLayout(page);
-    writer.setTitle(metrics.title);
+    writer.setTitle(document.title());
     writer.setCreator(QStringLiteral("Fyn"));
 
     QPainter painter;
@@ -32,23 +29,30 @@ bool SheetPdf::Render(QIODevice& device, const PrintSource& source, const QPageL
         return false;
     }
     PainterSurface surface(painter, &writer);
-    SheetPage::MeasurePage(surface, metrics);
-    surface.startDoc();
-    SheetPage::RenderSheet(surface, metrics, source);
+    document.Render(surface);
     // The surface's end of the document would drop the answer.
     return painter.end();
 }
 
-QString SheetPdf::WriteFile(const QString& path, const PrintSource& source,
+bool SheetPdf::Render(QIODevice& device, const PrintSource& source, const QPageLayout& page) {
+    return Render(device, SheetDocument(source), page);
+}
+
+QString SheetPdf::WriteFile(const QString& path, const PagedDocument& document,
                             const QPageLayout& page) {
     // The PDF writer checks none of its writes, so the PDF is drawn in memory first.
     QByteArray pdf;
     QBuffer memory(&pdf);
     memory.open(QIODevice::WriteOnly);
-    if (!Render(memory, source, page)) {
+    if (!Render(memory, document, page)) {
         return QStringLiteral("the PDF could not be drawn");
     }
     return SavedFile::Write(path, pdf);
+}
+
+QString SheetPdf::WriteFile(const QString& path, const PrintSource& source,
+                            const QPageLayout& page) {
+    return WriteFile(path, SheetDocument(source), page);
 }
 
 } // namespace fyn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PagedDocument.h"
 #include "PrintSource.h"
 
 #include <QPageLayout>
@@ -9,18 +10,23 @@ class QIODevice;
 
 namespace fyn {
 
-// The printed list as a PDF at the printers' resolution: A4 with the origin at the page's
-// corner, or the page a printer setup chose.
+// Printed pages as a PDF at the printers' resolution: A4 with the origin at the page's corner,
+// or the page a printer setup chose.
 class SheetPdf {
 public:
-    static QPageLayout A4WithoutMargins();
+    static QPageLayout
+    A4WithoutMargins(QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
     // False when painting could not start or finish; the device's own errors are its owner's
     // to check.
+    static bool Render(QIODevice& device, const PagedDocument& document,
+                       const QPageLayout& page = A4WithoutMargins());
     static bool Render(QIODevice& device, const PrintSource& source,
                        const QPageLayout& page = A4WithoutMargins());
     // The same into a file, which is replaced only once the new one is complete: answers why
     // it could not be, or nothing.
+    static QString WriteFile(const QString& path, const PagedDocument& document,
+                             const QPageLayout& page = A4WithoutMargins());
     static QString WriteFile(const QString& path, const PrintSource& source,
                              const QPageLayout& page = A4WithoutMargins());
 };

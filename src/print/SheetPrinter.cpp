@@ -4,7 +4,7 @@
 #include "MessageBoxes.h"
 #include "PainterSurface.h"
 #include "PrinterAccess.h"
-#include "SheetPage.h"
+#include "SheetDocument.h"
 #include "SheetPdf.h"
 #include "StringTable.h"
 #include "TextIds.h"
@@ -21,8 +21,33 @@ SheetPrinter::SheetPrinter(PrinterAccess& printers, MessageBoxes& messages,
     : printers_(printers), messages_(messages), strings_(strings) {}
 
 bool SheetPrinter::PrintSheet(const PrintSource& source) {
-    PageMetrics metrics;
-    metrics.title = SheetPage::Title(source);
+    return PrintDocument(SheetDocument(source));
+}
+
+namespace {
+
+// The page turned for one job and back after it, whatever becomes of the job.
+class PageTurn {
+public:
+    PageTurn(QPrinter& printer, bool landscape)
+        : printer_(printer), before_(printer.pageLayout().orientation()) {
+        if (landscape) {
+            printer_.setPageOrientation(QPageLayout::Landscape);
+        }
+    }
+    ~PageTurn() { printer_.setPageOrientation(before_); }
+    PageTurn(const PageTurn&) = delete;
+    PageTurn& operator=(const PageTurn&) = delete;
+
+private:
+    QPrinter& printer_;
+    QPageLayout::Orientation before_;
+};
+
+} // namespace
+
+bool SheetPrinter::PrintDocument(const PagedDocument& document) {
+    const QString title = document.title();
 
     const PrinterAccess::Current current = printers_.currentPrinter();
     if (current.state == PrinterAccess::State::NoPrinter) {
@@ -34,10 +59,11 @@ bool SheetPrinter::PrintSheet(const PrintSource& source) {
         return false;
     }
     QPrinter& printer = *current.printer;
+    const PageTurn turn(printer, document.landscape());
     printer.setResolution(kResolution);
-    printer.setDocName(metrics.title);
+    printer.setDocName(title);
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        return printToFile(printer, source);
+        return printToFile(printer, document);
     }
 
     QPainter painter;
@@ -46,9 +72,7 @@ bool SheetPrinter::PrintSheet(const PrintSource& source) {
         return false;
     }
     PainterSurface surface(painter, &printer);
-    SheetPage::MeasurePage(surface, metrics);
-    surface.startDoc();
-    SheetPage::RenderSheet(surface, metrics, source);
+    document.Render(surface);
     // The surface's end of the document would drop the answer: a job the print system did not
     // take is not printed.
     if (!painter.end()) {
@@ -58,11 +82,11 @@ bool SheetPrinter::PrintSheet(const PrintSource& source) {
     return true;
 }
 
-bool SheetPrinter::printToFile(const QPrinter& printer, const PrintSource& source) {
+bool SheetPrinter::printToFile(const QPrinter& printer, const PagedDocument& document) {
     // Qt's PDF printer writes over the old file as it goes and neither checks nor reports its
     // writes: a full disk would leave a cut-short PDF without a word.
     const QString path = printer.outputFileName();
-    const QString failure = SheetPdf::WriteFile(path, source, printer.pageLayout());
+    const QString failure = SheetPdf::WriteFile(path, document, printer.pageLayout());
     if (!failure.isEmpty()) {
         messages_.inform(strings_.text(text::kPrintToFileFailed, {path, failure}));
         return false;

@@ -23,6 +23,8 @@ public:
     SheetPrinter(PrinterAccess& printers, MessageBoxes& messages, const StringTable& strings);
 
     bool PrintSheet(const PrintSource& source) override;
+    // A landscape document turns the printer's page for its job only.
+    bool PrintDocument(const PagedDocument& document) override;
     // Proposes OutputFile(source) for printing to a file.
     bool PrinterSetup(QWidget* parent, const PrintSource& source) override;
 
@@ -30,7 +32,7 @@ public:
     static QString OutputFile(const PrintSource& source);
 
 private:
-    bool printToFile(const QPrinter& printer, const PrintSource& source);
+    bool printToFile(const QPrinter& printer, const PagedDocument& document);
 
     PrinterAccess& printers_;
     MessageBoxes& messages_;

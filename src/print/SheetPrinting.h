@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PagedDocument.h"
 #include "PrintSource.h"
 
 class QWidget;
@@ -14,6 +15,8 @@ public:
 
     // True when the job went to the printer; otherwise the user was told why.
     virtual bool PrintSheet(const PrintSource& source) = 0;
+    // Any other pages, on the same printer, with the same answers.
+    virtual bool PrintDocument(const PagedDocument& document) = 0;
     virtual bool PrinterSetup(QWidget* parent, const PrintSource& source) = 0;
 };
 

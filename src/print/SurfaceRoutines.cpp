@@ -27,6 +27,23 @@ void SurfaceRoutines::ApplyFontLanguage(FontSpec& font, bool bold, const QString
     }
 }
 
+FontSpec SurfaceRoutines::LayoutFont(const DrawingSurface& surface, int tenths, bool bold,
+                                     const QString& languageCode) {
+    FontSpec font = FontSpec::ofPointSize(surface.dpiY(), tenths, QStringLiteral("Arial"));
+    ApplyFontLanguage(font, bold, languageCode);
+    return font;
+}
+
+void SurfaceRoutines::StartPageKeepingFont(DrawingSurface& surface, bool pageBreak) {
+    const FontSpec carried =
+        surface.selectFont(FontSpec::stockFont(FontSpec::Stock::DeviceDefault));
+    if (pageBreak) {
+        surface.endPage();
+    }
+    surface.startPage();
+    surface.selectFont(carried);
+}
+
 void SurfaceRoutines::DrawGrid(DrawingSurface& surface, const GridSpec& grid) {
     if (grid.columnX.empty()) {
         return;

@@ -24,6 +24,12 @@ public:
     // Gives font the character set of the interface language (an exact, case-sensitive code)
     // and, when bold, the weight 700.
     static void ApplyFontLanguage(FontSpec& font, bool bold, const QString& languageCode);
+    // The printed layouts' Arial of a size in tenths of a point, so applied.
+    static FontSpec LayoutFont(const DrawingSurface& surface, int tenths, bool bold,
+                               const QString& languageCode);
+    // Starts a page (ending the one before on a page break) with the font selected before it,
+    // whatever the device does at a page start.
+    static void StartPageKeepingFont(DrawingSurface& surface, bool pageBreak);
 
     static void DrawGrid(DrawingSurface& surface, const GridSpec& grid);
 

@@ -227,6 +227,42 @@ std::map<int, QString> slovakTexts() {
                               "nepozná (ukazujú sa ako \uFFFD). List je zrejme v inom kódovaní: "
                               "nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, "
                               "napríklad CodePage=windows-1250.")},
+        // The group's year.
+        {2200, QStringLiteral("Rok skupiny na jeden pohľad...\tCtrl+R")},
+        {2201, QStringLiteral("Skupina %1 - posledných 12 mesiacov: %2 - %3")},
+        {2202, QStringLiteral("&Tlačiť")},
+        {2203, QStringLiteral("&Zatvoriť")},
+        {2204, QStringLiteral("Zvestovateľ")},
+        {2205, QStringLiteral("Stav")},
+        {2206, QStringLiteral("nepravidelný")},
+        {2207, QStringLiteral("neaktívny")},
+        {2208, QStringLiteral("+")},
+        {2209, QStringLiteral("0")},
+        {2210, QStringLiteral("-")},
+        {2211, QStringLiteral("o")},
+        {2212, QStringLiteral("PoP")},
+        {2213, QStringLiteral("PP")},
+        {2214, QStringLiteral("ZP")},
+        {2215, QStringLiteral("+ v službe bez hodín   0 nulová správa   - chýba   o oneskorená   "
+                              "PoP pomocný, PP pravidelný, ZP zvláštny priekopník   Stav podľa "
+                              "posledných 6 mesiacov")},
+        {2216, QStringLiteral("chýba")},
+        {2217, QStringLiteral("nulová správa")},
+        {2218, QStringLiteral("oneskorená")},
+        {2219, QStringLiteral("%1 hod.")},
+        {2220, QStringLiteral("Odovzdané")},
+        {2221, QStringLiteral("V službe")},
+        {2222, QStringLiteral("Hodiny")},
+        {2223, QStringLiteral("Biblické štúdiá")},
+        {2224, QStringLiteral("Pomocní priekopníci")},
+        {2225, QStringLiteral("Správu za %1 tu už zadať nemožno: list od tajomníka prijíma "
+                              "oneskorené správy len za mesiace roka %2.")},
+        {2226, QStringLiteral("Klávesy Ctrl+R ukážu rok skupiny: kto za posledných 12 "
+                              "mesiacov odovzdal správu, kto je nepravidelný alebo neaktívny, a "
+                              "súčty skupiny po mesiacoch. Šípkami prejdete na mesiac, Enter "
+                              "otvorí správu zvestovateľa za ten mesiac.")},
+        {2227, QStringLiteral("Odovzdané správy po mesiacoch")},
+        {2228, QStringLiteral("Správy zvestovateľov po mesiacoch")},
         // Texts that the Windows design kept in English outside the table, under their ids.
         {61700, QStringLiteral("Zadajte kladné celé číslo.")},
         {61701, QStringLiteral("Zadajte celé číslo od %1 do %2.")},

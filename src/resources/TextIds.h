@@ -138,6 +138,34 @@ inline constexpr int kPreviewPageName = 2303;
 inline constexpr int kNextPageName = 2304;
 inline constexpr int kPreviousPageName = 2305;
 
+// The group's year: the window's entry, title and buttons, the table's headings, the statuses,
+// the cell marks (auxiliary, regular and special pioneer in order) and their names in words, the
+// totals rows in order, a month the report dialog cannot reach, and the line of the help tips.
+inline constexpr int kYearEntry = 2200;
+inline constexpr int kYearTitle = 2201;
+inline constexpr int kYearPrintButton = 2202;
+inline constexpr int kYearCloseButton = 2203;
+inline constexpr int kYearNameHeading = 2204;
+inline constexpr int kYearStatusHeading = 2205;
+inline constexpr int kYearIrregular = 2206;
+inline constexpr int kYearInactive = 2207;
+inline constexpr int kYearMarkInService = 2208;
+inline constexpr int kYearMarkZero = 2209;
+inline constexpr int kYearMarkMissing = 2210;
+inline constexpr int kYearMarkLate = 2211;
+inline constexpr int kYearMarkAuxiliary = 2212;
+inline constexpr int kYearLegend = 2215;
+inline constexpr int kYearMissingName = 2216;
+inline constexpr int kYearZeroName = 2217;
+inline constexpr int kYearLateName = 2218;
+inline constexpr int kYearHoursName = 2219;
+inline constexpr int kYearTotalsFirst = 2220;
+inline constexpr int kYearTotalsLast = 2224;
+inline constexpr int kYearUnreachable = 2225;
+inline constexpr int kYearHelp = 2226;
+inline constexpr int kYearChartName = 2227;
+inline constexpr int kYearGridName = 2228;
+
 // Texts that the Windows design kept in English outside the table; they keep its ids.
 inline constexpr int kPositiveInteger = 61700;
 inline constexpr int kIntegerBetween = 61701;

@@ -276,8 +276,9 @@ void TestDialogBuilder::keysInEveryLanguage() {
     std::map<int, std::map<int, int>> fromTable{
         {report, {{129, kChangeMonthCaption}}},
         {DialogTemplates::kRemindersId, {{1, kRemindSendButton}, {2, kRemindCloseButton}}},
+        {DialogTemplates::kYearId, {{3, kYearPrintButton}, {2, kYearCloseButton}}},
         {0, {{1, kYesButton}, {2, kNoButton}}}};
-    for (const int dialogId : {100, 102, report, 115, 120, 0}) {
+    for (const int dialogId : {100, 102, report, 115, 120, 121, 0}) {
         std::map<int, QString> captions;
         if (const DialogTemplate* dialog = DialogTemplates::byId(dialogId))
             for (const ControlTemplate& control : dialog->translated().controls)

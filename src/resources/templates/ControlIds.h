@@ -75,4 +75,14 @@ enum : int {
 };
 } // namespace ReminderControl
 
+namespace YearControl {
+enum : int {
+    Close = 2,
+    Print = 3,
+    Grid = 130,
+    Chart = 131,
+    Legend = 1000,
+};
+} // namespace YearControl
+
 } // namespace fyn
