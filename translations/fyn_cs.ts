@@ -773,6 +773,10 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <source>Predchádzajúca strana</source>
         <translation>Předchozí strana</translation>
     </message>
+    <message id="2306">
+        <source>pravidelný</source>
+        <translation>pravidelný</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Zadejte kladné celé číslo.</translation>

@@ -773,6 +773,10 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <source>Predchádzajúca strana</source>
         <translation>Προηγούμενη σελίδα</translation>
     </message>
+    <message id="2306">
+        <source>pravidelný</source>
+        <translation>τακτικός</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Πληκτρολογήστε θετικό ακέραιο αριθμό.</translation>

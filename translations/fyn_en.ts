@@ -773,6 +773,10 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <source>Predchádzajúca strana</source>
         <translation>Previous page</translation>
     </message>
+    <message id="2306">
+        <source>pravidelný</source>
+        <translation>regular</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Please enter a positive integer.</translation>

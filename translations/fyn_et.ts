@@ -773,6 +773,10 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <source>Predchádzajúca strana</source>
         <translation>Eelmine lehekülg</translation>
     </message>
+    <message id="2306">
+        <source>pravidelný</source>
+        <translation>regulaarne</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Sisestage positiivne täisarv.</translation>

@@ -773,6 +773,10 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?
         <source>Predchádzajúca strana</source>
         <translation>Page précédente</translation>
     </message>
+    <message id="2306">
+        <source>pravidelný</source>
+        <translation>régulier</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Entrez un nombre entier positif.</translation>

@@ -773,6 +773,10 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <source>Predchádzajúca strana</source>
         <translation>Poprzednia strona</translation>
     </message>
+    <message id="2306">
+        <source>pravidelný</source>
+        <translation>regularny</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Wpisz dodatnią liczbę całkowitą.</translation>

@@ -773,6 +773,10 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <source>Predchádzajúca strana</source>
         <translation>Önceki sayfa</translation>
     </message>
+    <message id="2306">
+        <source>pravidelný</source>
+        <translation>düzenli</translation>
+    </message>
     <message id="61700">
         <source>Zadajte kladné celé číslo.</source>
         <translation>Pozitif bir tamsayı girin.</translation>

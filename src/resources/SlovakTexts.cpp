@@ -199,6 +199,7 @@ std::map<int, QString> slovakTexts() {
         {2303, QStringLiteral("%1, strana %2 z %3")},
         {2304, QStringLiteral("Ďalšia strana")},
         {2305, QStringLiteral("Predchádzajúca strana")},
+        {2306, QStringLiteral("pravidelný")},
         // A sheet that could not be written or read, and why.
         {2130, QStringLiteral("Správy sa nepodarilo uložiť do súboru %1: %2.")},
         {2131, QStringLiteral("Súbor %1 sa nedá otvoriť: %2.")},

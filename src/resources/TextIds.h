@@ -137,6 +137,9 @@ inline constexpr int kReminderListName = 2302;
 inline constexpr int kPreviewPageName = 2303;
 inline constexpr int kNextPageName = 2304;
 inline constexpr int kPreviousPageName = 2305;
+// What a screen reader reads for a publisher of the group's year who is neither irregular nor
+// inactive.
+inline constexpr int kYearRegularName = 2306;
 
 // The group's year: the window's entry, title and buttons, the table's headings, the statuses,
 // the cell marks (auxiliary, regular and special pioneer in order) and their names in words, the

@@ -46,9 +46,13 @@ void YearGrid::Fill(const YearWording& wording) {
     QFont pioneerFont = font();
     pioneerFont.setBold(true);
     setRowCount(count);
+    // The hidden row headers carry the names too: a screen reader announces a cell's row by its
+    // header.
+    QStringList names;
     for (int row = 0; row < count; ++row) {
         const int index = row + 1;
         auto* name = new QTableWidgetItem(wording.wording().PublisherName(index, true));
+        names << name->text();
         setItem(row, kNameColumn, name);
         for (int column = 0; column < GroupYear::kMonths; ++column) {
             const GroupYear::Cell cell = year.cell(index, column);
@@ -74,8 +78,13 @@ void YearGrid::Fill(const YearWording& wording) {
         if (year.status(index) == GroupYear::Status::Inactive) {
             status->setFont(pioneerFont);
         }
+        // An empty cell would be read as nothing at all.
+        if (year.status(index) == GroupYear::Status::Regular) {
+            status->setData(Qt::AccessibleTextRole, strings.text(text::kYearRegularName));
+        }
         setItem(row, kStatusColumn, status);
     }
+    setVerticalHeaderLabels(names);
     setCurrentIndex(current.isValid()
                         ? model()->index(current.row(), current.column())
                         : model()->index(0, kFirstMonthColumn + GroupYear::kMonths - 1));

@@ -34,6 +34,7 @@ LANGUAGES = {
             ('key', 'Return', 'list item', 'Ďurica, Peter'),
         ],
         'previewRow': 'Ján Novák; v službe: Áno; Hod: 64; Poznámky: 5 +H',
+        'yearHeaders': ('Novák, Ján', '2025 dec'),
     },
     'en': {
         'preview': 'Preview and print the report list',
@@ -48,6 +49,7 @@ LANGUAGES = {
             ('key', 'Return', 'list item', 'Ďurica, Peter'),
         ],
         'previewRow': 'Ján Novák; shared: Yes; Hrs: 64; Remarks: 5 +H',
+        'yearHeaders': ('Novák, Ján', '2025 Dec'),
     },
 }
 
@@ -175,22 +177,30 @@ def main():
 
         # Each window a user opens from the main one, checked and closed with Esc.
         previewRows = []
+        yearHeaders = []
 
         def visit(what, opener):
             before = windows(app)
             opener()
             window = newWindow(app, before, what)
             check(window, counts, problems)
-            # The painted page is read as a list of its rows.
+            # The painted page is read as a list of its rows, the year as a table whose rows
+            # are headed by the publishers and columns by the months.
             previewRows.extend(node.getChildAtIndex(0).name for node in descendants(window)
                                if node.getRoleName() == 'list' and node.childCount > 0
                                and what == 'the preview')
+            for node in descendants(window):
+                if node.getRoleName() == 'table':
+                    table = node.queryTable()
+                    yearHeaders.append((table.getRowHeader(0).name,
+                                        table.getColumnHeader(1).name.replace('\n', ' ')))
             key('Escape')
             waitFor(what + ' to close', lambda: windows(app) == [main])
             refocus(process.pid)
 
         visit('the report dialog', lambda: key('Return'))
         visit('the reminder dialog', lambda: key('ctrl+e'))
+        visit("the group's year", lambda: key('ctrl+r'))
         visit('the preview', lambda: press(main, wanted['preview']))
         visit('the help', lambda: press(main, wanted['help']))
         visit('the about box', lambda: key('shift+F10', 'Down', 'Return'))
@@ -210,6 +220,7 @@ def main():
             for step in seen:
                 print('focus after %s %-6s: %s %r' % step)
             print('first row of the preview: %r' % previewRows)
+            print('headers of the year: %r' % yearHeaders)
             print('\n'.join(problems))
             return
         if problems:
@@ -217,6 +228,8 @@ def main():
         if previewRows != [wanted['previewRow']]:
             fail('the preview read as %r, expected its first row %r' %
                  (previewRows, wanted['previewRow']))
+        if yearHeaders != [wanted['yearHeaders']]:
+            fail('the year read as %r, expected %r' % (yearHeaders, wanted['yearHeaders']))
         if seen != wanted['report']:
             fail('focus while entering a report:\n  ' + '\n  '.join(
                 '%s %-6s: %s %r, expected %s %r' % (got + expected[2:])
