@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's pictures under a virtual X server, from a copy of the example sheet:
 # the main window, the report dialog with the late-report warning, the preview, the group's year,
-# the main window in Czech, a printed page and a printed year. Run it again after a change to
+# the main window in Czech, three windows at 200 %, a printed page and a printed year. Run it again after a change to
 # the interface:
 #   tools/take-screenshots.sh [FYN_BINARY]   (default: build/release/src/fyn, built if missing)
 # Needs Xvfb, xdotool, ImageMagick's import and poppler's pdftoppm (tools/install-dependencies.sh).
@@ -99,6 +99,27 @@ XDG_CONFIG_HOME=$work/config-cs "$fyn" "$work/Skupina3.t09" >"$work/fyn-cs.log" 
 program=$!
 czech=$(new_window) || { cat "$work/fyn-cs.log"; echo "no Czech main window" >&2; exit 1; }
 shoot "$czech" main-window-cs.png
+
+# Twice the size, as a partly sighted user sets the desktop: the main window, a report and the
+# reminders, each text whole.
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+QT_SCALE_FACTOR=2 "$fyn" "$work/Skupina3.t09" >"$work/fyn-large.log" 2>&1 &
+program=$!
+large=$(new_window) || { cat "$work/fyn-large.log"; echo "no main window at 200 %" >&2; exit 1; }
+shoot "$large" large-main-window.png
+xdotool windowfocus --sync "$large"
+xdotool type --delay 60 "Hor"
+xdotool key Return
+report=$(new_window "$large") || { echo "no report dialog at 200 %" >&2; exit 1; }
+shoot "$report" large-report.png
+xdotool key Escape
+sleep 0.5
+xdotool windowfocus --sync "$large"
+xdotool key ctrl+e
+reminders=$(new_window "$large") || { echo "no reminder dialog at 200 %" >&2; exit 1; }
+shoot "$reminders" large-reminders.png
+xdotool key Escape
 
 if "$fyn" --help | grep -q -- '--pdf'; then
     "$fyn" --pdf "$work/list.pdf" "$work/Skupina3.t09"
