@@ -32,12 +32,15 @@ struct Contact {
     // A reminder that went out, may have gone, or was handed to the mail client counts; a
     // failure does not. Counting the uncertain one keeps a publisher from getting two.
     bool isReminder() const { return result != Result::Failed && channel != Channel::Telephone; }
-    // The same publisher, through the same channel and address, at the same moment.
-    bool isSameEvent(const Contact& other) const {
+    // The same publisher of the same month, through the same channel and address.
+    bool isSamePublisherAndWay(const Contact& other) const {
         return groupNumber == other.groupNumber && reportYear == other.reportYear &&
                reportMonth == other.reportMonth && surname == other.surname &&
-               firstName == other.firstName && channel == other.channel &&
-               address == other.address && when == other.when;
+               firstName == other.firstName && channel == other.channel && address == other.address;
+    }
+    // The same, at the same moment.
+    bool isSameEvent(const Contact& other) const {
+        return isSamePublisherAndWay(other) && when == other.when;
     }
 };
 

@@ -11,18 +11,11 @@ bool ofMonth(const Contact& contact, int groupNumber, int reportYear, int report
            contact.reportMonth == reportMonth;
 }
 
-bool samePublisherAndWay(const Contact& one, const Contact& other) {
-    return one.groupNumber == other.groupNumber && one.reportYear == other.reportYear &&
-           one.reportMonth == other.reportMonth && one.surname == other.surname &&
-           one.firstName == other.firstName && one.channel == other.channel &&
-           one.address == other.address;
-}
-
 } // namespace
 
 ContactLogResult RunContacts::Record(const Contact& contact) {
     expected_.removeIf(
-        [&](const Contact& expected) { return samePublisherAndWay(expected, contact); });
+        [&](const Contact& expected) { return expected.isSamePublisherAndWay(contact); });
     recorded_.append(contact);
     return log_ != nullptr ? log_->Record(contact) : ContactLogResult{};
 }
