@@ -18,36 +18,26 @@ import time
 
 import pyatspi
 
-# Captions that open windows, and what has the focus at each step of a report entered with the
-# keyboard alone, in each language tested: (xdotool command, its argument, role, name).
+# The keys that enter one report (xdotool command, its argument); per language, the captions
+# that open windows and what has the focus after each key (role, name).
+STEPS = [('type', 'Dur'), ('key', 'Return'), ('key', 'space'), ('key', 'Return'), ('type', '12'),
+         ('key', 'Return'), ('key', 'Return')]
 LANGUAGES = {
     'sk': {
         'preview': 'Náhľad a tlač listu so správami',
         'help': 'Pomoc',
-        'report': [
-            ('type', 'Dur', 'list item', 'Ďurica, Peter, správa chýba'),
-            ('key', 'Return', 'check box', 'bol v danom službe'),
-            ('key', 'space', 'check box', 'bol v danom službe'),
-            ('key', 'Return', 'text', 'Hod'),
-            ('type', '12', 'text', 'Hod'),
-            ('key', 'Return', 'text', 'BŠ'),
-            ('key', 'Return', 'list item', 'Ďurica, Peter'),
-        ],
+        'report': [('list item', 'Ďurica, Peter, správa chýba'),
+                   ('check box', 'bol v danom službe'), ('check box', 'bol v danom službe'),
+                   ('text', 'Hod'), ('text', 'Hod'), ('text', 'BŠ'), ('list item', 'Ďurica, Peter')],
         'previewRow': 'Ján Novák; v službe: Áno; Hod: 64; Poznámky: 5 +H',
         'yearHeaders': ('Novák, Ján', '2025 dec'),
     },
     'en': {
         'preview': 'Preview and print the report list',
         'help': 'Help',
-        'report': [
-            ('type', 'Dur', 'list item', 'Ďurica, Peter, report missing'),
-            ('key', 'Return', 'check box', 'shared in the ministry'),
-            ('key', 'space', 'check box', 'shared in the ministry'),
-            ('key', 'Return', 'text', 'Hrs'),
-            ('type', '12', 'text', 'Hrs'),
-            ('key', 'Return', 'text', 'BS'),
-            ('key', 'Return', 'list item', 'Ďurica, Peter'),
-        ],
+        'report': [('list item', 'Ďurica, Peter, report missing'),
+                   ('check box', 'shared in the ministry'), ('check box', 'shared in the ministry'),
+                   ('text', 'Hrs'), ('text', 'Hrs'), ('text', 'BS'), ('list item', 'Ďurica, Peter')],
         'previewRow': 'Ján Novák; shared: Yes; Hrs: 64; Remarks: 5 +H',
         'yearHeaders': ('Novák, Ján', '2025 Dec'),
     },
@@ -99,15 +89,11 @@ def activeWindow(app):
     return None
 
 
-def reachable(node):
-    state = node.getState()
-    return state.contains(pyatspi.STATE_FOCUSABLE) and state.contains(pyatspi.STATE_VISIBLE)
-
-
 def check(window, counts, problems):
     named = unnamed = 0
     for node in descendants(window):
-        if not reachable(node):
+        state = node.getState()
+        if not (state.contains(pyatspi.STATE_FOCUSABLE) and state.contains(pyatspi.STATE_VISIBLE)):
             continue
         name = node.name or ''
         if name.strip() and '&' not in name:
@@ -206,19 +192,18 @@ def main():
         visit('the about box', lambda: key('shift+F10', 'Down', 'Return'))
 
         seen = []
-        for command, argument, _, _ in wanted['report']:
+        for command, argument in STEPS:
             subprocess.run(['xdotool', command, '--delay', '80', argument], check=True)
             time.sleep(0.6)
             if windows(app) == [main] and activeWindow(app) is None:
                 refocus(process.pid)
             node = focused(app)
-            seen.append((command, argument, node.getRoleName() if node else None,
-                         node.name if node else None))
+            seen.append((node.getRoleName(), node.name) if node else (None, None))
         if '--counts' in sys.argv:
             for window, named, unnamed in counts:
                 print('%-60s named %3d  unnamed %3d' % (window, named, unnamed))
-            for step in seen:
-                print('focus after %s %-6s: %s %r' % step)
+            for step in zip(STEPS, seen):
+                print('focus after %s %-6s: %s %r' % (step[0] + step[1]))
             print('first row of the preview: %r' % previewRows)
             print('headers of the year: %r' % yearHeaders)
             print('\n'.join(problems))
@@ -232,8 +217,8 @@ def main():
             fail('the year read as %r, expected %r' % (yearHeaders, wanted['yearHeaders']))
         if seen != wanted['report']:
             fail('focus while entering a report:\n  ' + '\n  '.join(
-                '%s %-6s: %s %r, expected %s %r' % (got + expected[2:])
-                for got, expected in zip(seen, wanted['report'])))
+                '%s %-6s: %s %r, expected %s %r' % (step + got + expected)
+                for step, got, expected in zip(STEPS, seen, wanted['report'])))
     finally:
         process.kill()
         process.wait()
