@@ -143,6 +143,15 @@ private:
     void click(int id) { DialogBuilder::control<QPushButton>(*window_, id)->click(); }
     QString updatedSheet() const { return sheetFolder() + u"/Skupina3.t19"_s; }
     QString logPath() const { return dir_->filePath(u"contacts.sqlite"_s); }
+    // The addresses every delivered message went to, sorted.
+    QStringList reached() const {
+        QStringList addresses;
+        for (const QJsonValue& mail : sink_.messages()) {
+            addresses << mail[u"rcptTo"_s].toString();
+        }
+        addresses.sort();
+        return addresses;
+    }
     // Opens the window that reminds everyone, on a log read afresh as after a restart unless
     // the same run goes on.
     std::unique_ptr<ReminderDialog> openReminders(bool restarted = true) {
@@ -337,13 +346,8 @@ private Q_SLOTS:
         const QByteArray original = readAll(window_->sheet().sheetPath());
         QVERIFY(original.contains('\xC3'));
         remindAll();
-        QStringList reached;
-        for (const QJsonValue& mail : sink_.messages()) {
-            reached << mail[u"rcptTo"_s].toString();
-        }
-        reached.sort();
         addresses.sort();
-        QCOMPARE(reached, addresses);
+        QCOMPARE(reached(), addresses);
         QVERIFY(window_->WriteBack());
         QCOMPARE(readAll(window_->sheet().sheetPath()).toHex(), original.toHex());
     }
@@ -493,14 +497,11 @@ private Q_SLOTS:
         const auto& strings = StringTable::slovak();
         QCOMPARE(messages_->texts(),
                  QStringList{strings.text(text::kRemindSent, {u"100"_s, u"100"_s})});
-        QStringList reached;
         for (const QJsonValue& mail : sink_.messages()) {
             QCOMPARE(mail[u"to"_s].toArray(), QJsonArray{mail[u"rcptTo"_s]});
             QCOMPARE(mail[u"subject"_s].toString(), u"Report"_s);
-            reached << mail[u"rcptTo"_s].toString();
         }
-        reached.sort();
-        QCOMPARE(reached, cleanAddresses(100));
+        QCOMPARE(reached(), cleanAddresses(100));
         QVERIFY2(shownProgress_ >= 90 && longestWaitMs_ < 1000,
                  qPrintable(QString::number(longestWaitMs_)));
 
@@ -579,12 +580,7 @@ private Q_SLOTS:
                                                  clock_->now()))
                     .ok());
         press(std::move(dialog));
-        QStringList reached;
-        for (const QJsonValue& mail : sink_.messages()) {
-            reached << mail[u"rcptTo"_s].toString();
-        }
-        reached.sort();
-        QCOMPARE(reached, (QStringList{u"a001@example.sk"_s, u"a003@example.sk"_s}));
+        QCOMPARE(reached(), (QStringList{u"a001@example.sk"_s, u"a003@example.sk"_s}));
     }
 
     // Through the real xdg-email: one compose window, every clean address a blind copy, To empty.
