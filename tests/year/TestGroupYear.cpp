@@ -140,6 +140,7 @@ private Q_SLOTS:
         const GroupSheet sheet = loaded(builder, ExampleSheet::kYearSlot);
         const GroupYear year(sheet);
         int missing = 0;
+        QList<int> stillMissing; // in the report month
         for (int index = 1; index <= sheet.publisherCount(); ++index) {
             for (int column = 0; column < GroupYear::kMonths; ++column) {
                 const GroupYear::Month& month = year.months()[static_cast<std::size_t>(column)];
@@ -150,17 +151,14 @@ private Q_SLOTS:
                          cell.kind != Kind::Missing && sheet.IsMarkedLate(index, month.month));
                 missing += cell.kind == Kind::Missing ? 1 : 0;
             }
+            if (year.cell(index, GroupYear::kMonths - 1).kind == Kind::Missing) {
+                stillMissing << index;
+            }
         }
         QVERIFY(sheetKind == 1 || missing > 0);
         const Wording wording(StringTable::slovak(), sheet);
         ReminderList reminders(sheet, wording, StringTable::slovak());
         reminders.Fill(nullptr, QDateTime(QDate(2026, 12, 10), QTime(12, 0)));
-        QList<int> stillMissing;
-        for (int index = 1; index <= sheet.publisherCount(); ++index) {
-            if (year.cell(index, GroupYear::kMonths - 1).kind == Kind::Missing) {
-                stillMissing << index;
-            }
-        }
         QList<int> reminded;
         for (const ReminderList::Row& row : reminders.rows()) {
             reminded << row.index;
