@@ -16,10 +16,6 @@ std::optional<QByteArray> icuEncode(const QByteArray& codePage, const QString& t
     return icu.isValid() && !icu.hasError() ? std::optional(bytes) : std::nullopt;
 }
 
-QString codePoint(const QString& text) {
-    return QStringLiteral("U+%1").arg(text.front().unicode(), 4, 16, QLatin1Char('0'));
-}
-
 } // namespace
 
 // The sheet's texts are decoded and encoded through tables made once per code page; they must
@@ -85,7 +81,7 @@ private Q_SLOTS:
             }
             const std::optional<QByteArray> icu = icuEncode(name, character);
             if (TextCodec::fromUnicode(character) != icu) {
-                differing.append(codePoint(character));
+                differing.append(QStringLiteral("U+%1").arg(uint(unit), 4, 16, QLatin1Char('0')));
             }
             if (icu) {
                 held += character;
