@@ -72,21 +72,18 @@ def descendants(node):
 
 
 def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == 'Fyn':
-            return app
-    return None
+    return next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == 'Fyn'),
+                None)
 
 
 def windows(app):
     return [app.getChildAtIndex(i) for i in range(app.childCount)]
 
 
-def activeWindow(app):
-    for window in windows(app):
-        if window is not None and window.getState().contains(pyatspi.STATE_ACTIVE):
-            return window
-    return None
+def activeWindow(app, before=()):
+    """The active window, if any, that is not one of those open before."""
+    return next((w for w in windows(app) if w is not None and w not in before and
+                 w.getState().contains(pyatspi.STATE_ACTIVE)), None)
 
 
 def check(window, counts, problems):
@@ -104,15 +101,9 @@ def check(window, counts, problems):
     counts.append((window.name, named, unnamed))
 
 
-def key(*keys):
-    subprocess.run(['xdotool', 'key', '--delay', '80', *keys], check=True)
+def key(*keys, command='key'):
+    subprocess.run(['xdotool', command, '--delay', '80', *keys], check=True)
     time.sleep(0.6)
-
-
-def newWindow(app, before, what):
-    return waitFor(what, lambda: next(
-        (w for w in windows(app) if w is not None and w not in before and
-         w.getState().contains(pyatspi.STATE_ACTIVE)), None))
 
 
 def refocus(pid):
@@ -168,7 +159,7 @@ def main():
         def visit(what, opener):
             before = windows(app)
             opener()
-            window = newWindow(app, before, what)
+            window = waitFor(what, lambda: activeWindow(app, before))
             check(window, counts, problems)
             # The painted page is read as a list of its rows, the year as a table whose rows
             # are headed by the publishers and columns by the months.
@@ -193,8 +184,7 @@ def main():
 
         seen = []
         for command, argument in STEPS:
-            subprocess.run(['xdotool', command, '--delay', '80', argument], check=True)
-            time.sleep(0.6)
+            key(argument, command=command)
             if windows(app) == [main] and activeWindow(app) is None:
                 refocus(process.pid)
             node = focused(app)
