@@ -308,11 +308,10 @@ private Q_SLOTS:
         QAccessibleInterface* page = QAccessible::queryAccessibleInterface(dialog.area());
         QCOMPARE(page->role(), QAccessible::List);
         const QString title = dialog.windowTitle();
-        for (const auto& [rows, first, name] :
-             {std::tuple{18, 0, QStringLiteral("%1, strana 1 z 2")},
-              std::tuple{18, 2, QStringLiteral("%1, strana 2 z 2")}}) {
-            QCOMPARE(page->text(QAccessible::Name), name.arg(title));
-            QCOMPARE(page->childCount(), rows);
+        for (const auto& [number, first] : {std::pair{1, 0}, {2, 2}}) {
+            QCOMPARE(page->text(QAccessible::Name),
+                     QStringLiteral("%1, strana %2 z 2").arg(title).arg(number));
+            QCOMPARE(page->childCount(), 18);
             QCOMPARE(page->child(0)->text(QAccessible::Name),
                      PreviewPage::RowInWords(sheet.source(), first));
             QCOMPARE(page->child(0)->parent(), page);
