@@ -220,6 +220,62 @@ std::map<int, QString> slovakTexts() {
                               "nepozná (ukazujú sa ako \uFFFD). List je zrejme v inom kódovaní: "
                               "nastavte ho v súbore fyn.ini v časti [Interface] kľúčom CodePage, "
                               "napríklad CodePage=windows-1250.")},
+        // A publisher's message read into the report dialog.
+        {2250, QStringLiteral("Zo správy: %1.")},
+        {2251, QStringLiteral("Nejasné, nevyplnené: %1.")},
+        {2252, QStringLiteral("Zo správy sa nič neprečítalo.")},
+        {2253, QStringLiteral("zvestovateľ podľa adresy odosielateľa")},
+        {2254, QStringLiteral("zvestovateľ podľa mena")},
+        {2255, QStringLiteral("Meno zvestovateľa v správe nie je; zadáva sa vybranému "
+                              "zvestovateľovi.")},
+        {2256, QStringLiteral("mesiac")},
+        {2257, QStringLiteral("v službe")},
+        {2258, QStringLiteral("hodiny")},
+        {2259, QStringLiteral("biblické štúdiá")},
+        {2260, QStringLiteral("kreditné hodiny")},
+        {2261, QStringLiteral("poznámka")},
+        {2262, QStringLiteral("pomocný priekopník")},
+        {2263, QStringLiteral("áno")},
+        {2264, QStringLiteral("nie")},
+        {2265, QStringLiteral("číslo bez slova %1")},
+        {2266, QStringLiteral("Súbor %1 je väčší ako 1 MB. Správa z neho sa nečíta.")},
+        {2267, QStringLiteral("Text správy je dlhší ako 64 kB. Nečíta sa.")},
+        {2268, QStringLiteral("Vložený obsah nie je text ani e-mail. Nič sa nečíta.")},
+        {2269, QStringLiteral("Súbor %1 nie je text ani e-mail. Nečíta sa.")},
+        {2270, QStringLiteral("E-mail zo súboru %1 sa nedá prečítať:\n\n%2")},
+        {2271, QStringLiteral("Zo správy nie je jasné, kto ju poslal, a v zozname nie je vybraný "
+                              "žiadny zvestovateľ.")},
+        {2272, QStringLiteral("Koho je táto správa?")},
+        {2273, QStringLiteral("Správa sa hodí na viacerých zvestovateľov. Vyberte toho, koho "
+                              "správu zadávate:")},
+        {2274, QStringLiteral("Vložiť správu zvestovateľa\tCtrl+V")},
+        {2275, QStringLiteral("„%1“")},
+        // The words by which messages give the figures, comma-separated: hours, Bible studies,
+        // credit hours, in service, yes, no, auxiliary pioneer, the label of a remark.
+        {2280, QStringLiteral("hodín, hodiny, hodina, hodinu, hod, h")},
+        {2281, QStringLiteral("štúdií, štúdiá, štúdium, štúdia, biblických štúdií, biblické "
+                              "štúdiá, biblické štúdium, BŠ, BS")},
+        {2282, QStringLiteral("kredit, kreditu, kreditné hodiny, kreditných hodín")},
+        {2283, QStringLiteral("v službe, služba, službe, službu, kazateľská služba, kazateľskej "
+                              "službe")},
+        {2284, QStringLiteral("áno, hej")},
+        {2285, QStringLiteral("nie")},
+        {2286, QStringLiteral("pomocný priekopník, pomocná priekopníčka, pomocným priekopníkom, "
+                              "pomocnou priekopníčkou")},
+        {2287, QStringLiteral("poznámka, poznámky, pozn")},
+        // Further forms of the month names in messages ("v novembri", "za novembra").
+        {2288, QStringLiteral("januára, januári")},
+        {2289, QStringLiteral("februára, februári")},
+        {2290, QStringLiteral("marca, marci")},
+        {2291, QStringLiteral("apríla, apríli")},
+        {2292, QStringLiteral("mája, máji")},
+        {2293, QStringLiteral("júna, júni")},
+        {2294, QStringLiteral("júla, júli")},
+        {2295, QStringLiteral("augusta, auguste")},
+        {2296, QStringLiteral("septembra, septembri")},
+        {2297, QStringLiteral("októbra, októbri")},
+        {2298, QStringLiteral("novembra, novembri")},
+        {2299, QStringLiteral("decembra, decembri")},
         // Texts that the Windows design kept in English outside the table, under their ids.
         {61700, QStringLiteral("Zadajte kladné celé číslo.")},
         {61701, QStringLiteral("Zadajte celé číslo od %1 do %2.")},

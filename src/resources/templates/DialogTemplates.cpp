@@ -14,6 +14,8 @@ const DialogTemplate* DialogTemplates::byId(int id) {
         return &preview();
     case kRemindersId:
         return &reminders();
+    case kPublisherChoiceId:
+        return &publisherChoice();
     default:
         return nullptr;
     }

@@ -14,15 +14,17 @@ public:
     static constexpr int kReportId = 107;
     static constexpr int kPreviewId = 115;
     static constexpr int kRemindersId = 120;
+    static constexpr int kPublisherChoiceId = 125;
     // Every dialog, for what goes over all of their texts (translations, their fit).
-    static constexpr std::array kAllIds{kAboutBoxId, kMainWindowId, kReportId, kPreviewId,
-                                        kRemindersId};
+    static constexpr std::array kAllIds{kAboutBoxId, kMainWindowId, kReportId,
+                                        kPreviewId,  kRemindersId,  kPublisherChoiceId};
 
     static const DialogTemplate& aboutBox();
     static const DialogTemplate& mainWindow();
     static const DialogTemplate& report();
     static const DialogTemplate& preview();
     static const DialogTemplate& reminders();
+    static const DialogTemplate& publisherChoice();
 
     // Null for an unknown id.
     static const DialogTemplate* byId(int id);
