@@ -9,7 +9,7 @@ packages=(
     libsimpleini-dev libicu-dev libgmime-3.0-dev libqt6sql6-sqlite
     msmtp python3-aiosmtpd xdg-utils
     fonts-liberation fonts-dejavu-core
-    xvfb xauth xdotool x11-apps imagemagick poppler-utils
+    xvfb xauth xdotool xclip x11-apps imagemagick poppler-utils
     cups cups-client cups-filters
     dpkg-dev lintian appstream desktop-file-utils shared-mime-info xdg-utils
     libfile-mimeinfo-perl file man-db binutils gzip

@@ -78,7 +78,7 @@ MessageIntake::Result MessageIntake::Read(const Input& given, int selectedRecord
     QString text = input.text;
     QString sender;
     if (!input.mail.isEmpty()) {
-        refused.refusal = ReadMail(input.mail, text, sender);
+        refused.refusal = ReadMail(input.mail, QFileInfo(input.filePath).fileName(), text, sender);
         if (!refused.refusal.isEmpty()) {
             return refused;
         }
@@ -115,17 +115,20 @@ QString MessageIntake::ReadFile(const QString& path, Input& input) const {
     return looksLikeText(input.text) ? QString() : strings_.text(text::kMessageFileNotText, {name});
 }
 
-QString MessageIntake::ReadMail(const QByteArray& mail, QString& text, QString& sender) const {
+QString MessageIntake::ReadMail(const QByteArray& mail, const QString& fileName, QString& text,
+                                QString& sender) const {
     if (mail.size() > kLargestFile) {
-        return strings_.text(text::kMessageFileTooLarge, {QStringLiteral("message/rfc822")});
+        return strings_.text(text::kMessageFileTooLarge,
+                             {fileName.isEmpty() ? QStringLiteral("message/rfc822") : fileName});
     }
     MailFileText read;
     QString failure;
     if (!MailFile::Read(mail, read, failure)) {
-        return strings_.text(text::kMessageMailUnread, {QStringLiteral(".eml"), failure});
+        return strings_.text(text::kMessageMailUnread, {fileName, failure});
     }
     if (!read.hasText) {
-        return strings_.text(text::kMessageNotText);
+        return fileName.isEmpty() ? strings_.text(text::kMessageNotText)
+                                  : strings_.text(text::kMessageFileNotText, {fileName});
     }
     sender = read.sender;
     // The subject may name the month; a reply's prefix says nothing.

@@ -51,7 +51,8 @@ public:
 private:
     Result ReadText(const QString& text, const QString& sender, int selectedRecord) const;
     QString ReadFile(const QString& path, Input& input) const;
-    QString ReadMail(const QByteArray& mail, QString& text, QString& sender) const;
+    QString ReadMail(const QByteArray& mail, const QString& fileName, QString& text,
+                     QString& sender) const;
     QString itemText(MessageReading::Field field) const;
 
     const GroupSheet& sheet_;

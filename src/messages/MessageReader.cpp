@@ -287,8 +287,8 @@ private:
         return isKind(i, Kind::Number) || isKind(i, Kind::Compound);
     }
 
-    // Part of a telephone number, of a date written with blanks ("3. 11. 2026"), or of a date
-    // with a month's name: no figure and nothing unclear either.
+    // Part of a telephone number or of a date written with blanks ("3. 11. 2026"): no figure
+    // and nothing unclear either.
     bool isPartOfSomethingElse(std::size_t i) const {
         const Token& token = tokens_[i];
         if ((i > 0 && isNumberLike(i - 1)) || isNumberLike(i + 1)) {
@@ -301,9 +301,14 @@ private:
             (dottedAfter && tokens_[i + 2].dotAfter)) {
             return true;
         }
+        return false;
+    }
+
+    // Beside a month's name a number without its word is part of a date ("3. novembra").
+    bool isDay(std::size_t i) const {
         const auto isMonth = [](const Mark* mark) { return mark && mark->what == Mark::Month; };
         return (i > 0 && isMonth(markEndingAt(i - 1))) || isMonth(markStartingAt(i + 1)) ||
-               (token.dotAfter && isMonth(markStartingAt(i + 2)));
+               (tokens_[i].dotAfter && isMonth(markStartingAt(i + 2)));
     }
 
     static bool isField(const Mark* mark) {
@@ -353,7 +358,9 @@ private:
             }
             if (field == nullptr) {
                 const int value = token.folded.toInt();
-                if (!(token.folded.size() == 4 && value >= kFirstYear && value <= kLastYear)) {
+                const bool year =
+                    token.folded.size() == 4 && value >= kFirstYear && value <= kLastYear;
+                if (!year && !isDay(number.token)) {
                     unbound_ << text_.mid(token.start, token.end - token.start);
                 }
                 continue;

@@ -123,6 +123,8 @@ private Q_SLOTS:
         row("reply above the reminder",
             "Štúdiá: 2\n\nOdošlite svoj prehľad za október. \nĎakujem..", "in; s2");
         row("bare number", "Správa: 5. Ďakujem", "#5");
+        row("a figure after the month", "za október 3 štúdiá", "m9; in; s3");
+        row("a day of the month", "Poslal som ju 3. novembra", "m10");
         row("telephone number", "Zavolaj mi na 0905 123 456 alebo +421 905 123 456", "");
         row("date and time", "Stretneme sa 12.11.2026 o 10:15, alebo 3. 11. 2026", "");
         row("Bible verse", "Ján 3:16 je môj obľúbený verš", "");
