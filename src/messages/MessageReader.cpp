@@ -9,9 +9,7 @@
 
 namespace fyn {
 
-namespace {
-
-using Vocabulary = MessageVocabulary;
+namespace messagewords {
 
 enum class Kind { Word, Number, Compound, Separator, Break, LineBreak };
 
@@ -24,7 +22,7 @@ struct Token {
     bool dotAfter = false;
 };
 
-// A phrase found at a token: a meaning of the vocabulary, a month or a publisher's name.
+// A phrase found at a token: a concept of the vocabulary, a month or a publisher's name.
 struct Mark {
     enum What { None, Concept, Month, Name } what = None;
     int value = 0;
@@ -36,6 +34,24 @@ struct Candidate {
     Mark mark;
     bool capitalOnly = false;
 };
+
+} // namespace messagewords
+
+// Phrases by their first word.
+class PhraseIndex : public QHash<QString, std::vector<messagewords::Candidate>> {};
+
+using namespace messagewords;
+
+namespace {
+
+using Vocabulary = MessageVocabulary;
+
+void addCandidate(PhraseIndex& index, Candidate candidate) {
+    if (!candidate.words.isEmpty()) {
+        const QString first = candidate.words.front();
+        index[first].push_back(std::move(candidate));
+    }
+}
 
 constexpr int kLongestInteger = 5;
 constexpr int kLongestDecimals = 2;
@@ -143,7 +159,7 @@ private:
 
 class Reading {
 public:
-    Reading(const QString& text, const Vocabulary& vocabulary,
+    Reading(const QString& text, const PhraseIndex& vocabulary,
             const std::vector<MessageReader::Name>& names)
         : text_(text), tokens_(tokenize(text)), marks_(tokens_.size()), endsAt_(tokens_.size(), -1),
           inRemark_(tokens_.size(), false) {
@@ -182,23 +198,8 @@ public:
     }
 
 private:
-    void findPhrases(const Vocabulary& vocabulary, const std::vector<MessageReader::Name>& names) {
-        QHash<QString, std::vector<Candidate>> byFirstWord;
-        const auto add = [&byFirstWord](Candidate candidate) {
-            if (!candidate.words.isEmpty()) {
-                const QString first = candidate.words.front();
-                byFirstWord[first].push_back(std::move(candidate));
-            }
-        };
-        for (int meaning = 0; meaning < Vocabulary::ConceptCount; ++meaning) {
-            for (const Vocabulary::Phrase& phrase :
-                 vocabulary.phrases(static_cast<Vocabulary::Concept>(meaning))) {
-                add({phrase, {Mark::Concept, meaning, int(phrase.size())}});
-            }
-        }
-        for (const Vocabulary::MonthForm& form : vocabulary.months()) {
-            add({form.words, {Mark::Month, form.month, int(form.words.size())}, form.capitalOnly});
-        }
+    void findPhrases(const PhraseIndex& vocabulary, const std::vector<MessageReader::Name>& names) {
+        PhraseIndex named;
         for (std::size_t index = 0; index < names.size(); ++index) {
             const QStringList first = Vocabulary::words(names[index].first);
             const QStringList surname = Vocabulary::words(names[index].surname);
@@ -206,22 +207,25 @@ private:
                 continue;
             }
             const Mark mark{Mark::Name, int(index), int(first.size() + surname.size())};
-            add({first + surname, mark});
-            add({surname + first, mark});
+            addCandidate(named, {first + surname, mark});
+            addCandidate(named, {surname + first, mark});
         }
 
         for (std::size_t i = 0; i < tokens_.size(); ++i) {
             if (tokens_[i].kind != Kind::Word) {
                 continue;
             }
-            const auto found = byFirstWord.constFind(tokens_[i].folded);
-            if (found == byFirstWord.constEnd()) {
-                continue;
-            }
             Mark best;
-            for (const Candidate& candidate : *found) {
-                if (candidate.mark.length > best.length && matches(i, candidate)) {
-                    best = candidate.mark;
+            for (const PhraseIndex* index :
+                 {&vocabulary, static_cast<const PhraseIndex*>(&named)}) {
+                const auto found = index->constFind(tokens_[i].folded);
+                if (found == index->constEnd()) {
+                    continue;
+                }
+                for (const Candidate& candidate : *found) {
+                    if (candidate.mark.length > best.length && matches(i, candidate)) {
+                        best = candidate.mark;
+                    }
                 }
             }
             if (best.what != Mark::None) {
@@ -435,15 +439,26 @@ private:
                 reading.unclear.push_back(field);
             }
         };
-        // Numbers in the same normal form compare as text, "12.0" and "12" excepted.
-        if (hours_.clear()) {
+        // A link's value that its name does not take leaves the field unclear, whatever else
+        // the message says of it.
+        for (const QString& name : linkInvalid_) {
+            unclear(name == QLatin1String("hours")          ? MessageReading::Hours
+                    : name == QLatin1String("bibleStudies") ? MessageReading::Studies
+                    : name == QLatin1String("credit")       ? MessageReading::Credit
+                                                            : MessageReading::InService);
+        }
+        const auto clear = [&reading](const Values& values, MessageReading::Field field) {
+            return values.clear() && std::find(reading.unclear.begin(), reading.unclear.end(),
+                                               field) == reading.unclear.end();
+        };
+        if (clear(hours_, MessageReading::Hours)) {
             figures.hours = hours_.value();
         } else if (hours_.given()) {
             unclear(MessageReading::Hours);
         }
         const auto wholeField = [&](const Values& values, std::optional<int>& target,
                                     MessageReading::Field field) {
-            if (values.clear() && whole(values.value())) {
+            if (clear(values, field) && whole(values.value())) {
                 target = whole(values.value());
             } else if (values.given()) {
                 unclear(field);
@@ -455,7 +470,7 @@ private:
         if (figures.hours.toDouble() > 0 || figures.studies.value_or(0) > 0) {
             service_.add(QStringLiteral("1"));
         }
-        if (service_.clear()) {
+        if (clear(service_, MessageReading::InService)) {
             figures.inService = service_.value() == QLatin1String("1");
         } else if (service_.given()) {
             unclear(MessageReading::InService);
@@ -464,12 +479,6 @@ private:
             figures.remark = remarks_.value();
         } else if (remarks_.given()) {
             unclear(MessageReading::Remark);
-        }
-        for (const QString& name : linkInvalid_) {
-            unclear(name == QLatin1String("hours")          ? MessageReading::Hours
-                    : name == QLatin1String("bibleStudies") ? MessageReading::Studies
-                    : name == QLatin1String("credit")       ? MessageReading::Credit
-                                                            : MessageReading::InService);
         }
         reading.unboundNumbers = unbound_;
     }
@@ -505,6 +514,21 @@ bool MessageReading::read(Field field) const {
     return false;
 }
 
+MessageReader::MessageReader(const MessageVocabulary& vocabulary)
+    : vocabulary_(vocabulary), index_(std::make_shared<PhraseIndex>()) {
+    for (int meaning = 0; meaning < Vocabulary::ConceptCount; ++meaning) {
+        for (const Vocabulary::Phrase& phrase :
+             vocabulary.phrases(static_cast<Vocabulary::Concept>(meaning))) {
+            addCandidate(*index_, {phrase, {Mark::Concept, meaning, int(phrase.size())}});
+        }
+    }
+    for (const Vocabulary::MonthForm& form : vocabulary.months()) {
+        addCandidate(
+            *index_,
+            {form.words, {Mark::Month, form.month, int(form.words.size())}, form.capitalOnly});
+    }
+}
+
 MessageReading MessageReader::Read(const QString& text, const std::vector<Name>& names) const {
     QString own = OwnPart(text);
     ReportLink link = ReportLink::Find(own);
@@ -513,7 +537,7 @@ MessageReading MessageReader::Read(const QString& text, const std::vector<Name>&
     }
     own = withoutAddresses(own);
     MessageReading reading;
-    Reading(own, vocabulary_, names).readInto(reading, link);
+    Reading(own, *index_, names).readInto(reading, link);
     return reading;
 }
 

@@ -5,9 +5,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 namespace fyn {
+
+class PhraseIndex;
 
 // What a publisher's message says, read only where it is clear: a figure needs its word next to
 // it, a field given twice with different values is left empty and named as unclear, and dates,
@@ -32,7 +35,7 @@ public:
         QString surname;
     };
 
-    explicit MessageReader(const MessageVocabulary& vocabulary) : vocabulary_(vocabulary) {}
+    explicit MessageReader(const MessageVocabulary& vocabulary);
 
     // Reads the text and any report link in it; names are the publishers to look for, each by
     // first name and surname in either order.
@@ -44,6 +47,8 @@ public:
 
 private:
     const MessageVocabulary& vocabulary_;
+    // The vocabulary's phrases by their first word, built once.
+    std::shared_ptr<PhraseIndex> index_;
 };
 
 } // namespace fyn

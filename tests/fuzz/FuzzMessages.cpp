@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         {QStringLiteral("J\u00e1n"), QStringLiteral("Nov\u00e1k")},
         {QStringLiteral("Mari"), QStringLiteral("Tamm")},
         {QStringLiteral("Jan"), QStringLiteral("Novak")}};
-    const MessageReading reading =
-        MessageReader(MessageVocabulary::allLanguages()).Read(text, names);
+    static const MessageReader reader(MessageVocabulary::allLanguages());
+    const MessageReading reading = reader.Read(text, names);
     const ReportFigures& figures = reading.figures;
     check(!figures.month || (*figures.month >= 0 && *figures.month < 12), "month out of range");
     check(!figures.studies || *figures.studies >= 0, "negative studies");

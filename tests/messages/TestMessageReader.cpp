@@ -109,6 +109,8 @@ private Q_SLOTS:
             "credit=17:remarks=bethel+work",
             "in; h50; s8; c17; r:bethel work");
         row("link with a bad value", "x/report/hours=abc:bibleStudies=2", "in; s2; ?Hours");
+        row("link with a bad answer", "x/report/sharedInMinistry=tr:bibleStudies=8",
+            "s8; ?InService");
         row("link and text disagree", "Hodiny: 10 x/report/hours=12", "?Hours");
         row("words after, then before", "12 hodín 2 štúdiá", "in; h12; s2");
         row("words before, no colons", "hodiny 12 štúdiá 2", "in; h12; s2");
