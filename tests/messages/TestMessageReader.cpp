@@ -127,7 +127,8 @@ private Q_SLOTS:
         row("bare number", "Správa: 5. Ďakujem", "#5");
         row("a figure after the month", "za október 3 štúdiá", "m9; in; s3");
         row("a day of the month", "Poslal som ju 3. novembra", "m10");
-        row("telephone number", "Zavolaj mi na 0905 123 456 alebo +421 905 123 456", "");
+        row("telephone number", "Zavolaj mi na 0905 123 456, +421 905 123 456 alebo 0905123456",
+            "");
         row("date and time", "Stretneme sa 12.11.2026 o 10:15, alebo 3. 11. 2026", "");
         row("Bible verse", "Ján 3:16 je môj obľúbený verš", "");
         row("greeting with a number", "Všetko najlepšie k 50. narodeninám!", "#50");
