@@ -83,8 +83,9 @@ private Q_SLOTS:
             "V novembri som bola pomocná priekopníčka, 50 hodín, 4 štúdiá. Mária Nováková",
             "Mária Nováková; m10; in; h50; s4; aux");
         row("sk without diacritics", "jan novak: 4 studia za novembri", "Ján Novák; m10; in; s4");
-        row("cs decimal comma", "Dobrý den, zpráva za listopad: hodiny 15,5, studia 1. Jiří Dvořák",
-            "Jiří Dvořák; m10; in; h15.5; s1");
+        row("cs decimal comma",
+            "Dobrý den, zpráva za listopad: hodiny 15,25, studia 1. Jiří Dvořák",
+            "Jiří Dvořák; m10; in; h15.25; s1");
         row("cs genitive", "Zpráva za měsíc listopadu – ve službě: ano, 2 biblická studia",
             "m10; in; s2");
         row("pl",
@@ -114,6 +115,7 @@ private Q_SLOTS:
         row("link and text disagree", "Hodiny: 10 x/report/hours=12", "?Hours");
         row("words after, then before", "12 hodín 2 štúdiá", "in; h12; s2");
         row("words before, no colons", "hodiny 12 štúdiá 2", "in; h12; s2");
+        row("a label's colon wins", "10 hodín, štúdiá: 2 kredit: 5", "in; h10; s2; c5");
         row("two values for one field", "Hodiny: 12, vlastne hodiny: 10", "?Hours");
         row("studies are whole", "2,5 štúdia", "?Studies");
         row("not in service", "V službe: nie", "out");
@@ -122,8 +124,8 @@ private Q_SLOTS:
             "Ján Novák, Mária Nováková; in; s3");
         row("quoted lines", "12 hodín\n\nDňa 3. 11. 2026 Peter napísal:\n> Hodiny: 30\n> Štúdiá: 5",
             "in; h12");
-        row("reply above the reminder",
-            "Štúdiá: 2\n\nOdošlite svoj prehľad za október. \nĎakujem..", "in; s2");
+        row("reply above the reminder", "Štúdiá: 2\nOdošlite svoj prehľad za október. \nĎakujem..",
+            "in; s2");
         row("bare number", "Správa: 5. Ďakujem", "#5");
         row("a figure after the month", "za október 3 štúdiá", "m9; in; s3");
         row("a day of the month", "Poslal som ju 3. novembra", "m10");
