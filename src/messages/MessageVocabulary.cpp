@@ -3,6 +3,7 @@
 #include "InstalledLanguage.h"
 #include "Language.h"
 #include "StringTable.h"
+#include "TextFolding.h"
 #include "TextIds.h"
 
 #include <QTranslator>
@@ -34,38 +35,10 @@ constexpr KnownText kKnownTexts[] = {
     {MessageVocabulary::RemarkLabel, text::kCsvHeadings + 5},
 };
 
-QChar baseLetter(QChar c) {
-    switch (c.unicode()) {
-    case u'ł':
-        return u'l';
-    case u'Ł':
-        return u'L';
-    case u'ı':
-        return u'i';
-    case u'ø':
-        return u'o';
-    case u'Ø':
-        return u'O';
-    case u'đ':
-        return u'd';
-    case u'Đ':
-        return u'D';
-    default:
-        return c;
-    }
-}
-
 } // namespace
 
 QString MessageVocabulary::fold(const QString& text) {
-    QString folded;
-    folded.reserve(text.size());
-    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing) {
-            folded += baseLetter(c);
-        }
-    }
-    return folded.toCaseFolded();
+    return TextFolding::Folded(text);
 }
 
 QStringList MessageVocabulary::words(const QString& text) {

@@ -33,7 +33,7 @@ public:
     // The eight languages of the program's own tables, read once.
     static const MessageVocabulary& allLanguages();
 
-    // Lower case, diacritics and the letters without a decomposition (ł, ı, ø) set aside.
+    // Lower case, with diacritics and the strokes of letters set aside (TextFolding).
     static QString fold(const QString& text);
     // The folded words of a text, split at everything that is no letter or digit.
     static QStringList words(const QString& text);
