@@ -1,5 +1,7 @@
 #include "TextFolding.h"
 
+#include <algorithm>
+
 namespace fyn {
 
 namespace {
@@ -31,6 +33,10 @@ QChar baseLetter(QChar letter) {
 } // namespace
 
 QString TextFolding::Folded(const QString& text) {
+    // Most words of a message are plain ASCII, for which lower case is all there is to do.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        return text.toLower();
+    }
     QString folded;
     folded.reserve(text.size());
     for (const QChar character : text.normalized(QString::NormalizationForm_D)) {
