@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n qt6-qpa-plugins
     qt6-tools-dev qt6-l10n-tools
     libsimpleini-dev libicu-dev libgmime-3.0-dev libqt6sql6-sqlite
-    msmtp python3-aiosmtpd xdg-utils
+    msmtp python3-aiosmtpd xdg-utils thunderbird
     fonts-liberation fonts-dejavu-core
     xvfb xauth xdotool xclip x11-apps imagemagick poppler-utils
     cups cups-client cups-filters
