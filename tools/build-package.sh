@@ -72,7 +72,8 @@ contents_list_expected() {
         ./usr/share/metainfo/sk.fyn.fyn.metainfo.xml ./usr/share/man/man1/fyn.1.gz \
         ./usr/share/doc/fyn/copyright ./usr/share/doc/fyn/changelog.gz \
         ./usr/share/doc/fyn/README.md \
-        ./$modules/contacts.so ./$modules/mime.so ./$modules/printing.so ./$modules/year.so; do
+        ./$modules/contacts.so ./$modules/mailread.so ./$modules/mime.so ./$modules/printing.so \
+        ./$modules/year.so; do
         awk '{print $6}' <<<"$contents" | grep -qxF "$path" || { echo "missing: $path"; return 1; }
     done
     # Everything under /usr, owned by root, folders 0755 and files 0644 or 0755.

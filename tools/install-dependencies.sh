@@ -7,9 +7,9 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n qt6-qpa-plugins
     qt6-tools-dev qt6-l10n-tools
     libsimpleini-dev libicu-dev libgmime-3.0-dev libqt6sql6-sqlite
-    msmtp python3-aiosmtpd xdg-utils
+    msmtp python3-aiosmtpd xdg-utils thunderbird
     fonts-liberation fonts-dejavu-core
-    xvfb xauth xdotool x11-apps imagemagick poppler-utils
+    xvfb xauth xdotool xclip x11-apps imagemagick poppler-utils
     at-spi2-core dbus-daemon python3-pyatspi
     cups cups-client cups-filters
     dpkg-dev lintian appstream desktop-file-utils shared-mime-info xdg-utils

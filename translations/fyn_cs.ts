@@ -749,6 +749,194 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
         <source>Správy zvestovateľov po mesiacoch</source>
         <translation>Zprávy zvěstovatelů po měsících</translation>
     </message>
+    <message id="2250">
+        <source>Zo správy: %1.</source>
+        <translation>Ze zprávy: %1.</translation>
+    </message>
+    <message id="2251">
+        <source>Nejasné, nevyplnené: %1.</source>
+        <translation>Nejasné, nevyplněno: %1.</translation>
+    </message>
+    <message id="2252">
+        <source>Zo správy sa nič neprečítalo.</source>
+        <translation>Ze zprávy se nic nepřečetlo.</translation>
+    </message>
+    <message id="2253">
+        <source>zvestovateľ podľa adresy odosielateľa</source>
+        <translation>zvěstovatel podle adresy odesílatele</translation>
+    </message>
+    <message id="2254">
+        <source>zvestovateľ podľa mena</source>
+        <translation>zvěstovatel podle jména</translation>
+    </message>
+    <message id="2255">
+        <source>Meno zvestovateľa v správe nie je; zadáva sa vybranému zvestovateľovi.</source>
+        <translation>Jméno zvěstovatele ve zprávě není; zadává se vybranému zvěstovateli.</translation>
+    </message>
+    <message id="2256">
+        <source>mesiac</source>
+        <translation>měsíc</translation>
+    </message>
+    <message id="2257">
+        <source>v službe</source>
+        <translation>ve službě</translation>
+    </message>
+    <message id="2258">
+        <source>hodiny</source>
+        <translation>hodiny</translation>
+    </message>
+    <message id="2259">
+        <source>biblické štúdiá</source>
+        <translation>biblická studia</translation>
+    </message>
+    <message id="2260">
+        <source>kreditné hodiny</source>
+        <translation>kreditní hodiny</translation>
+    </message>
+    <message id="2261">
+        <source>poznámka</source>
+        <translation>poznámka</translation>
+    </message>
+    <message id="2262">
+        <source>pomocný priekopník</source>
+        <translation>pomocný průkopník</translation>
+    </message>
+    <message id="2263">
+        <source>áno</source>
+        <translation>ano</translation>
+    </message>
+    <message id="2264">
+        <source>nie</source>
+        <translation>ne</translation>
+    </message>
+    <message id="2265">
+        <source>číslo bez slova %1</source>
+        <translation>číslo bez slova %1</translation>
+    </message>
+    <message id="2266">
+        <source>Súbor %1 je väčší ako 1 MB. Správa z neho sa nečíta.</source>
+        <translation>Soubor %1 je větší než 1 MB. Zpráva z něj se nečte.</translation>
+    </message>
+    <message id="2267">
+        <source>Text správy je dlhší ako 64 kB. Nečíta sa.</source>
+        <translation>Text zprávy je delší než 64 kB. Nečte se.</translation>
+    </message>
+    <message id="2268">
+        <source>Vložený obsah nie je text ani e-mail. Nič sa nečíta.</source>
+        <translation>Vložený obsah není text ani e-mail. Nic se nečte.</translation>
+    </message>
+    <message id="2269">
+        <source>Súbor %1 nie je text ani e-mail. Nečíta sa.</source>
+        <translation>Soubor %1 není text ani e-mail. Nečte se.</translation>
+    </message>
+    <message id="2270">
+        <source>E-mail zo súboru %1 sa nedá prečítať:
+
+%2</source>
+        <translation>E-mail ze souboru %1 nelze přečíst:
+
+%2</translation>
+    </message>
+    <message id="2271">
+        <source>Zo správy nie je jasné, kto ju poslal, a v zozname nie je vybraný žiadny zvestovateľ.</source>
+        <translation>Ze zprávy není jasné, kdo ji poslal, a v seznamu není vybrán žádný zvěstovatel.</translation>
+    </message>
+    <message id="2272">
+        <source>Koho je táto správa?</source>
+        <translation>Čí je tato zpráva?</translation>
+    </message>
+    <message id="2273">
+        <source>Správa sa hodí na viacerých zvestovateľov. Vyberte toho, koho správu zadávate:</source>
+        <translation>Zpráva se hodí na více zvěstovatelů. Vyberte toho, jehož zprávu zadáváte:</translation>
+    </message>
+    <message id="2274">
+        <source>Vložiť správu zvestovateľa	Ctrl+V</source>
+        <translation>Vložit zprávu zvěstovatele	Ctrl+V</translation>
+    </message>
+    <message id="2275">
+        <source>„%1“</source>
+        <translation>„%1“</translation>
+    </message>
+    <message id="2280">
+        <source>hodín, hodiny, hodina, hodinu, hod, h</source>
+        <translation>hodin, hodiny, hodina, hodinu, hod, h</translation>
+    </message>
+    <message id="2281">
+        <source>štúdií, štúdiá, štúdium, štúdia, biblických štúdií, biblické štúdiá, biblické štúdium, BŠ, BS</source>
+        <translation>studií, studia, studium, biblických studií, biblická studia, biblické studium, BS</translation>
+    </message>
+    <message id="2282">
+        <source>kredit, kreditu, kreditné hodiny, kreditných hodín</source>
+        <translation>kredit, kreditu, kreditní hodiny, kreditních hodin</translation>
+    </message>
+    <message id="2283">
+        <source>v službe, služba, službe, službu, kazateľská služba, kazateľskej službe</source>
+        <translation>ve službě, služba, službě, kazatelská služba, kazatelské službě</translation>
+    </message>
+    <message id="2284">
+        <source>áno, hej</source>
+        <translation>ano</translation>
+    </message>
+    <message id="2285">
+        <source>nie</source>
+        <translation>ne</translation>
+    </message>
+    <message id="2286">
+        <source>pomocný priekopník, pomocná priekopníčka, pomocným priekopníkom, pomocnou priekopníčkou</source>
+        <translation>pomocný průkopník, pomocná průkopnice, pomocným průkopníkem, pomocnou průkopnicí</translation>
+    </message>
+    <message id="2287">
+        <source>poznámka, poznámky, pozn</source>
+        <translation>poznámka, poznámky</translation>
+    </message>
+    <message id="2288">
+        <source>januára, januári</source>
+        <translation>ledna, lednu</translation>
+    </message>
+    <message id="2289">
+        <source>februára, februári</source>
+        <translation>února, únoru</translation>
+    </message>
+    <message id="2290">
+        <source>marca, marci</source>
+        <translation>března, březnu</translation>
+    </message>
+    <message id="2291">
+        <source>apríla, apríli</source>
+        <translation>dubna, dubnu</translation>
+    </message>
+    <message id="2292">
+        <source>mája, máji</source>
+        <translation>května, květnu</translation>
+    </message>
+    <message id="2293">
+        <source>júna, júni</source>
+        <translation>června, červnu</translation>
+    </message>
+    <message id="2294">
+        <source>júla, júli</source>
+        <translation>července, červenci</translation>
+    </message>
+    <message id="2295">
+        <source>augusta, auguste</source>
+        <translation>srpna, srpnu</translation>
+    </message>
+    <message id="2296">
+        <source>septembra, septembri</source>
+        <translation>září</translation>
+    </message>
+    <message id="2297">
+        <source>októbra, októbri</source>
+        <translation>října, říjnu</translation>
+    </message>
+    <message id="2298">
+        <source>novembra, novembri</source>
+        <translation>listopadu</translation>
+    </message>
+    <message id="2299">
+        <source>decembra, decembri</source>
+        <translation>prosince, prosinci</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Zvěstovatelé</translation>
@@ -972,6 +1160,13 @@ Za posledních 24 hodin už jedna připomínka odešla. Poslat další?</transla
     <message id="115.1005">
         <source>&gt; &gt; &gt;</source>
         <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog125</name>
+    <message id="125.1">
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -749,6 +749,194 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
         <source>Správy zvestovateľov po mesiacoch</source>
         <translation>Εκθέσεις ευαγγελιζομένων ανά μήνα</translation>
     </message>
+    <message id="2250">
+        <source>Zo správy: %1.</source>
+        <translation>Από το μήνυμα: %1.</translation>
+    </message>
+    <message id="2251">
+        <source>Nejasné, nevyplnené: %1.</source>
+        <translation>Ασαφή, δεν συμπληρώθηκαν: %1.</translation>
+    </message>
+    <message id="2252">
+        <source>Zo správy sa nič neprečítalo.</source>
+        <translation>Δεν διαβάστηκε τίποτα από το μήνυμα.</translation>
+    </message>
+    <message id="2253">
+        <source>zvestovateľ podľa adresy odosielateľa</source>
+        <translation>ευαγγελιζόμενος από τη διεύθυνση του αποστολέα</translation>
+    </message>
+    <message id="2254">
+        <source>zvestovateľ podľa mena</source>
+        <translation>ευαγγελιζόμενος από το όνομα</translation>
+    </message>
+    <message id="2255">
+        <source>Meno zvestovateľa v správe nie je; zadáva sa vybranému zvestovateľovi.</source>
+        <translation>Το μήνυμα δεν αναφέρει ευαγγελιζόμενο· καταχωρίζεται για τον επιλεγμένο ευαγγελιζόμενο.</translation>
+    </message>
+    <message id="2256">
+        <source>mesiac</source>
+        <translation>μήνας</translation>
+    </message>
+    <message id="2257">
+        <source>v službe</source>
+        <translation>διακονία</translation>
+    </message>
+    <message id="2258">
+        <source>hodiny</source>
+        <translation>ώρες</translation>
+    </message>
+    <message id="2259">
+        <source>biblické štúdiá</source>
+        <translation>Γραφικές μελέτες</translation>
+    </message>
+    <message id="2260">
+        <source>kreditné hodiny</source>
+        <translation>ώρες πίστωσης</translation>
+    </message>
+    <message id="2261">
+        <source>poznámka</source>
+        <translation>σχόλιο</translation>
+    </message>
+    <message id="2262">
+        <source>pomocný priekopník</source>
+        <translation>βοηθητικός σκαπανέας</translation>
+    </message>
+    <message id="2263">
+        <source>áno</source>
+        <translation>ναι</translation>
+    </message>
+    <message id="2264">
+        <source>nie</source>
+        <translation>όχι</translation>
+    </message>
+    <message id="2265">
+        <source>číslo bez slova %1</source>
+        <translation>αριθμός χωρίς λέξη %1</translation>
+    </message>
+    <message id="2266">
+        <source>Súbor %1 je väčší ako 1 MB. Správa z neho sa nečíta.</source>
+        <translation>Το αρχείο %1 είναι μεγαλύτερο από 1 MB. Το μήνυμα δεν διαβάζεται.</translation>
+    </message>
+    <message id="2267">
+        <source>Text správy je dlhší ako 64 kB. Nečíta sa.</source>
+        <translation>Το κείμενο του μηνύματος είναι μεγαλύτερο από 64 KB. Δεν διαβάζεται.</translation>
+    </message>
+    <message id="2268">
+        <source>Vložený obsah nie je text ani e-mail. Nič sa nečíta.</source>
+        <translation>Το περιεχόμενο που επικολλήθηκε δεν είναι κείμενο ούτε e-mail. Δεν διαβάζεται τίποτα.</translation>
+    </message>
+    <message id="2269">
+        <source>Súbor %1 nie je text ani e-mail. Nečíta sa.</source>
+        <translation>Το αρχείο %1 δεν είναι κείμενο ούτε e-mail. Δεν διαβάζεται.</translation>
+    </message>
+    <message id="2270">
+        <source>E-mail zo súboru %1 sa nedá prečítať:
+
+%2</source>
+        <translation>Το e-mail του αρχείου %1 δεν μπορεί να διαβαστεί:
+
+%2</translation>
+    </message>
+    <message id="2271">
+        <source>Zo správy nie je jasné, kto ju poslal, a v zozname nie je vybraný žiadny zvestovateľ.</source>
+        <translation>Από το μήνυμα δεν φαίνεται ποιος το έστειλε, και δεν έχει επιλεγεί ευαγγελιζόμενος στη λίστα.</translation>
+    </message>
+    <message id="2272">
+        <source>Koho je táto správa?</source>
+        <translation>Ποιανού είναι αυτό το μήνυμα;</translation>
+    </message>
+    <message id="2273">
+        <source>Správa sa hodí na viacerých zvestovateľov. Vyberte toho, koho správu zadávate:</source>
+        <translation>Το μήνυμα ταιριάζει σε περισσότερους ευαγγελιζομένους. Επιλέξτε ποιανού την έκθεση καταχωρίζετε:</translation>
+    </message>
+    <message id="2274">
+        <source>Vložiť správu zvestovateľa	Ctrl+V</source>
+        <translation>Επικόλληση μηνύματος ευαγγελιζομένου	Ctrl+V</translation>
+    </message>
+    <message id="2275">
+        <source>„%1“</source>
+        <translation>«%1»</translation>
+    </message>
+    <message id="2280">
+        <source>hodín, hodiny, hodina, hodinu, hod, h</source>
+        <translation>ώρες, ώρα, ώρες διακονίας, ω</translation>
+    </message>
+    <message id="2281">
+        <source>štúdií, štúdiá, štúdium, štúdia, biblických štúdií, biblické štúdiá, biblické štúdium, BŠ, BS</source>
+        <translation>μελέτες, μελέτη, Γραφικές μελέτες, Γραφική μελέτη, ΓΜ</translation>
+    </message>
+    <message id="2282">
+        <source>kredit, kreditu, kreditné hodiny, kreditných hodín</source>
+        <translation>πίστωση, ώρες πίστωσης</translation>
+    </message>
+    <message id="2283">
+        <source>v službe, služba, službe, službu, kazateľská služba, kazateľskej službe</source>
+        <translation>διακονία, στη διακονία, συμμετείχα στη διακονία</translation>
+    </message>
+    <message id="2284">
+        <source>áno, hej</source>
+        <translation>ναι</translation>
+    </message>
+    <message id="2285">
+        <source>nie</source>
+        <translation>όχι</translation>
+    </message>
+    <message id="2286">
+        <source>pomocný priekopník, pomocná priekopníčka, pomocným priekopníkom, pomocnou priekopníčkou</source>
+        <translation>βοηθητικός σκαπανέας, βοηθητική σκαπάνισσα, βοηθητικό σκαπανέα</translation>
+    </message>
+    <message id="2287">
+        <source>poznámka, poznámky, pozn</source>
+        <translation>σχόλιο, σχόλια, παρατηρήσεις</translation>
+    </message>
+    <message id="2288">
+        <source>januára, januári</source>
+        <translation>Ιανουάριο</translation>
+    </message>
+    <message id="2289">
+        <source>februára, februári</source>
+        <translation>Φεβρουάριο</translation>
+    </message>
+    <message id="2290">
+        <source>marca, marci</source>
+        <translation>Μάρτιο</translation>
+    </message>
+    <message id="2291">
+        <source>apríla, apríli</source>
+        <translation>Απρίλιο</translation>
+    </message>
+    <message id="2292">
+        <source>mája, máji</source>
+        <translation>Μάιο</translation>
+    </message>
+    <message id="2293">
+        <source>júna, júni</source>
+        <translation>Ιούνιο</translation>
+    </message>
+    <message id="2294">
+        <source>júla, júli</source>
+        <translation>Ιούλιο</translation>
+    </message>
+    <message id="2295">
+        <source>augusta, auguste</source>
+        <translation>Αύγουστο</translation>
+    </message>
+    <message id="2296">
+        <source>septembra, septembri</source>
+        <translation>Σεπτέμβριο</translation>
+    </message>
+    <message id="2297">
+        <source>októbra, októbri</source>
+        <translation>Οκτώβριο</translation>
+    </message>
+    <message id="2298">
+        <source>novembra, novembri</source>
+        <translation>Νοέμβριο</translation>
+    </message>
+    <message id="2299">
+        <source>decembra, decembri</source>
+        <translation>Δεκέμβριο</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Ευαγγελιζόμενοι</translation>
@@ -972,6 +1160,13 @@ Za posledných 24 hodín už jedna pripomienka odišla. Poslať ďalšiu?</sourc
     <message id="115.1005">
         <source>&gt; &gt; &gt;</source>
         <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog125</name>
+    <message id="125.1">
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

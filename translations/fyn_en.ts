@@ -749,6 +749,194 @@ A reminder already went out in the last 24 hours. Send another one?</translation
         <source>Správy zvestovateľov po mesiacoch</source>
         <translation>Publishers' reports by month</translation>
     </message>
+    <message id="2250">
+        <source>Zo správy: %1.</source>
+        <translation>From the message: %1.</translation>
+    </message>
+    <message id="2251">
+        <source>Nejasné, nevyplnené: %1.</source>
+        <translation>Unclear, not filled in: %1.</translation>
+    </message>
+    <message id="2252">
+        <source>Zo správy sa nič neprečítalo.</source>
+        <translation>Nothing was read from the message.</translation>
+    </message>
+    <message id="2253">
+        <source>zvestovateľ podľa adresy odosielateľa</source>
+        <translation>publisher by the sender's address</translation>
+    </message>
+    <message id="2254">
+        <source>zvestovateľ podľa mena</source>
+        <translation>publisher by name</translation>
+    </message>
+    <message id="2255">
+        <source>Meno zvestovateľa v správe nie je; zadáva sa vybranému zvestovateľovi.</source>
+        <translation>The message names no publisher; it is entered for the selected publisher.</translation>
+    </message>
+    <message id="2256">
+        <source>mesiac</source>
+        <translation>month</translation>
+    </message>
+    <message id="2257">
+        <source>v službe</source>
+        <translation>in service</translation>
+    </message>
+    <message id="2258">
+        <source>hodiny</source>
+        <translation>hours</translation>
+    </message>
+    <message id="2259">
+        <source>biblické štúdiá</source>
+        <translation>Bible studies</translation>
+    </message>
+    <message id="2260">
+        <source>kreditné hodiny</source>
+        <translation>credit hours</translation>
+    </message>
+    <message id="2261">
+        <source>poznámka</source>
+        <translation>remark</translation>
+    </message>
+    <message id="2262">
+        <source>pomocný priekopník</source>
+        <translation>auxiliary pioneer</translation>
+    </message>
+    <message id="2263">
+        <source>áno</source>
+        <translation>yes</translation>
+    </message>
+    <message id="2264">
+        <source>nie</source>
+        <translation>no</translation>
+    </message>
+    <message id="2265">
+        <source>číslo bez slova %1</source>
+        <translation>number without a word %1</translation>
+    </message>
+    <message id="2266">
+        <source>Súbor %1 je väčší ako 1 MB. Správa z neho sa nečíta.</source>
+        <translation>The file %1 is larger than 1 MB. The message in it is not read.</translation>
+    </message>
+    <message id="2267">
+        <source>Text správy je dlhší ako 64 kB. Nečíta sa.</source>
+        <translation>The message's text is longer than 64 KB. It is not read.</translation>
+    </message>
+    <message id="2268">
+        <source>Vložený obsah nie je text ani e-mail. Nič sa nečíta.</source>
+        <translation>What was pasted is neither a text nor an e-mail. Nothing is read.</translation>
+    </message>
+    <message id="2269">
+        <source>Súbor %1 nie je text ani e-mail. Nečíta sa.</source>
+        <translation>The file %1 is neither a text nor an e-mail. It is not read.</translation>
+    </message>
+    <message id="2270">
+        <source>E-mail zo súboru %1 sa nedá prečítať:
+
+%2</source>
+        <translation>The e-mail in the file %1 cannot be read:
+
+%2</translation>
+    </message>
+    <message id="2271">
+        <source>Zo správy nie je jasné, kto ju poslal, a v zozname nie je vybraný žiadny zvestovateľ.</source>
+        <translation>The message does not say who sent it, and no publisher is selected in the list.</translation>
+    </message>
+    <message id="2272">
+        <source>Koho je táto správa?</source>
+        <translation>Whose message is this?</translation>
+    </message>
+    <message id="2273">
+        <source>Správa sa hodí na viacerých zvestovateľov. Vyberte toho, koho správu zadávate:</source>
+        <translation>The message fits more than one publisher. Choose whose report you are entering:</translation>
+    </message>
+    <message id="2274">
+        <source>Vložiť správu zvestovateľa	Ctrl+V</source>
+        <translation>Paste a publisher's message	Ctrl+V</translation>
+    </message>
+    <message id="2275">
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message id="2280">
+        <source>hodín, hodiny, hodina, hodinu, hod, h</source>
+        <translation>hours, hour, hrs, hr, h</translation>
+    </message>
+    <message id="2281">
+        <source>štúdií, štúdiá, štúdium, štúdia, biblických štúdií, biblické štúdiá, biblické štúdium, BŠ, BS</source>
+        <translation>Bible studies, Bible study, studies, study, BS</translation>
+    </message>
+    <message id="2282">
+        <source>kredit, kreditu, kreditné hodiny, kreditných hodín</source>
+        <translation>credit, credits, credit hours</translation>
+    </message>
+    <message id="2283">
+        <source>v službe, služba, službe, službu, kazateľská služba, kazateľskej službe</source>
+        <translation>in service, shared in ministry, ministry, service, preaching</translation>
+    </message>
+    <message id="2284">
+        <source>áno, hej</source>
+        <translation>yes</translation>
+    </message>
+    <message id="2285">
+        <source>nie</source>
+        <translation>no</translation>
+    </message>
+    <message id="2286">
+        <source>pomocný priekopník, pomocná priekopníčka, pomocným priekopníkom, pomocnou priekopníčkou</source>
+        <translation>auxiliary pioneer, auxiliary pioneering, auxiliary pioneered</translation>
+    </message>
+    <message id="2287">
+        <source>poznámka, poznámky, pozn</source>
+        <translation>remarks, remark, comments, comment, note</translation>
+    </message>
+    <message id="2288">
+        <source>januára, januári</source>
+        <translation>January</translation>
+    </message>
+    <message id="2289">
+        <source>februára, februári</source>
+        <translation>February</translation>
+    </message>
+    <message id="2290">
+        <source>marca, marci</source>
+        <translation>March</translation>
+    </message>
+    <message id="2291">
+        <source>apríla, apríli</source>
+        <translation>April</translation>
+    </message>
+    <message id="2292">
+        <source>mája, máji</source>
+        <translation>May</translation>
+    </message>
+    <message id="2293">
+        <source>júna, júni</source>
+        <translation>June</translation>
+    </message>
+    <message id="2294">
+        <source>júla, júli</source>
+        <translation>July</translation>
+    </message>
+    <message id="2295">
+        <source>augusta, auguste</source>
+        <translation>August</translation>
+    </message>
+    <message id="2296">
+        <source>septembra, septembri</source>
+        <translation>September</translation>
+    </message>
+    <message id="2297">
+        <source>októbra, októbri</source>
+        <translation>October</translation>
+    </message>
+    <message id="2298">
+        <source>novembra, novembri</source>
+        <translation>November</translation>
+    </message>
+    <message id="2299">
+        <source>decembra, decembri</source>
+        <translation>December</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Publishers</translation>
@@ -972,6 +1160,13 @@ A reminder already went out in the last 24 hours. Send another one?</translation
     <message id="115.1005">
         <source>&gt; &gt; &gt;</source>
         <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog125</name>
+    <message id="125.1">
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

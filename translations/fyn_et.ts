@@ -749,6 +749,194 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
         <source>Správy zvestovateľov po mesiacoch</source>
         <translation>Kuulutajate aruanded kuude kaupa</translation>
     </message>
+    <message id="2250">
+        <source>Zo správy: %1.</source>
+        <translation>Sõnumist: %1.</translation>
+    </message>
+    <message id="2251">
+        <source>Nejasné, nevyplnené: %1.</source>
+        <translation>Ebaselge, täitmata: %1.</translation>
+    </message>
+    <message id="2252">
+        <source>Zo správy sa nič neprečítalo.</source>
+        <translation>Sõnumist ei loetud midagi.</translation>
+    </message>
+    <message id="2253">
+        <source>zvestovateľ podľa adresy odosielateľa</source>
+        <translation>kuulutaja saatja aadressi järgi</translation>
+    </message>
+    <message id="2254">
+        <source>zvestovateľ podľa mena</source>
+        <translation>kuulutaja nime järgi</translation>
+    </message>
+    <message id="2255">
+        <source>Meno zvestovateľa v správe nie je; zadáva sa vybranému zvestovateľovi.</source>
+        <translation>Sõnumis pole kuulutaja nime; aruanne sisestatakse valitud kuulutajale.</translation>
+    </message>
+    <message id="2256">
+        <source>mesiac</source>
+        <translation>kuu</translation>
+    </message>
+    <message id="2257">
+        <source>v službe</source>
+        <translation>kuulutas</translation>
+    </message>
+    <message id="2258">
+        <source>hodiny</source>
+        <translation>tunnid</translation>
+    </message>
+    <message id="2259">
+        <source>biblické štúdiá</source>
+        <translation>piibliuurimised</translation>
+    </message>
+    <message id="2260">
+        <source>kreditné hodiny</source>
+        <translation>krediittunnid</translation>
+    </message>
+    <message id="2261">
+        <source>poznámka</source>
+        <translation>märkus</translation>
+    </message>
+    <message id="2262">
+        <source>pomocný priekopník</source>
+        <translation>abipioneer</translation>
+    </message>
+    <message id="2263">
+        <source>áno</source>
+        <translation>jah</translation>
+    </message>
+    <message id="2264">
+        <source>nie</source>
+        <translation>ei</translation>
+    </message>
+    <message id="2265">
+        <source>číslo bez slova %1</source>
+        <translation>arv ilma sõnata %1</translation>
+    </message>
+    <message id="2266">
+        <source>Súbor %1 je väčší ako 1 MB. Správa z neho sa nečíta.</source>
+        <translation>Fail %1 on suurem kui 1 MB. Selles olevat sõnumit ei loeta.</translation>
+    </message>
+    <message id="2267">
+        <source>Text správy je dlhší ako 64 kB. Nečíta sa.</source>
+        <translation>Sõnumi tekst on pikem kui 64 kB. Seda ei loeta.</translation>
+    </message>
+    <message id="2268">
+        <source>Vložený obsah nie je text ani e-mail. Nič sa nečíta.</source>
+        <translation>Kleebitud sisu ei ole tekst ega e-kiri. Midagi ei loeta.</translation>
+    </message>
+    <message id="2269">
+        <source>Súbor %1 nie je text ani e-mail. Nečíta sa.</source>
+        <translation>Fail %1 ei ole tekst ega e-kiri. Seda ei loeta.</translation>
+    </message>
+    <message id="2270">
+        <source>E-mail zo súboru %1 sa nedá prečítať:
+
+%2</source>
+        <translation>Faili %1 e-kirja ei saa lugeda:
+
+%2</translation>
+    </message>
+    <message id="2271">
+        <source>Zo správy nie je jasné, kto ju poslal, a v zozname nie je vybraný žiadny zvestovateľ.</source>
+        <translation>Sõnumist ei selgu, kes selle saatis, ja loendis pole ühtki kuulutajat valitud.</translation>
+    </message>
+    <message id="2272">
+        <source>Koho je táto správa?</source>
+        <translation>Kelle sõnum see on?</translation>
+    </message>
+    <message id="2273">
+        <source>Správa sa hodí na viacerých zvestovateľov. Vyberte toho, koho správu zadávate:</source>
+        <translation>Sõnum sobib mitmele kuulutajale. Valige, kelle aruannet sisestate:</translation>
+    </message>
+    <message id="2274">
+        <source>Vložiť správu zvestovateľa	Ctrl+V</source>
+        <translation>Kleebi kuulutaja sõnum	Ctrl+V</translation>
+    </message>
+    <message id="2275">
+        <source>„%1“</source>
+        <translation>„%1“</translation>
+    </message>
+    <message id="2280">
+        <source>hodín, hodiny, hodina, hodinu, hod, h</source>
+        <translation>tundi, tunnid, tund, tunde, t</translation>
+    </message>
+    <message id="2281">
+        <source>štúdií, štúdiá, štúdium, štúdia, biblických štúdií, biblické štúdiá, biblické štúdium, BŠ, BS</source>
+        <translation>piibliuurimist, piibliuurimised, piibliuurimine, piibliuurimisi, uurimist, PU</translation>
+    </message>
+    <message id="2282">
+        <source>kredit, kreditu, kreditné hodiny, kreditných hodín</source>
+        <translation>krediit, krediiti, krediittunnid, krediittundi</translation>
+    </message>
+    <message id="2283">
+        <source>v službe, služba, službe, službu, kazateľská služba, kazateľskej službe</source>
+        <translation>kuulutustöös, kuulutustöö, teenistuses, kuulutas</translation>
+    </message>
+    <message id="2284">
+        <source>áno, hej</source>
+        <translation>jah</translation>
+    </message>
+    <message id="2285">
+        <source>nie</source>
+        <translation>ei</translation>
+    </message>
+    <message id="2286">
+        <source>pomocný priekopník, pomocná priekopníčka, pomocným priekopníkom, pomocnou priekopníčkou</source>
+        <translation>abipioneer, abipioneerina, abipioneeriks</translation>
+    </message>
+    <message id="2287">
+        <source>poznámka, poznámky, pozn</source>
+        <translation>märkus, märkused</translation>
+    </message>
+    <message id="2288">
+        <source>januára, januári</source>
+        <translation>jaanuaris</translation>
+    </message>
+    <message id="2289">
+        <source>februára, februári</source>
+        <translation>veebruaris</translation>
+    </message>
+    <message id="2290">
+        <source>marca, marci</source>
+        <translation>märtsis</translation>
+    </message>
+    <message id="2291">
+        <source>apríla, apríli</source>
+        <translation>aprillis</translation>
+    </message>
+    <message id="2292">
+        <source>mája, máji</source>
+        <translation>mai</translation>
+    </message>
+    <message id="2293">
+        <source>júna, júni</source>
+        <translation>juunis</translation>
+    </message>
+    <message id="2294">
+        <source>júla, júli</source>
+        <translation>juulis</translation>
+    </message>
+    <message id="2295">
+        <source>augusta, auguste</source>
+        <translation>augustis</translation>
+    </message>
+    <message id="2296">
+        <source>septembra, septembri</source>
+        <translation>septembris</translation>
+    </message>
+    <message id="2297">
+        <source>októbra, októbri</source>
+        <translation>oktoobris</translation>
+    </message>
+    <message id="2298">
+        <source>novembra, novembri</source>
+        <translation>novembris</translation>
+    </message>
+    <message id="2299">
+        <source>decembra, decembri</source>
+        <translation>detsembris</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Kuulutajad</translation>
@@ -972,6 +1160,13 @@ Viimase 24 tunni jooksul on üks meeldetuletus juba läinud. Kas saata veel üks
     <message id="115.1005">
         <source>&gt; &gt; &gt;</source>
         <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog125</name>
+    <message id="125.1">
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -749,6 +749,194 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?
         <source>Správy zvestovateľov po mesiacoch</source>
         <translation>Rapports des proclamateurs par mois</translation>
     </message>
+    <message id="2250">
+        <source>Zo správy: %1.</source>
+        <translation>Du message : %1.</translation>
+    </message>
+    <message id="2251">
+        <source>Nejasné, nevyplnené: %1.</source>
+        <translation>Pas clair, non rempli : %1.</translation>
+    </message>
+    <message id="2252">
+        <source>Zo správy sa nič neprečítalo.</source>
+        <translation>Rien n'a été lu dans le message.</translation>
+    </message>
+    <message id="2253">
+        <source>zvestovateľ podľa adresy odosielateľa</source>
+        <translation>proclamateur d'après l'adresse de l'expéditeur</translation>
+    </message>
+    <message id="2254">
+        <source>zvestovateľ podľa mena</source>
+        <translation>proclamateur d'après le nom</translation>
+    </message>
+    <message id="2255">
+        <source>Meno zvestovateľa v správe nie je; zadáva sa vybranému zvestovateľovi.</source>
+        <translation>Le message ne nomme aucun proclamateur ; il est saisi pour le proclamateur sélectionné.</translation>
+    </message>
+    <message id="2256">
+        <source>mesiac</source>
+        <translation>mois</translation>
+    </message>
+    <message id="2257">
+        <source>v službe</source>
+        <translation>a prêché</translation>
+    </message>
+    <message id="2258">
+        <source>hodiny</source>
+        <translation>heures</translation>
+    </message>
+    <message id="2259">
+        <source>biblické štúdiá</source>
+        <translation>cours bibliques</translation>
+    </message>
+    <message id="2260">
+        <source>kreditné hodiny</source>
+        <translation>heures de crédit</translation>
+    </message>
+    <message id="2261">
+        <source>poznámka</source>
+        <translation>remarque</translation>
+    </message>
+    <message id="2262">
+        <source>pomocný priekopník</source>
+        <translation>pionnier auxiliaire</translation>
+    </message>
+    <message id="2263">
+        <source>áno</source>
+        <translation>oui</translation>
+    </message>
+    <message id="2264">
+        <source>nie</source>
+        <translation>non</translation>
+    </message>
+    <message id="2265">
+        <source>číslo bez slova %1</source>
+        <translation>nombre sans mot %1</translation>
+    </message>
+    <message id="2266">
+        <source>Súbor %1 je väčší ako 1 MB. Správa z neho sa nečíta.</source>
+        <translation>Le fichier %1 dépasse 1 Mo. Le message qu'il contient n'est pas lu.</translation>
+    </message>
+    <message id="2267">
+        <source>Text správy je dlhší ako 64 kB. Nečíta sa.</source>
+        <translation>Le texte du message dépasse 64 Ko. Il n'est pas lu.</translation>
+    </message>
+    <message id="2268">
+        <source>Vložený obsah nie je text ani e-mail. Nič sa nečíta.</source>
+        <translation>Le contenu collé n'est ni un texte ni un e-mail. Rien n'est lu.</translation>
+    </message>
+    <message id="2269">
+        <source>Súbor %1 nie je text ani e-mail. Nečíta sa.</source>
+        <translation>Le fichier %1 n'est ni un texte ni un e-mail. Il n'est pas lu.</translation>
+    </message>
+    <message id="2270">
+        <source>E-mail zo súboru %1 sa nedá prečítať:
+
+%2</source>
+        <translation>L'e-mail du fichier %1 ne peut pas être lu :
+
+%2</translation>
+    </message>
+    <message id="2271">
+        <source>Zo správy nie je jasné, kto ju poslal, a v zozname nie je vybraný žiadny zvestovateľ.</source>
+        <translation>Le message ne dit pas qui l'a envoyé, et aucun proclamateur n'est sélectionné dans la liste.</translation>
+    </message>
+    <message id="2272">
+        <source>Koho je táto správa?</source>
+        <translation>De qui est ce message ?</translation>
+    </message>
+    <message id="2273">
+        <source>Správa sa hodí na viacerých zvestovateľov. Vyberte toho, koho správu zadávate:</source>
+        <translation>Le message correspond à plusieurs proclamateurs. Choisissez celui dont vous saisissez le rapport :</translation>
+    </message>
+    <message id="2274">
+        <source>Vložiť správu zvestovateľa	Ctrl+V</source>
+        <translation>Coller le message d'un proclamateur	Ctrl+V</translation>
+    </message>
+    <message id="2275">
+        <source>„%1“</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message id="2280">
+        <source>hodín, hodiny, hodina, hodinu, hod, h</source>
+        <translation>heures, heure, h</translation>
+    </message>
+    <message id="2281">
+        <source>štúdií, štúdiá, štúdium, štúdia, biblických štúdií, biblické štúdiá, biblické štúdium, BŠ, BS</source>
+        <translation>cours bibliques, cours biblique, cours, études bibliques, CB</translation>
+    </message>
+    <message id="2282">
+        <source>kredit, kreditu, kreditné hodiny, kreditných hodín</source>
+        <translation>crédit, crédits, heures de crédit</translation>
+    </message>
+    <message id="2283">
+        <source>v službe, služba, službe, službu, kazateľská služba, kazateľskej službe</source>
+        <translation>a prêché, prédication, service, ministère, prêché</translation>
+    </message>
+    <message id="2284">
+        <source>áno, hej</source>
+        <translation>oui</translation>
+    </message>
+    <message id="2285">
+        <source>nie</source>
+        <translation>non</translation>
+    </message>
+    <message id="2286">
+        <source>pomocný priekopník, pomocná priekopníčka, pomocným priekopníkom, pomocnou priekopníčkou</source>
+        <translation>pionnier auxiliaire, pionnière auxiliaire</translation>
+    </message>
+    <message id="2287">
+        <source>poznámka, poznámky, pozn</source>
+        <translation>remarque, remarques, commentaire, note</translation>
+    </message>
+    <message id="2288">
+        <source>januára, januári</source>
+        <translation>janvier</translation>
+    </message>
+    <message id="2289">
+        <source>februára, februári</source>
+        <translation>février</translation>
+    </message>
+    <message id="2290">
+        <source>marca, marci</source>
+        <translation>mars</translation>
+    </message>
+    <message id="2291">
+        <source>apríla, apríli</source>
+        <translation>avril</translation>
+    </message>
+    <message id="2292">
+        <source>mája, máji</source>
+        <translation>mai</translation>
+    </message>
+    <message id="2293">
+        <source>júna, júni</source>
+        <translation>juin</translation>
+    </message>
+    <message id="2294">
+        <source>júla, júli</source>
+        <translation>juillet</translation>
+    </message>
+    <message id="2295">
+        <source>augusta, auguste</source>
+        <translation>août</translation>
+    </message>
+    <message id="2296">
+        <source>septembra, septembri</source>
+        <translation>septembre</translation>
+    </message>
+    <message id="2297">
+        <source>októbra, októbri</source>
+        <translation>octobre</translation>
+    </message>
+    <message id="2298">
+        <source>novembra, novembri</source>
+        <translation>novembre</translation>
+    </message>
+    <message id="2299">
+        <source>decembra, decembri</source>
+        <translation>décembre</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Proclamateurs</translation>
@@ -972,6 +1160,13 @@ Un rappel est déjà parti dans les dernières 24 heures. En envoyer un autre ?
     <message id="115.1005">
         <source>&gt; &gt; &gt;</source>
         <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog125</name>
+    <message id="125.1">
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

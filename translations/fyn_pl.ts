@@ -749,6 +749,194 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
         <source>Správy zvestovateľov po mesiacoch</source>
         <translation>Sprawozdania głosicieli według miesięcy</translation>
     </message>
+    <message id="2250">
+        <source>Zo správy: %1.</source>
+        <translation>Z wiadomości: %1.</translation>
+    </message>
+    <message id="2251">
+        <source>Nejasné, nevyplnené: %1.</source>
+        <translation>Niejasne, niewypełnione: %1.</translation>
+    </message>
+    <message id="2252">
+        <source>Zo správy sa nič neprečítalo.</source>
+        <translation>Z wiadomości nic nie odczytano.</translation>
+    </message>
+    <message id="2253">
+        <source>zvestovateľ podľa adresy odosielateľa</source>
+        <translation>głosiciel według adresu nadawcy</translation>
+    </message>
+    <message id="2254">
+        <source>zvestovateľ podľa mena</source>
+        <translation>głosiciel według imienia i nazwiska</translation>
+    </message>
+    <message id="2255">
+        <source>Meno zvestovateľa v správe nie je; zadáva sa vybranému zvestovateľovi.</source>
+        <translation>W wiadomości nie ma imienia głosiciela; sprawozdanie dotyczy wybranego głosiciela.</translation>
+    </message>
+    <message id="2256">
+        <source>mesiac</source>
+        <translation>miesiąc</translation>
+    </message>
+    <message id="2257">
+        <source>v službe</source>
+        <translation>w służbie</translation>
+    </message>
+    <message id="2258">
+        <source>hodiny</source>
+        <translation>godziny</translation>
+    </message>
+    <message id="2259">
+        <source>biblické štúdiá</source>
+        <translation>studia biblijne</translation>
+    </message>
+    <message id="2260">
+        <source>kreditné hodiny</source>
+        <translation>godziny kredytowe</translation>
+    </message>
+    <message id="2261">
+        <source>poznámka</source>
+        <translation>uwagi</translation>
+    </message>
+    <message id="2262">
+        <source>pomocný priekopník</source>
+        <translation>pionier pomocniczy</translation>
+    </message>
+    <message id="2263">
+        <source>áno</source>
+        <translation>tak</translation>
+    </message>
+    <message id="2264">
+        <source>nie</source>
+        <translation>nie</translation>
+    </message>
+    <message id="2265">
+        <source>číslo bez slova %1</source>
+        <translation>liczba bez słowa %1</translation>
+    </message>
+    <message id="2266">
+        <source>Súbor %1 je väčší ako 1 MB. Správa z neho sa nečíta.</source>
+        <translation>Plik %1 jest większy niż 1 MB. Wiadomość nie zostanie odczytana.</translation>
+    </message>
+    <message id="2267">
+        <source>Text správy je dlhší ako 64 kB. Nečíta sa.</source>
+        <translation>Tekst wiadomości jest dłuższy niż 64 kB. Nie zostanie odczytany.</translation>
+    </message>
+    <message id="2268">
+        <source>Vložený obsah nie je text ani e-mail. Nič sa nečíta.</source>
+        <translation>Wklejona treść nie jest tekstem ani e-mailem. Nic nie odczytano.</translation>
+    </message>
+    <message id="2269">
+        <source>Súbor %1 nie je text ani e-mail. Nečíta sa.</source>
+        <translation>Plik %1 nie jest tekstem ani e-mailem. Nie zostanie odczytany.</translation>
+    </message>
+    <message id="2270">
+        <source>E-mail zo súboru %1 sa nedá prečítať:
+
+%2</source>
+        <translation>Nie można odczytać e-maila z pliku %1:
+
+%2</translation>
+    </message>
+    <message id="2271">
+        <source>Zo správy nie je jasné, kto ju poslal, a v zozname nie je vybraný žiadny zvestovateľ.</source>
+        <translation>Z wiadomości nie wynika, kto ją wysłał, a na liście nie wybrano żadnego głosiciela.</translation>
+    </message>
+    <message id="2272">
+        <source>Koho je táto správa?</source>
+        <translation>Czyja to wiadomość?</translation>
+    </message>
+    <message id="2273">
+        <source>Správa sa hodí na viacerých zvestovateľov. Vyberte toho, koho správu zadávate:</source>
+        <translation>Wiadomość pasuje do kilku głosicieli. Wybierz, czyje sprawozdanie wpisujesz:</translation>
+    </message>
+    <message id="2274">
+        <source>Vložiť správu zvestovateľa	Ctrl+V</source>
+        <translation>Wklej wiadomość głosiciela	Ctrl+V</translation>
+    </message>
+    <message id="2275">
+        <source>„%1“</source>
+        <translation>„%1”</translation>
+    </message>
+    <message id="2280">
+        <source>hodín, hodiny, hodina, hodinu, hod, h</source>
+        <translation>godzin, godziny, godzina, godzinę, godz, h</translation>
+    </message>
+    <message id="2281">
+        <source>štúdií, štúdiá, štúdium, štúdia, biblických štúdií, biblické štúdiá, biblické štúdium, BŠ, BS</source>
+        <translation>studiów, studia, studium, studiów biblijnych, studia biblijne, SB</translation>
+    </message>
+    <message id="2282">
+        <source>kredit, kreditu, kreditné hodiny, kreditných hodín</source>
+        <translation>kredyt, kredytu, godziny kredytowe, godzin kredytowych</translation>
+    </message>
+    <message id="2283">
+        <source>v službe, služba, službe, službu, kazateľská služba, kazateľskej službe</source>
+        <translation>w służbie, służba, służbie, służbę, służbie kaznodziejskiej</translation>
+    </message>
+    <message id="2284">
+        <source>áno, hej</source>
+        <translation>tak</translation>
+    </message>
+    <message id="2285">
+        <source>nie</source>
+        <translation>nie</translation>
+    </message>
+    <message id="2286">
+        <source>pomocný priekopník, pomocná priekopníčka, pomocným priekopníkom, pomocnou priekopníčkou</source>
+        <translation>pionier pomocniczy, pionierka pomocnicza, pionierem pomocniczym, pionierką pomocniczą</translation>
+    </message>
+    <message id="2287">
+        <source>poznámka, poznámky, pozn</source>
+        <translation>uwagi, uwaga</translation>
+    </message>
+    <message id="2288">
+        <source>januára, januári</source>
+        <translation>stycznia, styczniu</translation>
+    </message>
+    <message id="2289">
+        <source>februára, februári</source>
+        <translation>lutego, lutym</translation>
+    </message>
+    <message id="2290">
+        <source>marca, marci</source>
+        <translation>marca, marcu</translation>
+    </message>
+    <message id="2291">
+        <source>apríla, apríli</source>
+        <translation>kwietnia, kwietniu</translation>
+    </message>
+    <message id="2292">
+        <source>mája, máji</source>
+        <translation>maja, maju</translation>
+    </message>
+    <message id="2293">
+        <source>júna, júni</source>
+        <translation>czerwca, czerwcu</translation>
+    </message>
+    <message id="2294">
+        <source>júla, júli</source>
+        <translation>lipca, lipcu</translation>
+    </message>
+    <message id="2295">
+        <source>augusta, auguste</source>
+        <translation>sierpnia, sierpniu</translation>
+    </message>
+    <message id="2296">
+        <source>septembra, septembri</source>
+        <translation>września, wrześniu</translation>
+    </message>
+    <message id="2297">
+        <source>októbra, októbri</source>
+        <translation>października, październiku</translation>
+    </message>
+    <message id="2298">
+        <source>novembra, novembri</source>
+        <translation>listopada, listopadzie</translation>
+    </message>
+    <message id="2299">
+        <source>decembra, decembri</source>
+        <translation>grudnia, grudniu</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Głosiciele</translation>
@@ -972,6 +1160,13 @@ W ciągu ostatnich 24 godzin wysłano już jedno przypomnienie. Wysłać kolejne
     <message id="115.1005">
         <source>&gt; &gt; &gt;</source>
         <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog125</name>
+    <message id="125.1">
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

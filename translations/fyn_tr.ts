@@ -749,6 +749,194 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
         <source>Správy zvestovateľov po mesiacoch</source>
         <translation>Müjdecilerin aylık raporları</translation>
     </message>
+    <message id="2250">
+        <source>Zo správy: %1.</source>
+        <translation>Mesajdan: %1.</translation>
+    </message>
+    <message id="2251">
+        <source>Nejasné, nevyplnené: %1.</source>
+        <translation>Belirsiz, doldurulmadı: %1.</translation>
+    </message>
+    <message id="2252">
+        <source>Zo správy sa nič neprečítalo.</source>
+        <translation>Mesajdan hiçbir şey okunmadı.</translation>
+    </message>
+    <message id="2253">
+        <source>zvestovateľ podľa adresy odosielateľa</source>
+        <translation>gönderenin adresine göre müjdeci</translation>
+    </message>
+    <message id="2254">
+        <source>zvestovateľ podľa mena</source>
+        <translation>ada göre müjdeci</translation>
+    </message>
+    <message id="2255">
+        <source>Meno zvestovateľa v správe nie je; zadáva sa vybranému zvestovateľovi.</source>
+        <translation>Mesajda müjdeci adı yok; rapor seçili müjdeci için giriliyor.</translation>
+    </message>
+    <message id="2256">
+        <source>mesiac</source>
+        <translation>ay</translation>
+    </message>
+    <message id="2257">
+        <source>v službe</source>
+        <translation>hizmette</translation>
+    </message>
+    <message id="2258">
+        <source>hodiny</source>
+        <translation>saat</translation>
+    </message>
+    <message id="2259">
+        <source>biblické štúdiá</source>
+        <translation>Kutsal Kitap tetkikleri</translation>
+    </message>
+    <message id="2260">
+        <source>kreditné hodiny</source>
+        <translation>kredi saati</translation>
+    </message>
+    <message id="2261">
+        <source>poznámka</source>
+        <translation>not</translation>
+    </message>
+    <message id="2262">
+        <source>pomocný priekopník</source>
+        <translation>yardımcı öncü</translation>
+    </message>
+    <message id="2263">
+        <source>áno</source>
+        <translation>evet</translation>
+    </message>
+    <message id="2264">
+        <source>nie</source>
+        <translation>hayır</translation>
+    </message>
+    <message id="2265">
+        <source>číslo bez slova %1</source>
+        <translation>kelimesiz sayı %1</translation>
+    </message>
+    <message id="2266">
+        <source>Súbor %1 je väčší ako 1 MB. Správa z neho sa nečíta.</source>
+        <translation>%1 dosyası 1 MB'tan büyük. İçindeki mesaj okunmuyor.</translation>
+    </message>
+    <message id="2267">
+        <source>Text správy je dlhší ako 64 kB. Nečíta sa.</source>
+        <translation>Mesajın metni 64 KB'tan uzun. Okunmuyor.</translation>
+    </message>
+    <message id="2268">
+        <source>Vložený obsah nie je text ani e-mail. Nič sa nečíta.</source>
+        <translation>Yapıştırılan içerik metin veya e-posta değil. Hiçbir şey okunmuyor.</translation>
+    </message>
+    <message id="2269">
+        <source>Súbor %1 nie je text ani e-mail. Nečíta sa.</source>
+        <translation>%1 dosyası metin veya e-posta değil. Okunmuyor.</translation>
+    </message>
+    <message id="2270">
+        <source>E-mail zo súboru %1 sa nedá prečítať:
+
+%2</source>
+        <translation>%1 dosyasındaki e-posta okunamıyor:
+
+%2</translation>
+    </message>
+    <message id="2271">
+        <source>Zo správy nie je jasné, kto ju poslal, a v zozname nie je vybraný žiadny zvestovateľ.</source>
+        <translation>Mesajı kimin gönderdiği belli değil ve listede seçili müjdeci yok.</translation>
+    </message>
+    <message id="2272">
+        <source>Koho je táto správa?</source>
+        <translation>Bu mesaj kimin?</translation>
+    </message>
+    <message id="2273">
+        <source>Správa sa hodí na viacerých zvestovateľov. Vyberte toho, koho správu zadávate:</source>
+        <translation>Mesaj birden fazla müjdeciye uyuyor. Raporunu girdiğiniz kişiyi seçin:</translation>
+    </message>
+    <message id="2274">
+        <source>Vložiť správu zvestovateľa	Ctrl+V</source>
+        <translation>Müjdecinin mesajını yapıştır	Ctrl+V</translation>
+    </message>
+    <message id="2275">
+        <source>„%1“</source>
+        <translation>"%1"</translation>
+    </message>
+    <message id="2280">
+        <source>hodín, hodiny, hodina, hodinu, hod, h</source>
+        <translation>saat, saatler</translation>
+    </message>
+    <message id="2281">
+        <source>štúdií, štúdiá, štúdium, štúdia, biblických štúdií, biblické štúdiá, biblické štúdium, BŠ, BS</source>
+        <translation>tetkik, tetkikler, tetkikleri, Kutsal Kitap tetkikleri, Kutsal Kitap tetkiki, KKT</translation>
+    </message>
+    <message id="2282">
+        <source>kredit, kreditu, kreditné hodiny, kreditných hodín</source>
+        <translation>kredi, kredi saati, kredi saatleri</translation>
+    </message>
+    <message id="2283">
+        <source>v službe, služba, službe, službu, kazateľská služba, kazateľskej službe</source>
+        <translation>hizmette, hizmet, tarla hizmeti, tarla hizmetinde</translation>
+    </message>
+    <message id="2284">
+        <source>áno, hej</source>
+        <translation>evet</translation>
+    </message>
+    <message id="2285">
+        <source>nie</source>
+        <translation>hayır</translation>
+    </message>
+    <message id="2286">
+        <source>pomocný priekopník, pomocná priekopníčka, pomocným priekopníkom, pomocnou priekopníčkou</source>
+        <translation>yardımcı öncü, yardımcı öncülük</translation>
+    </message>
+    <message id="2287">
+        <source>poznámka, poznámky, pozn</source>
+        <translation>not, notlar, açıklama</translation>
+    </message>
+    <message id="2288">
+        <source>januára, januári</source>
+        <translation>Ocak</translation>
+    </message>
+    <message id="2289">
+        <source>februára, februári</source>
+        <translation>Şubat</translation>
+    </message>
+    <message id="2290">
+        <source>marca, marci</source>
+        <translation>Mart</translation>
+    </message>
+    <message id="2291">
+        <source>apríla, apríli</source>
+        <translation>Nisan</translation>
+    </message>
+    <message id="2292">
+        <source>mája, máji</source>
+        <translation>Mayıs</translation>
+    </message>
+    <message id="2293">
+        <source>júna, júni</source>
+        <translation>Haziran</translation>
+    </message>
+    <message id="2294">
+        <source>júla, júli</source>
+        <translation>Temmuz</translation>
+    </message>
+    <message id="2295">
+        <source>augusta, auguste</source>
+        <translation>Ağustos</translation>
+    </message>
+    <message id="2296">
+        <source>septembra, septembri</source>
+        <translation>Eylül</translation>
+    </message>
+    <message id="2297">
+        <source>októbra, októbri</source>
+        <translation>Ekim</translation>
+    </message>
+    <message id="2298">
+        <source>novembra, novembri</source>
+        <translation>Kasım</translation>
+    </message>
+    <message id="2299">
+        <source>decembra, decembri</source>
+        <translation>Aralık</translation>
+    </message>
     <message id="2300">
         <source>Zvestovatelia</source>
         <translation>Müjdeciler</translation>
@@ -972,6 +1160,13 @@ Son 24 saat içinde zaten bir hatırlatma gönderildi. Bir tane daha gönderilsi
     <message id="115.1005">
         <source>&gt; &gt; &gt;</source>
         <translation>&gt; &gt; &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog125</name>
+    <message id="125.1">
+        <source>OK</source>
+        <translation>Tamam</translation>
     </message>
 </context>
 </TS>

@@ -11,8 +11,10 @@
 #include "DialogTemplates.h"
 #include "FilePicker.h"
 #include "MessageBoxes.h"
+#include "MessageIntake.h"
 #include "MonthContacts.h"
 #include "PreviewDialog.h"
+#include "PublisherChoiceDialog.h"
 #include "ReminderDialog.h"
 #include "ReminderList.h"
 #include "ReminderSender.h"
@@ -27,11 +29,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -58,6 +65,7 @@ MainDialog::MainDialog(const Services& services, QString commandLine, QWidget* p
     addAboutEntry();
     addReminderEntry();
     addYearEntry();
+    addMessageEntry();
 }
 
 MainDialog::~MainDialog() = default;
@@ -153,6 +161,64 @@ void MainDialog::addYearEntry() {
     for (QWidget* widget : {static_cast<QWidget*>(this), static_cast<QWidget*>(list_)}) {
         widget->addAction(year);
     }
+}
+
+void MainDialog::addMessageEntry() {
+    auto* paste = new QAction(services_.strings.text(text::kPasteMessageEntry), this);
+    paste->setShortcut(QKeySequence(QKeySequence::Paste));
+    paste->setShortcutContext(Qt::WindowShortcut);
+    connect(paste, &QAction::triggered, this, [this] {
+        if (const QMimeData* pasted = QGuiApplication::clipboard()->mimeData()) {
+            OpenReportFromMessage(*pasted);
+        }
+    });
+    for (QWidget* widget : {static_cast<QWidget*>(this), static_cast<QWidget*>(list_)}) {
+        widget->addAction(paste);
+    }
+    setAcceptDrops(true);
+}
+
+void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasText() || event->mimeData()->hasUrls() ||
+        event->mimeData()->hasFormat(QStringLiteral("message/rfc822"))) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainDialog::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    // The drag's source waits until the drop returns; the dialog opens after that.
+    auto* copy = new QMimeData;
+    for (const QString& format : event->mimeData()->formats()) {
+        copy->setData(format, event->mimeData()->data(format));
+    }
+    QTimer::singleShot(0, this, [this, copy] {
+        const std::unique_ptr<QMimeData> dropped(copy);
+        OpenReportFromMessage(*dropped);
+    });
+}
+
+void MainDialog::OpenReportFromMessage(const QMimeData& message) {
+    const MessageIntake intake(model_.sheet(), services_.strings, model_.wording());
+    const MessageIntake::Result result =
+        intake.Read(MessageIntake::FromMimeData(message), model_.selectedRecord());
+    if (!result.refusal.isEmpty()) {
+        services_.messages.inform(result.refusal, MessageBoxes::Icon::Warning);
+        focusList();
+        return;
+    }
+    int index = result.publishers.front();
+    if (result.publishers.size() > 1) {
+        PublisherChoiceDialog choice(result.publishers, model_.wording(), services_.strings, this);
+        choice.exec();
+        index = choice.chosen();
+    }
+    if (index != 0) {
+        openReportDialog(index, -1, &result.reading.figures, intake.Line(result));
+        model_.ReportClosed();
+        showState();
+    }
+    focusList();
 }
 
 void MainDialog::OpenWindow() {
@@ -396,7 +462,8 @@ void MainDialog::SendUpdatedSheet() {
         .SendUpdatedSheet();
 }
 
-void MainDialog::openReportDialog(int index, int month) {
+void MainDialog::openReportDialog(int index, int month, const ReportFigures* figures,
+                                  const QString& messageLine) {
     const ReportDialog::Context context{model_.sheet(), model_.wording(), services_.strings,
                                         services_.messages, [this](const QString& publisherName) {
                                             model_.ReportAccepted(publisherName);
@@ -405,6 +472,9 @@ void MainDialog::openReportDialog(int index, int month) {
     ReportDialog dialog(context, index, this);
     if (month >= 0 && month != model_.sheet().reportMonth) {
         dialog.ChangeMonth(month);
+    }
+    if (figures != nullptr) {
+        dialog.Prefill(*figures, messageLine);
     }
     dialog.exec();
 }

@@ -2,11 +2,13 @@
 
 #include "Contact.h"
 #include "MainWindowModel.h"
+#include "ReportFigures.h"
 #include "RunContacts.h"
 
 #include <QDialog>
 
 class QListWidget;
+class QMimeData;
 
 namespace fyn {
 
@@ -55,6 +57,9 @@ public:
     void SendUpdatedSheet();
     void ShowHelpTips();
     void ShowAbout();
+    // Ctrl+V, a drop, or the context menu's entry: the report dialog filled from a publisher's
+    // message (a text, a report link or an e-mail file).
+    void OpenReportFromMessage(const QMimeData& message);
     // Ctrl+E: the reminder dialog for everyone still missing.
     void RemindMissing();
     // Ctrl+R: the group's last twelve months.
@@ -77,6 +82,8 @@ protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     template <class Control> Control* control(int id) const;
@@ -90,14 +97,17 @@ private:
     void addAboutEntry();
     void addReminderEntry();
     void addYearEntry();
+    void addMessageEntry();
     // Records what became of a contact with the publisher described; a box tells the log's
     // first failure in this run.
     void recordContact(const Contact& contact);
     Contact describeContact(int index, Contact::Channel channel, const QString& address);
     // True when the publisher was reminded within a day; lastReminder then says when and how.
     bool remindedRecently(int index, QString& lastReminder);
-    // On month, an earlier month of the report month's year, when it is not -1.
-    void openReportDialog(int index, int month = -1);
+    // On month, an earlier month of the report month's year, when it is not -1; filled in with
+    // what a message said, when there are figures.
+    void openReportDialog(int index, int month = -1, const ReportFigures* figures = nullptr,
+                          const QString& messageLine = {});
 
     Services services_;
     QString commandLine_;

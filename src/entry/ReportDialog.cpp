@@ -2,6 +2,7 @@
 
 #include "ControlIds.h"
 #include "DialogTemplates.h"
+#include "DialogUnits.h"
 #include "NumericEdit.h"
 #include "RemarkValidator.h"
 #include "SheetLayout.h"
@@ -182,6 +183,28 @@ void ReportDialog::showModel() {
     }
     inServiceBox_->setChecked(model_.inService());
     auxiliaryBox_->setChecked(model_.auxiliaryTicked());
+    showMessageLine();
+}
+
+void ReportDialog::showMessageLine() {
+    const bool shown = model_.visibility().messageLine;
+    if (messageLineShown_ == int(shown)) {
+        return;
+    }
+    messageLineShown_ = int(shown);
+    auto* line = control<QLabel>(ReportControl::MessageLine);
+    line->setWordWrap(true);
+    line->setText(model_.texts().message);
+    line->setVisible(shown);
+    // Without the line the dialog ends where it would begin.
+    const DialogTemplate& dialog = DialogTemplates::report();
+    const int height = shown ? dialog.height : dialog.find(ReportControl::MessageLine)->y;
+    setFixedHeight(DialogUnits::forFont(font(), this).toPixelsY(height));
+}
+
+void ReportDialog::Prefill(const ReportFigures& figures, const QString& line) {
+    model_.Prefill(figures, line);
+    showModel();
 }
 
 bool ReportDialog::atLastStop() const {

@@ -28,6 +28,8 @@ public:
     void ChangeMonth(int month);
 
     const ReportEntryModel& model() const { return model_; }
+    // A report read from a publisher's message, with the line that says what it gave.
+    void Prefill(const ReportFigures& figures, const QString& line);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -41,6 +43,7 @@ private:
     void CloseRemarks();
     void follow(ReportEntryModel::Step step);
     void showModel();
+    void showMessageLine();
     bool atLastStop() const;
 
     template <class Widget> Widget* control(int id) const {
@@ -51,6 +54,7 @@ private:
 
     ReportEntryModel model_;
     int fieldsRevision_ = -1;
+    int messageLineShown_ = -1;
 
     QCheckBox* inServiceBox_ = nullptr;
     QCheckBox* auxiliaryBox_ = nullptr;

@@ -65,6 +65,48 @@ void ReportEntryModel::setFieldValue(Field field, std::uint32_t value) {
     fieldTexts_[field] = QString::number(value);
 }
 
+void ReportEntryModel::Prefill(const ReportFigures& figures, const QString& line) {
+    if (figures.month && *figures.month != month_ && *figures.month >= 0 &&
+        *figures.month < kMonths) {
+        SelectMonth(*figures.month);
+    }
+    const int status = working().month(month_, yearSlot_).pioneerStatus();
+    if (figures.auxiliary && status == Publisher) {
+        AuxiliaryPioneerClicked(true);
+    }
+    if (figures.inService) {
+        InServiceClicked(*figures.inService);
+    }
+    if (!figures.hours.isEmpty()) {
+        fieldTexts_[Hours] = figures.hours;
+        ++fieldsRevision_;
+        CheckHoursEntered();
+        ShowFields();
+    }
+    if (figures.studies) {
+        setFieldValue(Studies, static_cast<std::uint32_t>(*figures.studies));
+        ++fieldsRevision_;
+    }
+    if (figures.credit && status == RegularPioneer) {
+        creditState_.credit = static_cast<std::uint8_t>(*figures.credit & 0xFF);
+    }
+    if (figures.remark) {
+        // Only what the sheet's code page can hold, as typing it would allow.
+        QString remark;
+        for (const QChar c : *figures.remark) {
+            if (TextCodec::canEncode(QString(c))) {
+                remark += c;
+            }
+        }
+        creditState_.remarkText = remark.trimmed().left(kRemarkTextLimit);
+        remarkPending_ = !creditState_.remarkText.isEmpty();
+    }
+    UpdateCredit(hoursFieldValue());
+    ShowWarnings();
+    texts_.message = line;
+    visibility_.messageLine = true;
+}
+
 void ReportEntryModel::EditField(Field field, const QString& text) {
     fieldTexts_[field] = text;
 }
@@ -213,6 +255,9 @@ ReportEntryModel::Step ReportEntryModel::Accept(bool atLastStop) {
     if (!ValidateValues()) {
         return Step::FocusInvalidField;
     }
+    if (remarkPending_) {
+        StoreTypedRemark();
+    }
     StoreEntry();
     CommitRecord();
     return Step::Accepted;
@@ -320,6 +365,7 @@ ReportEntryModel::Step ReportEntryModel::CloseRemarks(const QString& typed, bool
     // A remark the user did not change keeps the bytes it was read from, also those its code
     // page cannot show; only a changed one is stored, without them.
     if (creditState_.remarkText != shown) {
+        remarkPending_ = false;
         StoreTypedRemark();
     }
     if (typed.trimmed().isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "CreditRule.h"
 #include "PublisherView.h"
+#include "ReportFigures.h"
 
 #include <QString>
 #include <QStringList>
@@ -52,6 +53,8 @@ public:
         bool remarksField = false;
         // With the list, its own OK button shows and the dialog's buttons and group give way.
         bool monthList = false;
+        // The line about the message the report was read from.
+        bool messageLine = false;
     };
 
     struct Texts {
@@ -62,10 +65,15 @@ public:
         QString group;
         QString credit;
         QString warnings;
+        QString message;
     };
 
     ReportEntryModel(const Context& context, int publisherIndex);
 
+    // Fills in a report read from a publisher's message, as if the user had typed it: another
+    // month goes the late month's way, and a remark is stored only on acceptance. line says
+    // what was read and what was not.
+    void Prefill(const ReportFigures& figures, const QString& line);
     // What the user typed into a value field, kept as the field holds it.
     void EditField(Field field, const QString& text);
     void InServiceClicked(bool ticked);
@@ -152,6 +160,8 @@ private:
     // Entries this dialog took for months without a remark, so that storing a month's remark
     // again does not use up another entry of the table.
     std::map<int, int> takenEntries_;
+    // A remark from a message, stored when the report is accepted unless the user changed it.
+    bool remarkPending_ = false;
 };
 
 } // namespace fyn

@@ -169,6 +169,37 @@ inline constexpr int kYearHelp = 2226;
 inline constexpr int kYearChartName = 2227;
 inline constexpr int kYearGridName = 2228;
 
+// A publisher's message read into the report dialog: its line (what was read, what was unclear,
+// nothing read), how the publisher was found, the names of the fields in the order of
+// MessageReading::Field, auxiliary pioneer, yes, no, a number without its word, a remark, the
+// refusals (a file over 1 MB, a text over 64 KB, no text, a file that is no text, an e-mail the
+// module cannot read, no publisher), the choice between publishers, and the paste entry.
+inline constexpr int kMessageRead = 2250;
+inline constexpr int kMessageUnclear = 2251;
+inline constexpr int kMessageNothingRead = 2252;
+inline constexpr int kMessageBySender = 2253;
+inline constexpr int kMessageByName = 2254;
+inline constexpr int kMessageNoName = 2255;
+inline constexpr int kMessageFieldNames = 2256;
+inline constexpr int kMessageAuxiliary = 2262;
+inline constexpr int kMessageYes = 2263;
+inline constexpr int kMessageNo = 2264;
+inline constexpr int kMessageUnboundNumber = 2265;
+inline constexpr int kMessageRemarkValue = 2275;
+inline constexpr int kMessageFileTooLarge = 2266;
+inline constexpr int kMessageTextTooLong = 2267;
+inline constexpr int kMessageNotText = 2268;
+inline constexpr int kMessageFileNotText = 2269;
+inline constexpr int kMessageMailUnread = 2270;
+inline constexpr int kMessageNoPublisher = 2271;
+inline constexpr int kChoosePublisherTitle = 2272;
+inline constexpr int kChoosePublisherPrompt = 2273;
+inline constexpr int kPasteMessageEntry = 2274;
+// The words a message may use, in each language, comma-separated: one text per concept of
+// MessageVocabulary, then further forms of each month's name as messages write them.
+inline constexpr int kMessageWords = 2280;
+inline constexpr int kMonthFormsInMessages = 2288;
+
 // Texts that the Windows design kept in English outside the table; they keep its ids.
 inline constexpr int kPositiveInteger = 61700;
 inline constexpr int kIntegerBetween = 61701;

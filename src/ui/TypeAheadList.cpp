@@ -1,31 +1,13 @@
 #include "TypeAheadList.h"
 
+#include "TextFolding.h"
+
 #include <QApplication>
 #include <algorithm>
 
 namespace fyn {
 
 namespace {
-
-// Letters that Unicode does not decompose into a base letter and a mark.
-QChar baseLetter(QChar letter) {
-    switch (letter.unicode()) {
-    case 0x0141: // Ł
-        return QLatin1Char('L');
-    case 0x0142: // ł
-        return QLatin1Char('l');
-    case 0x0110: // Đ
-        return QLatin1Char('D');
-    case 0x0111: // đ
-        return QLatin1Char('d');
-    case 0x0131: // dotless ı
-        return QLatin1Char('i');
-    case 0x00DF: // ß
-        return QLatin1Char('s');
-    default:
-        return letter;
-    }
-}
 
 int findFrom(const QStringList& entries, int start, const auto& matches) {
     const auto count = static_cast<int>(entries.size());
@@ -40,16 +22,6 @@ int findFrom(const QStringList& entries, int start, const auto& matches) {
 
 } // namespace
 
-QString TypeAheadList::Folded(const QString& text) {
-    QString folded;
-    for (const QChar character : text.normalized(QString::NormalizationForm_D)) {
-        if (character.category() != QChar::Mark_NonSpacing) {
-            folded += baseLetter(character);
-        }
-    }
-    return folded.toCaseFolded();
-}
-
 int TypeAheadList::Find(const QStringList& entries, const QString& typed, int start) {
     if (entries.isEmpty() || typed.isEmpty()) {
         return -1;
@@ -61,9 +33,10 @@ int TypeAheadList::Find(const QStringList& entries, const QString& typed, int st
     if (exact >= 0) {
         return exact;
     }
-    const QString folded = Folded(typed);
-    return findFrom(entries, start,
-                    [&folded](const QString& entry) { return Folded(entry).startsWith(folded); });
+    const QString folded = TextFolding::Folded(typed);
+    return findFrom(entries, start, [&folded](const QString& entry) {
+        return TextFolding::Folded(entry).startsWith(folded);
+    });
 }
 
 void TypeAheadList::keyboardSearch(const QString& search) {

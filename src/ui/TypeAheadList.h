@@ -19,8 +19,6 @@ public:
     // The row of the first entry from row start on (wrapping) that begins with typed, exactly
     // (ignoring case) if any does, else with the diacritics set aside; -1 when none.
     static int Find(const QStringList& entries, const QString& typed, int start);
-    // The text with its letters' diacritics set aside and in lower case.
-    static QString Folded(const QString& text);
 
 private:
     QString typed_;

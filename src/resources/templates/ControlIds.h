@@ -47,6 +47,7 @@ enum : int {
     WarningsLabel = 159,
     CloseMonthList = 160,
     RemarksField = 163,
+    MessageLine = 164,
     GroupLabel = 270,
     AuxiliaryPioneer = 1050,
     UnderAnHour = 1125,
@@ -84,5 +85,14 @@ enum : int {
     Legend = 1000,
 };
 } // namespace YearControl
+
+namespace PublisherChoiceControl {
+enum : int {
+    Ok = 1,
+    Cancel = 2,
+    List = 130,
+    Prompt = 1000,
+};
+} // namespace PublisherChoiceControl
 
 } // namespace fyn

@@ -16,6 +16,8 @@ const DialogTemplate* DialogTemplates::byId(int id) {
         return &reminders();
     case kYearId:
         return &year();
+    case kPublisherChoiceId:
+        return &publisherChoice();
     default:
         return nullptr;
     }

@@ -15,9 +15,10 @@ public:
     static constexpr int kPreviewId = 115;
     static constexpr int kRemindersId = 120;
     static constexpr int kYearId = 121;
+    static constexpr int kPublisherChoiceId = 125;
     // Every dialog, for what goes over all of their texts (translations, their fit).
-    static constexpr std::array kAllIds{kAboutBoxId, kMainWindowId, kReportId,
-                                        kPreviewId,  kRemindersId,  kYearId};
+    static constexpr std::array kAllIds{kAboutBoxId, kMainWindowId, kReportId,        kPreviewId,
+                                        kRemindersId, kYearId,      kPublisherChoiceId};
 
     static const DialogTemplate& aboutBox();
     static const DialogTemplate& mainWindow();
@@ -25,6 +26,7 @@ public:
     static const DialogTemplate& preview();
     static const DialogTemplate& reminders();
     static const DialogTemplate& year();
+    static const DialogTemplate& publisherChoice();
 
     // Null for an unknown id.
     static const DialogTemplate* byId(int id);

@@ -4,7 +4,8 @@ namespace fyn {
 
 // Publications, videos and return visits (139, 140, 142) and their labels are never shown, and
 // neither is the "<1 h" box 1125; they stay in the template because the record's values pass
-// through them.
+// through them. The line below the warnings tells what a publisher's message gave; the dialog
+// ends above it unless a report was read from a message.
 const DialogTemplate& DialogTemplates::report() {
     using enum ControlKind;
     using namespace ControlFlag;
@@ -12,7 +13,7 @@ const DialogTemplate& DialogTemplates::report() {
         kReportId,
         QString(),
         275,
-        146,
+        170,
         QStringLiteral("MS Sans Serif"),
         10,
         {
@@ -54,6 +55,7 @@ const DialogTemplate& DialogTemplates::report() {
             {1125, CheckBox, QStringLiteral("<1 h"), 173, 56, 32, 10, Hidden},
             {kNoControlId, GroupBox, QString(), 10, 101, 256, 41, 0},
             {159, StaticText, QString(), 15, 110, 245, 28, VariablePitchFont},
+            {164, StaticText, QString(), 10, 146, 256, 22, VariablePitchFont | Hidden},
         },
         0,
     };
