@@ -28,6 +28,7 @@ PublisherChoiceDialog::PublisherChoiceDialog(const std::vector<int>& records,
     DialogBuilder::control<QPushButton>(*this, PublisherChoiceControl::Cancel)
         ->setText(strings.text(text::kCancelButton));
     list_ = DialogBuilder::control<QListWidget>(*this, PublisherChoiceControl::List);
+    list_->setAccessibleName(prompt->text());
     for (const int record : records_) {
         list_->addItem(wording.PublisherName(record, true));
     }

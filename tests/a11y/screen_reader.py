@@ -181,6 +181,12 @@ def main():
         visit('the preview', lambda: press(main, wanted['preview']))
         visit('the help', lambda: press(main, wanted['help']))
         visit('the about box', lambda: key('shift+F10', 'Down', 'Return'))
+        # A publisher's message pasted: the report dialog with the line of what was read.
+        clipboard = subprocess.Popen(['xclip', '-selection', 'clipboard', '-i'],
+                                     stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
+        clipboard.communicate('12 h, 2 BŠ. Ján Novák'.encode())
+        visit('the report from a message', lambda: key('ctrl+v'))
 
         seen = []
         for command, argument in STEPS:
