@@ -17,8 +17,8 @@ public:
     static constexpr int kYearId = 121;
     static constexpr int kPublisherChoiceId = 125;
     // Every dialog, for what goes over all of their texts (translations, their fit).
-    static constexpr std::array kAllIds{kAboutBoxId, kMainWindowId, kReportId,        kPreviewId,
-                                        kRemindersId, kYearId,      kPublisherChoiceId};
+    static constexpr std::array kAllIds{kAboutBoxId,  kMainWindowId, kReportId,         kPreviewId,
+                                        kRemindersId, kYearId,       kPublisherChoiceId};
 
     static const DialogTemplate& aboutBox();
     static const DialogTemplate& mainWindow();
