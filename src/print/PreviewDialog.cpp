@@ -13,7 +13,6 @@
 
 #include <QPushButton>
 #include <QShortcut>
-#include <algorithm>
 
 namespace fyn {
 
@@ -84,14 +83,9 @@ void PreviewDialog::UpdatePageButtons() {
                                                  ? text::kPreviousPageName
                                                  : text::kNextPageName));
     }
-    // The last page is a whole page too, ending with the last publisher.
-    const auto pageOf = [](int endRow) {
-        return (endRow + PreviewPaging::kRowsPerPage - 1) / PreviewPaging::kRowsPerPage;
-    };
-    const int pages = pageOf(paging_.publisherCount());
-    area_->setAccessibleName(strings.text(text::kPreviewPageName,
-                                          {windowTitle(), QString::number(pageOf(paging_.endRow())),
-                                           QString::number(std::max(pages, 1))}));
+    area_->setAccessibleName(
+        strings.text(text::kPreviewPageName, {windowTitle(), QString::number(paging_.pageNumber()),
+                                              QString::number(paging_.pageCount())}));
 }
 
 void PreviewDialog::NextPage() {

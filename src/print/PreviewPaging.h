@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 
 namespace fyn {
 
@@ -28,8 +29,14 @@ public:
     int publisherCount() const { return publisherCount_; }
     int firstRow() const { return firstRow_; }
     int endRow() const { return endRow_; }
+    // The page shown, counted from 1, and how many there are; the last page is a whole page
+    // too, ending with the last publisher.
+    int pageNumber() const { return pagesUpTo(endRow_); }
+    int pageCount() const { return std::max(pagesUpTo(publisherCount_), 1); }
 
 private:
+    static int pagesUpTo(int endRow) { return (endRow + kRowsPerPage - 1) / kRowsPerPage; }
+
     int publisherCount_;
     int firstRow_ = 0;
     int endRow_;
