@@ -1,7 +1,7 @@
-// Fuzz target of the message reader: the first byte chooses how the rest arrives, as a text in
-// UTF-8, as a text in Windows-1250, or as an e-mail file read by the module's reader, whose HTML
-// is turned into text; the reader then reads it with a few publishers' names. Whatever it is
-// given, what it answers must be a report the dialog can take.
+// Fuzz target of the message reader: every input arrives the three ways a message can, as a text
+// in UTF-8, as a text in Windows-1250, and as an e-mail file read by the module's reader, whose
+// HTML is turned into text; the reader then reads each with a few publishers' names. Whatever it
+// is given, what it answers must be a report the dialog can take.
 
 #include "HtmlText.h"
 #include "MailFileText.h"
@@ -21,31 +21,8 @@ void check(bool holds, const char* what) {
     }
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void readAsMessage(const QString& text) {
     using namespace fyn;
-    if (size == 0) {
-        return 0;
-    }
-    const QByteArray rest(reinterpret_cast<const char*>(data + 1),
-                          static_cast<qsizetype>(size - 1));
-    QString text;
-    switch (data[0] % 3) {
-    case 0:
-        text = QString::fromUtf8(rest);
-        break;
-    case 1:
-        text = TextCodec::toUnicode(rest);
-        break;
-    default: {
-        MailFileText mail;
-        fynReadMailFile(rest, mail);
-        text = mail.subject + QLatin1Char('\n') +
-               (mail.html ? HtmlText::toText(mail.text) : mail.text);
-        break;
-    }
-    }
     static const std::vector<MessageReader::Name> names{
         {QStringLiteral("J\u00e1n"), QStringLiteral("Nov\u00e1k")},
         {QStringLiteral("Mari"), QStringLiteral("Tamm")},
@@ -63,5 +40,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const MessageReading::Field field : reading.unclear) {
         check(!reading.read(field), "a field both read and unclear");
     }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    readAsMessage(QString::fromUtf8(bytes));
+    readAsMessage(fyn::TextCodec::toUnicode(bytes));
+    fyn::MailFileText mail;
+    fynReadMailFile(bytes, mail);
+    readAsMessage(mail.subject + QLatin1Char('\n') +
+                  (mail.html ? fyn::HtmlText::toText(mail.text) : mail.text));
     return 0;
 }
