@@ -1,61 +1,13 @@
 #include "TypeAheadList.h"
 
-#include "TextFolding.h"
-
-#include <QApplication>
-#include <algorithm>
-
 namespace fyn {
 
-namespace {
-
-int findFrom(const QStringList& entries, int start, const auto& matches) {
-    const auto count = static_cast<int>(entries.size());
-    for (int step = 0; step < count; ++step) {
-        const int row = (start + step) % count;
-        if (matches(entries[row])) {
-            return row;
-        }
-    }
-    return -1;
-}
-
-} // namespace
-
-int TypeAheadList::Find(const QStringList& entries, const QString& typed, int start) {
-    if (entries.isEmpty() || typed.isEmpty()) {
-        return -1;
-    }
-    start = std::clamp(start, 0, static_cast<int>(entries.size()) - 1);
-    const int exact = findFrom(entries, start, [&typed](const QString& entry) {
-        return entry.startsWith(typed, Qt::CaseInsensitive);
-    });
-    if (exact >= 0) {
-        return exact;
-    }
-    const QString folded = TextFolding::Folded(typed);
-    return findFrom(entries, start, [&folded](const QString& entry) {
-        return TextFolding::Folded(entry).startsWith(folded);
-    });
-}
-
 void TypeAheadList::keyboardSearch(const QString& search) {
-    if (search.isEmpty()) {
-        return;
-    }
-    if (!sinceTyped_.isValid() || sinceTyped_.elapsed() > QApplication::keyboardInputInterval()) {
-        typed_.clear();
-    }
-    sinceTyped_.restart();
-    typed_ += search;
     QStringList entries;
     for (int row = 0; row < count(); ++row) {
         entries << item(row)->text();
     }
-    // A first letter moves on from the current entry, so that pressing it again steps through
-    // the entries that begin with it; more letters refine the current one.
-    const int current = std::max(currentRow(), 0);
-    const int row = Find(entries, typed_, typed_.size() == 1 ? current + 1 : current);
+    const int row = typeAhead_.Next(entries, search, currentRow());
     if (row >= 0) {
         setCurrentRow(row);
     }

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "TypeAhead.h"
+
 #include <QListWidget>
 
 namespace fyn {
 
-// A list that finds an entry by the first letters typed, as Qt's lists do, and failing an exact
-// match, by the letters without their diacritics: "Dur" finds "Ďurica" on a keyboard that has
-// no Ď, as a Polish or Greek one may lack a letter of a Slovak sheet.
+// A list whose entries are found by the letters typed, with or without their diacritics.
 class TypeAheadList : public QListWidget {
     Q_OBJECT
 
@@ -16,13 +15,8 @@ public:
 
     void keyboardSearch(const QString& search) override;
 
-    // The row of the first entry from row start on (wrapping) that begins with typed, exactly
-    // (ignoring case) if any does, else with the diacritics set aside; -1 when none.
-    static int Find(const QStringList& entries, const QString& typed, int start);
-
 private:
-    QString typed_;
-    QElapsedTimer sinceTyped_;
+    TypeAhead typeAhead_;
 };
 
 } // namespace fyn

@@ -3,11 +3,9 @@
 #include "GroupSheet.h"
 #include "StringTable.h"
 #include "TextIds.h"
-#include "TypeAheadList.h"
 #include "Wording.h"
 #include "YearWording.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -91,21 +89,11 @@ void YearGrid::Fill(const YearWording& wording) {
 }
 
 void YearGrid::keyboardSearch(const QString& search) {
-    if (search.isEmpty()) {
-        return;
-    }
-    if (!sinceTyped_.isValid() || sinceTyped_.elapsed() > QApplication::keyboardInputInterval()) {
-        typed_.clear();
-    }
-    sinceTyped_.restart();
-    typed_ += search;
     QStringList names;
     for (int row = 0; row < rowCount(); ++row) {
         names << item(row, kNameColumn)->text();
     }
-    // As in the main list: a first letter moves on, more letters refine the current row.
-    const int current = std::max(currentRow(), 0);
-    const int row = TypeAheadList::Find(names, typed_, typed_.size() == 1 ? current + 1 : current);
+    const int row = typeAhead_.Next(names, search, currentRow());
     if (row >= 0) {
         setCurrentIndex(model()->index(row, std::max(currentColumn(), kFirstMonthColumn)));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "TypeAhead.h"
+
 #include <QTableWidget>
 
 namespace fyn {
@@ -35,8 +36,7 @@ protected:
 private:
     void choose(const QModelIndex& index);
 
-    QString typed_;
-    QElapsedTimer sinceTyped_;
+    TypeAhead typeAhead_;
 };
 
 } // namespace fyn
