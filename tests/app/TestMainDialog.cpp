@@ -1,23 +1,18 @@
 #include "DialogBuilder.h"
-#include "FakeSeams.h"
 #include "GroupApp.h"
 #include "InstalledLanguage.h"
 #include "Language.h"
-#include "MailSeams.h"
 #include "MainDialog.h"
-#include "RecordingMessageBoxes.h"
-#include "Settings.h"
-#include "SheetBackup.h"
 #include "SheetBuilder.h"
 #include "StringTable.h"
 #include "TextCodec.h"
+#include "WindowSeams.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -51,16 +46,10 @@ class TestMainDialog : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<RecordingMessageBoxes> messages_;
-    std::unique_ptr<ScriptedFilePicker> files_;
-    std::unique_ptr<FixedClock> clock_;
-    std::unique_ptr<Settings> settings_;
-    std::unique_ptr<SheetBackup> backup_;
-    std::unique_ptr<fyn::test::MailSeams> mail_;
+    std::unique_ptr<WindowSeams> seams_;
     std::unique_ptr<MainDialog> window_;
 
-    QString path(const QString& name) const { return dir_->filePath(name); }
+    QString path(const QString& name) const { return seams_->path(name); }
 
     QString writeSheet(const QString& name, const SheetBuilder& sheet) const {
         QDir().mkpath(QFileInfo(path(name)).path());
@@ -71,12 +60,8 @@ private:
     }
 
     void open(const QString& commandLine = {}, const StringTable& strings = StringTable::slovak()) {
-        mail_ = std::make_unique<fyn::test::MailSeams>(*settings_, *messages_);
-        mail_->strings = &strings;
-        window_ =
-            std::make_unique<MainDialog>(mail_->services(*files_, *clock_, *backup_), commandLine);
-        window_->OpenWindow();
-        window_->show();
+        seams_->mail.strings = &strings;
+        window_ = seams_->open(commandLine);
     }
 
     template <class Widget> Widget* control(int id) const {
@@ -93,14 +78,7 @@ private:
     void select(int row) { list()->setCurrentRow(row); }
 
 private Q_SLOTS:
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        messages_ = std::make_unique<RecordingMessageBoxes>();
-        files_ = std::make_unique<ScriptedFilePicker>();
-        clock_ = std::make_unique<FixedClock>(QDate(2027, 2, 10));
-        settings_ = std::make_unique<Settings>(path(QStringLiteral("config/fyn.ini")));
-        backup_ = std::make_unique<SheetBackup>(path(QStringLiteral("backups")));
-    }
+    void init() { seams_ = std::make_unique<WindowSeams>(QDate(2027, 2, 10)); }
 
     void cleanup() {
         window_.reset();
@@ -125,8 +103,8 @@ private Q_SLOTS:
         QVERIFY(control<QWidget>(5)->isHidden());
         QVERIFY(control<QWidget>(162)->isHidden());
 
-        settings_->WriteSetting(QStringLiteral("Last"), QStringLiteral("Post"),
-                                QStringLiteral("Mária Nováková"));
+        seams_->settings.WriteSetting(QStringLiteral("Last"), QStringLiteral("Post"),
+                                      QStringLiteral("Mária Nováková"));
         open(writeSheet(QStringLiteral("g.t09"), groupThree()));
         QCOMPARE(listed(),
                  (QStringList{QStringLiteral("Novák, Ján"), QStringLiteral("Nováková, Mária"),
@@ -225,7 +203,7 @@ private Q_SLOTS:
         QVERIFY(control<QLabel>(1002)->isHidden());
         QCOMPARE(control<QLabel>(1002)->text(), QString());
         QTest::mouseClick(control<QPushButton>(1007), Qt::LeftButton);
-        QCOMPARE(messages_->texts(),
+        QCOMPARE(seams_->messages.texts(),
                  QStringList{QStringLiteral("Odošlite svoj prehľad za január. \nĎakujem..")});
     }
 
@@ -237,7 +215,8 @@ private Q_SLOTS:
         QTest::keyClick(window_.get(), Qt::Key_Escape);
         QVERIFY(window_->isHidden());
         // Settings with keys of any case; the backups and messages are the model's to check.
-        QCOMPARE(settings_->ReadSetting(QStringLiteral("last"), QStringLiteral("loadpath")), sheet);
+        QCOMPARE(seams_->settings.ReadSetting(QStringLiteral("last"), QStringLiteral("loadpath")),
+                 sheet);
         GroupSheet onDisk;
         QVERIFY(onDisk.Load(sheet));
         QCOMPARE(onDisk.publisher(5).month(0, 1).hours(), std::uint16_t(42));
@@ -247,12 +226,12 @@ private Q_SLOTS:
         const QString sheet = writeSheet(QStringLiteral("g.t09"), groupThree());
         open(sheet);
         QFile::setPermissions(sheet, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
-        messages_->queueAnswer(false);
+        seams_->messages.queueAnswer(false);
         QVERIFY(!window_->close());
         QVERIFY(window_->isVisible());
-        QCOMPARE(messages_->texts().size(), 2);
+        QCOMPARE(seams_->messages.texts().size(), 2);
 
-        messages_->queueAnswer(true);
+        seams_->messages.queueAnswer(true);
         QVERIFY(window_->close());
         QVERIFY(window_->isHidden());
     }
@@ -263,12 +242,12 @@ private Q_SLOTS:
         other.setGroupNumber(9);
         other.addPublisher("Adam", "Bielik");
         other.addPublisher("Zora", cp1250("Zelená"));
-        files_->answers.append(writeSheet(QStringLiteral("second.t09"), other));
+        seams_->files.answers.append(writeSheet(QStringLiteral("second.t09"), other));
         QTest::mouseClick(control<QPushButton>(3), Qt::LeftButton);
-        QCOMPARE(files_->requests.size(), 1);
-        QCOMPARE(files_->requests[0].initialFolder, path(QStringLiteral("sheets")));
-        QCOMPARE(files_->requests[0].title, QStringLiteral("Výber súboru od tajomníka"));
-        QCOMPARE(files_->requests[0].pattern, QStringLiteral("*.t09"));
+        QCOMPARE(seams_->files.requests.size(), 1);
+        QCOMPARE(seams_->files.requests[0].initialFolder, path(QStringLiteral("sheets")));
+        QCOMPARE(seams_->files.requests[0].title, QStringLiteral("Výber súboru od tajomníka"));
+        QCOMPARE(seams_->files.requests[0].pattern, QStringLiteral("*.t09"));
         QCOMPARE(listed(),
                  (QStringList{QStringLiteral("Bielik, Adam"), QStringLiteral("Zelená, Zora")}));
         QCOMPARE(window_->windowTitle(), QStringLiteral("Január - odovzdané správy - Skupina 9 "));

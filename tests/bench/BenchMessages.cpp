@@ -4,19 +4,14 @@
 // words, the e-mail module); the median is of the rounds after it. In milliseconds.
 // fyn-bench-messages [rounds]
 
-#include "FakeSeams.h"
 #include "LargestSheet.h"
-#include "MailSeams.h"
 #include "MainDialog.h"
 #include "MessageIntake.h"
-#include "RecordingMessageBoxes.h"
-#include "Settings.h"
-#include "SheetBackup.h"
+#include "WindowSeams.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -66,20 +61,13 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
-    QTemporaryDir dir;
-    const QString sheetPath = dir.filePath(QStringLiteral("largest.t09"));
+    WindowSeams seams(QDate(2026, 12, 10));
+    const QString sheetPath = seams.path(QStringLiteral("largest.t09"));
     if (!LargestSheet::builder().writeTo(sheetPath)) {
         return 1;
     }
-    RecordingMessageBoxes messages;
-    ScriptedFilePicker files;
-    FixedClock clock(QDate(2026, 12, 10));
-    Settings settings(dir.filePath(QStringLiteral("fyn.ini")));
-    SheetBackup backup(dir.filePath(QStringLiteral("backups")));
-    MailSeams mail(settings, messages);
-    MainDialog window(mail.services(files, clock, backup), sheetPath);
-    window.OpenWindow();
-    window.show();
+    const std::unique_ptr<MainDialog> opened = seams.open(sheetPath);
+    MainDialog& window = *opened;
 
     QMimeData pasted;
     pasted.setText(QString::fromUtf8("Ahoj, za október mám 12 hodín a 2 biblické štúdiá.\n"
@@ -98,7 +86,7 @@ int main(int argc, char** argv) {
         return shown;
     });
 
-    const QString emailPath = dir.filePath(QStringLiteral("large.eml"));
+    const QString emailPath = seams.path(QStringLiteral("large.eml"));
     QFile email(emailPath);
     if (!email.open(QIODevice::WriteOnly) || email.write(largeEmail()) < 0) {
         return 1;
@@ -106,15 +94,19 @@ int main(int argc, char** argv) {
     email.close();
     const MessageIntake intake(window.sheet(), StringTable::slovak(), window.wording());
     int read = 0;
+    QString refusal;
     const Figures mailFile = time(rounds, [&] {
         QElapsedTimer started;
         started.start();
         const MessageIntake::Result result = intake.Read({emailPath, {}, {}}, 1);
         read += result.refusal.isEmpty() && !result.reading.figures.hours.isEmpty() ? 1 : 0;
+        refusal = result.refusal;
         return double(started.nsecsElapsed()) / 1e6;
     });
-    if (paste.first < 0 || read != rounds + 1 || !messages.shown().isEmpty()) {
-        std::fprintf(stderr, "fyn-bench-messages: the message was not read\n");
+    if (paste.first < 0 || read != rounds + 1 || !seams.messages.shown().isEmpty()) {
+        // Such as the e-mail module not found: FYN_MODULE_DIR names the build's modules.
+        std::fprintf(stderr, "fyn-bench-messages: the message was not read. %s\n",
+                     qPrintable(seams.messages.texts().join(u' ') + refusal));
         return 1;
     }
     std::printf("largest sheet, %d rounds after the first: first, median, max (ms)\n", rounds);

@@ -1,29 +1,21 @@
-#include "FakeSeams.h"
 #include "GroupSheet.h"
 #include "KeyboardUser.h"
 #include "LittleEndian.h"
-#include "MailSeams.h"
 #include "MainDialog.h"
-#include "RecordingMessageBoxes.h"
 #include "Remarks.h"
-#include "Settings.h"
-#include "SheetBackup.h"
 #include "SheetComparison.h"
 #include "StringTable.h"
+#include "WindowSeams.h"
 
 #include <QDialog>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
 using namespace fyn;
 using namespace fyn::layout;
 using fyn::test::EditedEntry;
-using fyn::test::FixedClock;
 using fyn::test::KeyboardUser;
-using fyn::test::RecordingMessageBoxes;
-using fyn::test::ScriptedFilePicker;
 using fyn::test::unexpectedDifferences;
 
 namespace {
@@ -59,20 +51,13 @@ class TestCrashSafety : public QObject {
 private Q_SLOTS:
 
     void acceptedReportsAreOnDiskWhileTheWindowIsOpen() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Skupina3.t09"));
+        test::WindowSeams seams(QDate(2026, 12, 10));
+        const QString path = seams.path(QStringLiteral("Skupina3.t09"));
         QVERIFY(QFile::copy(QStringLiteral(FYN_EXAMPLE_SHEET), path));
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 
-        RecordingMessageBoxes messages;
-        ScriptedFilePicker files;
-        FixedClock clock(QDate(2026, 12, 10));
-        Settings settings(dir.filePath(QStringLiteral("fyn.ini")));
-        SheetBackup backup(dir.filePath(QStringLiteral("backups")));
-        test::MailSeams mail(settings, messages);
-        MainDialog window(mail.services(files, clock, backup), path);
-        window.OpenWindow();
-        window.show();
+        const std::unique_ptr<MainDialog> opened = seams.open(path);
+        MainDialog& window = *opened;
         QVERIFY(KeyboardUser::activate(window));
 
         GroupSheet original;
@@ -192,7 +177,7 @@ private Q_SLOTS:
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(onDisk.RemarkEntry(zeroReport))),
                  QByteArray("0"));
         QVERIFY(window.isVisible());
-        QVERIFY(messages.texts().isEmpty());
+        QVERIFY(seams.messages.texts().isEmpty());
     }
 };
 

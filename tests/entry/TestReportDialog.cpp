@@ -1,20 +1,17 @@
 #include "ControlIds.h"
 #include "DialogBuilder.h"
-#include "FakeSeams.h"
 #include "GroupSheet.h"
 #include "InstalledLanguage.h"
 #include "KeyboardUser.h"
 #include "Language.h"
-#include "MailSeams.h"
 #include "MainDialog.h"
 #include "RecordingMessageBoxes.h"
 #include "ReportDialog.h"
 #include "ReportSheets.h"
-#include "Settings.h"
-#include "SheetBackup.h"
 #include "StringTable.h"
 #include "TextCodec.h"
 #include "TextIds.h"
+#include "WindowSeams.h"
 #include "Wording.h"
 
 #include <QApplication>
@@ -25,7 +22,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -295,17 +291,11 @@ private Q_SLOTS:
         sheet.addPublisher("Peter", cp1250(QStringLiteral("Šťastný")));
         sheet.addPublisher("Eva", cp1250(QStringLiteral("Horváthová")));
         sheet.setReport(1, 0, 1, MonthReport{0, 0, 0, 0, 2, true, 0});
-        const QString path = dir_.filePath(QStringLiteral("Skupina3.t09"));
+        test::WindowSeams seams(QDate(2027, 2, 10)); // January 2027 is in year slot 1
+        const QString path = seams.path(QStringLiteral("Skupina3.t09"));
         QVERIFY(sheet.writeTo(path));
-
-        ScriptedFilePicker files;
-        FixedClock clock(QDate(2027, 2, 10)); // January 2027 is in year slot 1
-        Settings settings(dir_.filePath(QStringLiteral("fyn.ini")));
-        SheetBackup backup(dir_.filePath(QStringLiteral("backups")));
-        test::MailSeams mail(settings, boxes_);
-        MainDialog window(mail.services(files, clock, backup), path);
-        window.OpenWindow();
-        window.show();
+        const std::unique_ptr<MainDialog> opened = seams.open(path);
+        MainDialog& window = *opened;
         QVERIFY(KeyboardUser::activate(window));
         auto* filter = DialogBuilder::control<QCheckBox>(window, 162);
         QTest::mouseClick(filter, Qt::LeftButton, {}, QPoint(4, filter->height() / 2));
@@ -342,7 +332,7 @@ private Q_SLOTS:
                  QByteArray(reinterpret_cast<const char*>(window.sheet().Record(3)), kRecordSize));
         QCOMPARE(onDisk.remarkCount(), window.sheet().remarkCount());
         QVERIFY(!onDisk.IsReportMissing(3, 0, 1));
-        QVERIFY(boxes_.texts().isEmpty());
+        QVERIFY(seams.messages.texts().isEmpty());
     }
 
 private:
@@ -356,7 +346,6 @@ private:
         QTest::mouseClick(control(id), Qt::LeftButton, {}, QPoint(4, control(id)->height() / 2));
     }
 
-    QTemporaryDir dir_;
     std::unique_ptr<ReportDialog> dialog_;
 };
 

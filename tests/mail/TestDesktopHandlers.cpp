@@ -1,23 +1,18 @@
 #include "ChildProcess.h"
 #include "ContactLog.h"
 #include "DialogBuilder.h"
-#include "FakeSeams.h"
-#include "MailSeams.h"
 #include "MainDialog.h"
 #include "RealParts.h"
-#include "RecordingMessageBoxes.h"
-#include "Settings.h"
-#include "SheetBackup.h"
 #include "SheetBuilder.h"
 #include "StringTable.h"
 #include "TextCodec.h"
 #include "TextIds.h"
+#include "WindowSeams.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -50,13 +45,7 @@ class TestDesktopHandlers : public QObject {
 
 private:
     std::unique_ptr<DesktopSandbox> desktop_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<test::RecordingMessageBoxes> messages_;
-    std::unique_ptr<Settings> settings_;
-    std::unique_ptr<test::MailSeams> mail_;
-    std::unique_ptr<test::FixedClock> clock_;
-    std::unique_ptr<test::ScriptedFilePicker> files_;
-    std::unique_ptr<SheetBackup> backup_;
+    std::unique_ptr<test::WindowSeams> seams_;
     std::unique_ptr<MainDialog> window_;
     std::unique_ptr<ContactLog> log_;
 
@@ -72,16 +61,13 @@ private:
         return described;
     }
 
-    QString sheetPath() const { return dir_->filePath(u"Skupina3.t09"_s); }
+    QString sheetPath() const { return seams_->path(u"Skupina3.t09"_s); }
 
     void open(const QByteArray& number = "0905 123/456") {
         if (!groupThree(number).writeTo(sheetPath())) {
             qFatal("cannot write the test sheet");
         }
-        window_ =
-            std::make_unique<MainDialog>(mail_->services(*files_, *clock_, *backup_), sheetPath());
-        window_->OpenWindow();
-        window_->show();
+        window_ = seams_->open(sheetPath());
         DialogBuilder::control<QListWidget>(*window_, 138)->setCurrentRow(0);
     }
     QPushButton* button(int id) const { return DialogBuilder::control<QPushButton>(*window_, id); }
@@ -95,21 +81,15 @@ private:
 private Q_SLOTS:
     void init() {
         desktop_ = std::make_unique<DesktopSandbox>();
-        dir_ = std::make_unique<QTemporaryDir>();
-        messages_ = std::make_unique<test::RecordingMessageBoxes>();
-        settings_ = std::make_unique<Settings>(dir_->filePath(u"fyn.ini"_s));
-        mail_ = std::make_unique<test::MailSeams>(*settings_, *messages_);
-        log_ = std::make_unique<ContactLog>(dir_->filePath(u"contacts.sqlite"_s));
-        mail_->contactLog = log_.get();
-        clock_ = std::make_unique<test::FixedClock>(QDate(2027, 2, 10));
-        files_ = std::make_unique<test::ScriptedFilePicker>();
-        backup_ = std::make_unique<SheetBackup>(dir_->filePath(u"backups"_s));
+        seams_ = std::make_unique<test::WindowSeams>(QDate(2027, 2, 10));
+        log_ = std::make_unique<ContactLog>(seams_->path(u"contacts.sqlite"_s));
+        seams_->mail.contactLog = log_.get();
     }
 
     void cleanup() {
         window_.reset();
         // Handlers still running end by themselves; nothing here kills them.
-        QTRY_COMPARE_WITH_TIMEOUT(mail_->commands.handedOverCount(), 0, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(seams_->mail.commands.handedOverCount(), 0, 15000);
         desktop_.reset();
     }
 
@@ -117,7 +97,7 @@ private Q_SLOTS:
         const QString problem = desktop_->registerHandler(u"mailto"_s);
         FYN_REQUIRE_PART(problem.isEmpty(), problem);
         open();
-        messages_->queueAnswer(true);
+        seams_->messages.queueAnswer(true);
         button(4)->click();
 
         const QUrl uri = composed();
@@ -128,10 +108,10 @@ private Q_SLOTS:
                  u"Zostaven\u00e9 s\u00fabory - Janu\u00e1r - Skupina 3"_s);
         QCOMPARE(query.queryItemValue(u"body"_s, QUrl::FullyDecoded),
                  u"Janu\u00e1r .t19 s\u00fabor pre Skupina 3"_s);
-        const QString updated = dir_->filePath(u"Skupina3.t19"_s);
+        const QString updated = seams_->path(u"Skupina3.t19"_s);
         QVERIFY2(query.queryItemValue(u"attach"_s, QUrl::FullyDecoded).endsWith(updated),
                  qPrintable(uri.toString()));
-        QCOMPARE(messages_->texts().last(), StringTable::slovak().text(2040, {updated}));
+        QCOMPARE(seams_->messages.texts().last(), StringTable::slovak().text(2040, {updated}));
     }
 
     void reminderGoesToTheMailClient() {
@@ -146,7 +126,7 @@ private Q_SLOTS:
         const QUrl uri = composed();
         QCOMPARE(uri.path(), u"jan@example.sk"_s);
         QCOMPARE(QUrlQuery(uri).queryItemValue(u"subject"_s), u"Report"_s);
-        QCOMPARE(messages_->texts(),
+        QCOMPARE(seams_->messages.texts(),
                  (QStringList{u"jan@example.sk"_s, StringTable::slovak().text(2003)}));
         QCOMPARE(recordedContacts(), QStringList{u"1 jan@example.sk 0"_s});
     }
@@ -169,25 +149,26 @@ private Q_SLOTS:
         QFETCH(QString, logged);
         const QString problem = desktop_->registerHandler(u"mailto"_s, 4, exitCode);
         FYN_REQUIRE_PART(problem.isEmpty(), problem);
-        mail_->mailers.setTimeouts(Mailer::kCommandTimeoutMs, 500);
+        seams_->mail.mailers.setTimeouts(Mailer::kCommandTimeoutMs, 500);
         open();
         QElapsedTimer clock;
         clock.start();
         button(1006)->click();
         QVERIFY2(clock.elapsed() < 3000, "the wait for the mail client is bounded");
-        QCOMPARE(messages_->texts(), QStringList{u"jan@example.sk"_s});
+        QCOMPARE(seams_->messages.texts(), QStringList{u"jan@example.sk"_s});
         QCOMPARE(recordedContacts(), QStringList());
-        QCOMPARE(mail_->commands.handedOverCount(), 1);
+        QCOMPARE(seams_->mail.commands.handedOverCount(), 1);
         QVERIFY(button(1006)->isEnabled() && window_->isEnabled());
         // Pressed again meanwhile: asked first, and No sends nothing.
         button(1006)->click();
-        QCOMPARE(messages_->shown().size(), 2);
-        QVERIFY(messages_->shown().last().question);
-        QCOMPARE(messages_->shown().last().preferred, MessageBoxes::Preferred::No);
+        QCOMPARE(seams_->messages.shown().size(), 2);
+        QVERIFY(seams_->messages.shown().last().question);
+        QCOMPARE(seams_->messages.shown().last().preferred, MessageBoxes::Preferred::No);
 
-        QTRY_COMPARE_WITH_TIMEOUT(messages_->shown().size(), 3, 10000);
-        QVERIFY2(messages_->texts().last().startsWith(told), qPrintable(messages_->texts().last()));
-        QCOMPARE(messages_->shown().last().icon,
+        QTRY_COMPARE_WITH_TIMEOUT(seams_->messages.shown().size(), 3, 10000);
+        QVERIFY2(seams_->messages.texts().last().startsWith(told),
+                 qPrintable(seams_->messages.texts().last()));
+        QCOMPARE(seams_->messages.shown().last().icon,
                  exitCode == 0 ? MessageBoxes::Icon::None : MessageBoxes::Icon::Warning);
         QCOMPARE(recordedContacts(), QStringList{logged});
         QCOMPARE(desktop_->recorded(u"mailto"_s).size(), 1);
@@ -198,8 +179,8 @@ private Q_SLOTS:
         FYN_REQUIRE_PART(problem.isEmpty(), problem);
         open();
         button(1006)->click();
-        QVERIFY2(messages_->texts().last().startsWith(StringTable::slovak().text(61842)),
-                 qPrintable(messages_->texts().join(u" | "_s)));
+        QVERIFY2(seams_->messages.texts().last().startsWith(StringTable::slovak().text(61842)),
+                 qPrintable(seams_->messages.texts().join(u" | "_s)));
     }
 
     void aHandedOverMailClientOutlivesFyn_data() {
@@ -224,14 +205,14 @@ private Q_SLOTS:
         FYN_REQUIRE_PART(problem.isEmpty(), problem);
         // A child plays Fyn: it hands a message over and ends, as Fyn does when closed.
         const std::optional<QByteArray> composed = test::ChildProcess::run({}, [this] {
-            mail_->mailers.setTimeouts(Mailer::kCommandTimeoutMs, 500);
-            const std::unique_ptr<Mailer> mailer = mail_->mailers.create();
+            seams_->mail.mailers.setTimeouts(Mailer::kCommandTimeoutMs, 500);
+            const std::unique_ptr<Mailer> mailer = seams_->mail.mailers.create();
             mailer->AddRecipients(u"tajomnik@example.sk"_s);
             mailer->SetSubject(u"Report"_s);
             mailer->SetBody(u"Report"_s);
             return mailer->Send() && (mailer->composedOnly() || mailer->stillHandingOver())
                        ? "composed"_ba
-                       : messages_->texts().join(u' ').toUtf8();
+                       : seams_->messages.texts().join(u' ').toUtf8();
         });
         QCOMPARE(composed.value_or("child failed"), "composed"_ba);
         QVERIFY(QFile(desktop_->filePath(u"fyn-gone"_s)).open(QIODevice::WriteOnly));
@@ -251,14 +232,14 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         problem = desktop_->slowDown(u"xdg-mime"_s, 1);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        messages_->queueAnswer(true);
+        seams_->messages.queueAnswer(true);
         QTimer::singleShot(300, button(4),
                            [this] { QTest::mouseClick(button(4), Qt::LeftButton); });
         QTest::mouseClick(button(4), Qt::LeftButton);
-        QCOMPARE(messages_->shown().size(), 2);
-        QVERIFY(messages_->shown().first().question);
-        QCOMPARE(messages_->texts().last(),
-                 StringTable::slovak().text(2040, {dir_->filePath(u"Skupina3.t19"_s)}));
+        QCOMPARE(seams_->messages.shown().size(), 2);
+        QVERIFY(seams_->messages.shown().first().question);
+        QCOMPARE(seams_->messages.texts().last(),
+                 StringTable::slovak().text(2040, {seams_->path(u"Skupina3.t19"_s)}));
     }
 
     void withoutMailClientNoMailSystem() {
@@ -266,7 +247,7 @@ private Q_SLOTS:
         FYN_REQUIRE_PART(problem.isEmpty(), problem);
         open();
         button(1006)->click();
-        QCOMPARE(messages_->texts(),
+        QCOMPARE(seams_->messages.texts(),
                  (QStringList{u"jan@example.sk"_s, StringTable::slovak().text(61840)}));
     }
 
@@ -294,7 +275,7 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(button(1003)->isVisible(), 5000);
             button(1003)->click();
             QCOMPARE(desktop_->recorded(u"tel"_s), QStringList{uri});
-            QCOMPARE(messages_->texts(), QStringList());
+            QCOMPARE(seams_->messages.texts(), QStringList());
             QCOMPARE(recordedContacts(),
                      QStringList{u"2 "_s + QString::fromLatin1(number) + u" 0"_s});
         } else {
@@ -304,7 +285,7 @@ private Q_SLOTS:
             const QStringList expected =
                 handler ? QStringList()
                         : QStringList{StringTable::slovak().text(text::kNoTelephone)};
-            QCOMPARE(messages_->texts(), expected);
+            QCOMPARE(seams_->messages.texts(), expected);
             QCOMPARE(recordedContacts(), QStringList());
         }
     }

@@ -1,15 +1,11 @@
 #include "DialogBuilder.h"
-#include "FakeSeams.h"
 #include "GroupSheet.h"
 #include "KeyboardUser.h"
-#include "MailSeams.h"
 #include "MainDialog.h"
 #include "MessageIntake.h"
-#include "RecordingMessageBoxes.h"
-#include "Settings.h"
-#include "SheetBackup.h"
 #include "SheetBuilder.h"
 #include "TextCodec.h"
+#include "WindowSeams.h"
 
 #include <QClipboard>
 #include <QDialog>
@@ -18,7 +14,6 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <memory>
@@ -50,26 +45,16 @@ class TestMessageWays : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<RecordingMessageBoxes> messages_;
-    std::unique_ptr<ScriptedFilePicker> files_;
-    std::unique_ptr<FixedClock> clock_;
-    std::unique_ptr<Settings> settings_;
-    std::unique_ptr<SheetBackup> backup_;
-    std::unique_ptr<MailSeams> mail_;
+    std::unique_ptr<WindowSeams> seams_;
     std::unique_ptr<MainDialog> window_;
     QString sheetPath_;
 
-    QString path(const QString& name) const { return dir_->filePath(name); }
+    QString path(const QString& name) const { return seams_->path(name); }
 
     void openWindow() {
         sheetPath_ = path(QStringLiteral("Skupina1.t09"));
         QVERIFY(november().writeTo(sheetPath_));
-        mail_ = std::make_unique<MailSeams>(*settings_, *messages_);
-        window_ =
-            std::make_unique<MainDialog>(mail_->services(*files_, *clock_, *backup_), sheetPath_);
-        window_->OpenWindow();
-        window_->show();
+        window_ = seams_->open(sheetPath_);
         QVERIFY(K::activate(*window_));
     }
 
@@ -102,14 +87,7 @@ private:
     }
 
 private Q_SLOTS:
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        messages_ = std::make_unique<RecordingMessageBoxes>();
-        files_ = std::make_unique<ScriptedFilePicker>();
-        clock_ = std::make_unique<FixedClock>(QDate(2026, 12, 10));
-        settings_ = std::make_unique<Settings>(path(QStringLiteral("config/fyn.ini")));
-        backup_ = std::make_unique<SheetBackup>(path(QStringLiteral("backups")));
-    }
+    void init() { seams_ = std::make_unique<WindowSeams>(QDate(2026, 12, 10)); }
 
     void cleanup() { window_.reset(); }
 
@@ -193,7 +171,7 @@ private Q_SLOTS:
             "Zo správy: zvestovateľ podľa adresy odosielateľa, v službe áno, hodiny 40, biblické "
             "štúdiá 2, pomocný priekopník."));
         QTRY_COMPARE(stored(2), QStringLiteral("in 1, hours 40, studies 2, status 1, remark 0"));
-        QCOMPARE(messages_->texts(), QStringList());
+        QCOMPARE(seams_->messages.texts(), QStringList());
     }
 
     // A message that names two publishers is never given to either: the user picks one in a

@@ -1,20 +1,15 @@
 #include "DialogBuilder.h"
-#include "FakeSeams.h"
 #include "KeyboardUser.h"
-#include "MailSeams.h"
 #include "MainDialog.h"
-#include "RecordingMessageBoxes.h"
-#include "Settings.h"
-#include "SheetBackup.h"
 #include "SheetBuilder.h"
 #include "StringTable.h"
 #include "TextCodec.h"
 #include "TextIds.h"
+#include "WindowSeams.h"
 
 #include <QDialog>
 #include <QListWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace fyn;
@@ -44,25 +39,18 @@ private Q_SLOTS:
     // and stores, and the cell shows it at once; Enter on a month of the year before says why
     // it cannot be entered.
     void enterStoresAnEarlierMonthThroughTheReportDialog() {
-        QTemporaryDir dir;
+        WindowSeams seams(QDate(2027, 4, 10));
         SheetBuilder builder;
         builder.setGroupNumber(3);
         builder.setReportMonth(kMarch);
         builder.addPublisher("J\xE1n", "Nov\xE1k");
         builder.addPublisher("Eva", "Horv\xE1thov\xE1");
         builder.setReport(1, kMarch, kSlot, {.hours = 3});
-        const QString path = dir.filePath(u"Skupina3.t09"_s);
+        const QString path = seams.path(u"Skupina3.t09"_s);
         QVERIFY(builder.writeTo(path));
 
-        RecordingMessageBoxes boxes;
-        ScriptedFilePicker files;
-        FixedClock clock(QDate(2027, 4, 10));
-        Settings settings(dir.filePath(u"fyn.ini"_s));
-        SheetBackup backup(dir.filePath(u"backups"_s));
-        MailSeams mail(settings, boxes);
-        MainDialog window(mail.services(files, clock, backup), path);
-        window.OpenWindow();
-        window.show();
+        const std::unique_ptr<MainDialog> opened = seams.open(path);
+        MainDialog& window = *opened;
         QVERIFY(KeyboardUser::activate(window));
 
         bool yearShown = false;
@@ -93,8 +81,8 @@ private Q_SLOTS:
             KeyboardUser::press(Qt::Key_Home);
             QCOMPARE(cells->currentColumn(), 1);
             KeyboardUser::press(Qt::Key_Return);
-            QCOMPARE(boxes.texts().size(), 1);
-            QVERIFY(boxes.texts().front().startsWith(u"Správu za apríl 2026"_s));
+            QCOMPARE(seams.messages.texts().size(), 1);
+            QVERIFY(seams.messages.texts().front().startsWith(u"Správu za apríl 2026"_s));
             KeyboardUser::press(Qt::Key_End);
             QCOMPARE(cells->currentColumn(), kLastMonthColumn);
             KeyboardUser::press(Qt::Key_Escape);
@@ -104,7 +92,7 @@ private Q_SLOTS:
 
         // Stored in February's own slot, marked late, and on disk.
         GroupSheet stored;
-        stored.SetMonthsFromDate(clock.today());
+        stored.SetMonthsFromDate(seams.clock.today());
         QVERIFY(stored.Load(path));
         QVERIFY(!stored.IsReportMissing(2, kFebruary, kSlot));
         QVERIFY(stored.IsMarkedLate(2, kFebruary));
