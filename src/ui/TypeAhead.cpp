@@ -26,7 +26,8 @@ int TypeAhead::Find(const QStringList& entries, const QString& typed, int start)
     if (entries.isEmpty() || typed.isEmpty()) {
         return -1;
     }
-    start = std::clamp(start, 0, static_cast<int>(entries.size()) - 1);
+    // Moving on from the last entry goes round to the first.
+    start = std::max(start, 0) % static_cast<int>(entries.size());
     const int exact = findFrom(entries, start, [&typed](const QString& entry) {
         return entry.startsWith(typed, Qt::CaseInsensitive);
     });
