@@ -144,20 +144,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("remarks");
         QTest::addColumn<int>("number");
         QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("noRemark");
 
-        QTest::newRow("empty text") << 5 << 2 << QByteArray();
-        QTest::newRow("leading blank") << 5 << 2 << QByteArray(" 5 +H");
-        QTest::newRow("only a blank") << 5 << 2 << QByteArray(" ");
-        QTest::newRow("number 0") << 5 << 0 << QByteArray("0");
-        QTest::newRow("negative number") << 5 << -1 << QByteArray("0");
-        QTest::newRow("number past the table") << 5 << 6 << QByteArray("0");
-        QTest::newRow("empty table") << 0 << 1 << QByteArray("0");
+        QTest::newRow("empty text") << 5 << 2 << QByteArray() << true;
+        QTest::newRow("leading blank") << 5 << 2 << QByteArray(" 5 +H") << true;
+        QTest::newRow("only a blank") << 5 << 2 << QByteArray(" ") << true;
+        QTest::newRow("number 0") << 5 << 0 << QByteArray("0") << false;
+        QTest::newRow("negative number") << 5 << -1 << QByteArray("0") << false;
+        QTest::newRow("number past the table") << 5 << 6 << QByteArray("0") << false;
+        QTest::newRow("empty table") << 0 << 1 << QByteArray("0") << false;
     }
 
     void storeRemarkRefuses() {
         QFETCH(int, remarks);
         QFETCH(int, number);
         QFETCH(QByteArray, text);
+        QFETCH(bool, noRemark);
 
         GroupSheet sheet;
         QVERIFY(load(sheet, remarks));
@@ -166,6 +168,8 @@ private Q_SLOTS:
             table += entryBytes(sheet, n);
         }
         QVERIFY(!StoreRemark(sheet, number, text));
+        // Nor is a new entry taken for a month's text that is no remark.
+        QVERIFY(!noRemark || StoreMonthRemark(sheet, 0, text) == 0);
         QByteArray after;
         for (int n = 1; n <= remarks; ++n) {
             after += entryBytes(sheet, n);

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +26,7 @@ enum class Fault {
     ReadOnlyFile,
     MissingFolder,
     FolderInTheWay,
+    ImmutableFolder,
 };
 
 constexpr QFile::Permissions kOpen = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
@@ -79,6 +81,10 @@ private Q_SLOTS:
     }
 
     void cleanup() {
+        if (immutable_) {
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), sheetsFolder()});
+            immutable_ = false;
+        }
         QDir::setCurrent(savedCurrentPath_);
         QFile::setPermissions(sheetsFolder(), kOpen);
         dir_.reset();
@@ -114,6 +120,7 @@ private Q_SLOTS:
         QTest::newRow("missing folder, relative path")
             << Fault::MissingFolder << qint64(-1) << true;
         QTest::newRow("folder in the way") << Fault::FolderInTheWay << qint64(-1) << false;
+        QTest::newRow("immutable folder") << Fault::ImmutableFolder << qint64(-1) << false;
     }
 
     void failedWriteLeavesEverythingAsItWas() {
@@ -163,6 +170,15 @@ private Q_SLOTS:
             told = cause(text::kIsAFolder);
             QVERIFY(QDir(sheetsFolder()).mkdir(QStringLiteral("Priecinok.t09")));
             break;
+        case Fault::ImmutableFolder:
+            // Not even root may add a file to it: the system answers EPERM, not EACCES.
+            if (QProcess::execute(QStringLiteral("chattr"),
+                                  {QStringLiteral("+i"), sheetsFolder()}) != 0) {
+                QSKIP("chattr +i is not allowed here");
+            }
+            immutable_ = true;
+            told = cause(text::kNoPermission);
+            break;
         }
         QString fullPath = path;
         if (relative) {
@@ -195,6 +211,7 @@ private:
     QByteArray newFile_;
     RecordingMessageBoxes boxes_;
     QString savedCurrentPath_;
+    bool immutable_ = false;
 };
 
 QTEST_GUILESS_MAIN(TestWriteFailures)
