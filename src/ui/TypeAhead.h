@@ -15,11 +15,11 @@ public:
     // steps through the entries that begin with it, and more letters refine the current one.
     int Next(const QStringList& entries, const QString& search, int current);
 
+private:
     // The row of the first entry from row start on (wrapping) that begins with typed, exactly
     // (ignoring case) if any does, else with the diacritics set aside; -1 when none.
     static int Find(const QStringList& entries, const QString& typed, int start);
 
-private:
     QString typed_;
     QElapsedTimer sinceTyped_;
 };
