@@ -11,54 +11,71 @@
 
 namespace fyn {
 
+namespace {
+
+// The texts a cell is told in: marks on the grid and on paper, or words read aloud.
+struct CellWords {
+    int inService;
+    int hours; // 0: the figure alone
+    int zeroReport;
+    int missing;
+    int late;
+    int firstPioneerStatus;
+};
+
+constexpr CellWords kMarks{.inService = text::kYearMarkInService,
+                           .hours = 0,
+                           .zeroReport = text::kYearMarkZero,
+                           .missing = text::kYearMarkMissing,
+                           .late = text::kYearMarkLate,
+                           .firstPioneerStatus = text::kYearMarkAuxiliary};
+constexpr CellWords kNames{.inService = text::kInServiceHeading,
+                           .hours = text::kYearHoursName,
+                           .zeroReport = text::kYearZeroName,
+                           .missing = text::kYearMissingName,
+                           .late = text::kYearLateName,
+                           .firstPioneerStatus = text::kStatusNames};
+
+QStringList cellParts(const GroupYear::Cell& cell, const CellWords& words,
+                      const StringTable& strings) {
+    QStringList parts;
+    switch (cell.kind) {
+    case GroupYear::Kind::Reported:
+        if (cell.hours == 0) {
+            parts << strings.text(words.inService);
+        } else {
+            const QString hours = QString::number(cell.hours);
+            parts << (words.hours == 0 ? hours : strings.text(words.hours, {hours}));
+        }
+        break;
+    case GroupYear::Kind::ZeroReport:
+        parts << strings.text(words.zeroReport);
+        break;
+    case GroupYear::Kind::Missing:
+        parts << strings.text(words.missing);
+        break;
+    }
+    if (cell.late) {
+        parts << strings.text(words.late);
+    }
+    if (cell.pioneer != layout::Publisher) {
+        parts << strings.text(words.firstPioneerStatus + cell.pioneer - layout::AuxiliaryPioneer);
+    }
+    return parts;
+}
+
+} // namespace
+
 YearWording::YearWording(const GroupYear& year, const Wording& wording, const StringTable& strings)
     : year_(year), wording_(wording), strings_(strings) {}
 
 QString YearWording::cellText(const GroupYear::Cell& cell) const {
-    QStringList parts;
-    switch (cell.kind) {
-    case GroupYear::Kind::Reported:
-        parts << (cell.hours > 0 ? QString::number(cell.hours)
-                                 : strings_.text(text::kYearMarkInService));
-        break;
-    case GroupYear::Kind::ZeroReport:
-        parts << strings_.text(text::kYearMarkZero);
-        break;
-    case GroupYear::Kind::Missing:
-        parts << strings_.text(text::kYearMarkMissing);
-        break;
-    }
-    if (cell.late) {
-        parts << strings_.text(text::kYearMarkLate);
-    }
-    if (cell.pioneer != layout::Publisher) {
-        parts << strings_.text(text::kYearMarkAuxiliary + cell.pioneer - layout::AuxiliaryPioneer);
-    }
-    return parts.join(QLatin1Char(' '));
+    return cellParts(cell, kMarks, strings_).join(QLatin1Char(' '));
 }
 
 QString YearWording::cellDescription(int column, const GroupYear::Cell& cell) const {
-    QStringList parts;
-    switch (cell.kind) {
-    case GroupYear::Kind::Reported:
-        parts << (cell.hours > 0
-                      ? strings_.text(text::kYearHoursName, {QString::number(cell.hours)})
-                      : strings_.text(text::kInServiceHeading));
-        break;
-    case GroupYear::Kind::ZeroReport:
-        parts << strings_.text(text::kYearZeroName);
-        break;
-    case GroupYear::Kind::Missing:
-        parts << strings_.text(text::kYearMissingName);
-        break;
-    }
-    if (cell.late) {
-        parts << strings_.text(text::kYearLateName);
-    }
-    if (cell.pioneer != layout::Publisher) {
-        parts << strings_.text(text::kStatusNames + cell.pioneer - layout::AuxiliaryPioneer);
-    }
-    return monthAndYear(column) + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
+    return monthAndYear(column) + QStringLiteral(": ") +
+           cellParts(cell, kNames, strings_).join(QStringLiteral(", "));
 }
 
 QString YearWording::statusText(GroupYear::Status status) const {

@@ -30,7 +30,8 @@ LANGUAGES = {
                    ('check box', 'bol v danom službe'), ('check box', 'bol v danom službe'),
                    ('text', 'Hod'), ('text', 'Hod'), ('text', 'BŠ'), ('list item', 'Ďurica, Peter')],
         'previewRow': 'Ján Novák; v službe: Áno; Hod: 64; Poznámky: 5 +H',
-        'yearHeaders': ('Novák, Ján', '2025 dec'),
+        'yearHeaders': ('Novák, Ján', '2025 dec',
+                        'November 2026: 64 hod., Pravidelný priekopník'),
     },
     'en': {
         'preview': 'Preview and print the report list',
@@ -39,7 +40,7 @@ LANGUAGES = {
                    ('check box', 'shared in the ministry'), ('check box', 'shared in the ministry'),
                    ('text', 'Hrs'), ('text', 'Hrs'), ('text', 'BS'), ('list item', 'Ďurica, Peter')],
         'previewRow': 'Ján Novák; shared: Yes; Hrs: 64; Remarks: 5 +H',
-        'yearHeaders': ('Novák, Ján', '2025 Dec'),
+        'yearHeaders': ('Novák, Ján', '2025 Dec', 'November 2026: 64 hrs, Regular pioneer'),
     },
 }
 
@@ -162,7 +163,7 @@ def main():
             window = waitFor(what, lambda: activeWindow(app, before))
             check(window, counts, problems)
             # The painted page is read as a list of its rows, the year as a table whose rows
-            # are headed by the publishers and columns by the months.
+            # are headed by the publishers and columns by the months, its cells told in words.
             previewRows.extend(node.getChildAtIndex(0).name for node in descendants(window)
                                if node.getRoleName() == 'list' and node.childCount > 0
                                and what == 'the preview')
@@ -170,7 +171,8 @@ def main():
                 if node.getRoleName() == 'table':
                     table = node.queryTable()
                     yearHeaders.append((table.getRowHeader(0).name,
-                                        table.getColumnHeader(1).name.replace('\n', ' ')))
+                                        table.getColumnHeader(1).name.replace('\n', ' '),
+                                        table.getAccessibleAt(0, 12).name))
             key('Escape')
             waitFor(what + ' to close', lambda: windows(app) == [main])
             refocus(process.pid)
@@ -201,7 +203,7 @@ def main():
             for step in zip(STEPS, seen):
                 print('focus after %s %-6s: %s %r' % (step[0] + step[1]))
             print('first row of the preview: %r' % previewRows)
-            print('headers of the year: %r' % yearHeaders)
+            print('headers and a cell of the year: %r' % yearHeaders)
             print('\n'.join(problems))
             return
         if problems:
